@@ -19,10 +19,6 @@ build: configure
 	@cmake --build --preset $(PRESET)
 
 run: build
-	@if [ -z "$$DISPLAY" ] && [ -z "$$WAYLAND_DISPLAY" ]; then \
-	  echo "No display found: to start Corvane Calculator on a virtual display, run 'xvfb-run make run'."; \
-	  exit 1; \
-	fi
 	@$(BUILD)/corvane-calculator
 
 test: build

@@ -1,0 +1,223 @@
+// SPDX-License-Identifier: MIT
+// Reading numbers from field texts, rounding results and the general format,
+// under the C, US English and German locales.
+#include "numberText.h"
+
+#include <QTest>
+
+#include <cmath>
+#include <limits>
+
+using NumberText::formatGeneral;
+using NumberText::formatRounded;
+using NumberText::parse;
+using NumberText::roundTo5Decimals;
+
+class tst_NumberText : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init() { QLocale::setDefault(QLocale::c()); }
+
+    void parseAccepts_data();
+    void parseAccepts();
+    void parseRejects_data();
+    void parseRejects();
+    void germanDecimalComma();
+    void usesDefaultLocale();
+
+    void rounding_data();
+    void rounding();
+    void roundingNeverGivesNegativeZero();
+
+    void general_data();
+    void general();
+    void generalUsesLocaleSeparatorAndNoGrouping();
+    void generalReadsBack_data();
+    void generalReadsBack();
+};
+
+void tst_NumberText::parseAccepts_data()
+{
+    QTest::addColumn<QString>("locale");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<double>("expected");
+
+    QTest::newRow("C: integer") << "C" << "7" << 7.0;
+    QTest::newRow("C: leading zeros") << "C" << "007" << 7.0;
+    QTest::newRow("C: blanks around") << "C" << " 7 " << 7.0;
+    QTest::newRow("C: negative decimal") << "C" << "-2.5" << -2.5;
+    QTest::newRow("C: plus sign") << "C" << "+3" << 3.0;
+    QTest::newRow("C: exponent") << "C" << "1e3" << 1000.0;
+    QTest::newRow("C: capital exponent with sign") << "C" << "1.5E+15" << 1.5e15;
+    QTest::newRow("C: negative exponent") << "C" << "1E-06" << 1e-6;
+    QTest::newRow("C: negative zero") << "C" << "-0" << 0.0;
+    QTest::newRow("C: near the largest double") << "C" << "1E308" << 1e308;
+    QTest::newRow("en_US: grouping") << "en_US" << "1,234.5" << 1234.5;
+    QTest::newRow("en_US: decimal") << "en_US" << "0.25" << 0.25;
+    QTest::newRow("de_DE: decimal comma") << "de_DE" << "2,5" << 2.5;
+    QTest::newRow("de_DE: grouping with dots") << "de_DE" << "1.234,5" << 1234.5;
+    QTest::newRow("de_DE: exponent") << "de_DE" << "1,5E3" << 1500.0;
+}
+
+void tst_NumberText::parseAccepts()
+{
+    QFETCH(QString, locale);
+    QFETCH(QString, text);
+    QFETCH(double, expected);
+    const auto value = parse(text, QLocale(locale));
+    QVERIFY2(value.has_value(), qPrintable(text));
+    QCOMPARE(*value, expected);
+}
+
+void tst_NumberText::parseRejects_data()
+{
+    QTest::addColumn<QString>("locale");
+    QTest::addColumn<QString>("text");
+
+    QTest::newRow("empty") << "C" << "";
+    QTest::newRow("blanks only") << "C" << "   ";
+    QTest::newRow("letters") << "C" << "abc";
+    QTest::newRow("trailing letters") << "C" << "12abc";
+    QTest::newRow("two points") << "C" << "1.2.3";
+    QTest::newRow("lone sign") << "C" << "-";
+    QTest::newRow("infinity") << "C" << "inf";
+    QTest::newRow("NaN") << "C" << "nan";
+    QTest::newRow("beyond the double range") << "C" << "1e999";
+    QTest::newRow("negative beyond the range") << "C" << "-1e999";
+    QTest::newRow("blank inside") << "C" << "1 2";
+    QTest::newRow("de_DE: infinity") << "de_DE" << "inf";
+    QTest::newRow("de_DE: letters") << "de_DE" << "zwei";
+}
+
+void tst_NumberText::parseRejects()
+{
+    QFETCH(QString, locale);
+    QFETCH(QString, text);
+    QVERIFY2(!parse(text, QLocale(locale)).has_value(), qPrintable(text));
+    QVERIFY(!NumberText::isNumber(text, QLocale(locale)));
+}
+
+void tst_NumberText::germanDecimalComma()
+{
+    const QLocale german(QLocale::German, QLocale::Germany);
+    QCOMPARE(formatGeneral(2.5, german), QStringLiteral("2,5"));
+    QCOMPARE(formatRounded(1.0 / 3.0, german), QStringLiteral("0,33333"));
+    QCOMPARE(formatGeneral(-0.125, german), QStringLiteral("-0,125"));
+    QCOMPARE(formatGeneral(1.5e15, german), QStringLiteral("1,5E+15"));
+    // What the window writes, the window reads back.
+    QCOMPARE(*parse(QStringLiteral("1,5E+15"), german), 1.5e15);
+}
+
+void tst_NumberText::usesDefaultLocale()
+{
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    QCOMPARE(formatGeneral(0.5), QStringLiteral("0,5"));
+    QCOMPARE(*parse(QStringLiteral("0,5")), 0.5);
+}
+
+void tst_NumberText::rounding_data()
+{
+    QTest::addColumn<double>("value");
+    QTest::addColumn<double>("expected");
+
+    QTest::newRow("one third") << 1.0 / 3.0 << 0.33333;
+    QTest::newRow("minimum bore 2.82095") << 2.8209479177387826 << 2.82095;
+    QTest::newRow("65.147") << 65.14700158705602 << 65.147;
+    QTest::newRow("exact tie goes down to even") << 0.015625 << 0.01562;
+    QTest::newRow("exact tie goes up to even") << 0.046875 << 0.04688;
+    QTest::newRow("negative exact tie") << -0.015625 << -0.01562;
+    QTest::newRow("just above the tie rounds up") << std::nextafter(0.015625, 1.0) << 0.01563;
+    QTest::newRow("2.5 stays") << 2.5 << 2.5;
+    QTest::newRow("large value") << 123456789.123456789 << 123456789.12346;
+    QTest::newRow("beyond 2^52 unchanged") << 1e17 << 1e17;
+    QTest::newRow("near largest double unchanged") << 1e308 << 1e308;
+    QTest::newRow("below half of the last place") << 0.000004 << 0.0;
+}
+
+void tst_NumberText::rounding()
+{
+    QFETCH(double, value);
+    QFETCH(double, expected);
+    QCOMPARE(roundTo5Decimals(value), expected);
+}
+
+void tst_NumberText::roundingNeverGivesNegativeZero()
+{
+    const double rounded = roundTo5Decimals(-0.000001);
+    QCOMPARE(rounded, 0.0);
+    QVERIFY(!std::signbit(rounded));
+    QCOMPARE(formatRounded(-0.000001), QStringLiteral("0"));
+    QCOMPARE(formatGeneral(-0.0), QStringLiteral("0"));
+}
+
+void tst_NumberText::general_data()
+{
+    QTest::addColumn<double>("value");
+    QTest::addColumn<QString>("expected");
+
+    QTest::newRow("fifty") << 50.0 << "50";
+    QTest::newRow("zero") << 0.0 << "0";
+    QTest::newRow("ten") << 10.0 << "10";
+    QTest::newRow("trailing zeros dropped") << 1.5 << "1.5";
+    QTest::newRow("negative") << -235.61945 << "-235.61945";
+    QTest::newRow("15 significant digits") << 100.0 / 14.5 << "6.89655172413793";
+    QTest::newRow("rounded to 15 digits") << 2.0 / 9.0 * 100.0 << "22.2222222222222";
+    QTest::newRow("fifteen digits before the point") << 999999999999999.0 << "999999999999999";
+    QTest::newRow("rounding carries into 1E+15") << 999999999999999.9 << "1E+15";
+    QTest::newRow("1E+15") << 1e15 << "1E+15";
+    QTest::newRow("1.5E+15") << 1.5e15 << "1.5E+15";
+    QTest::newRow("1E+20") << 1e20 << "1E+20";
+    QTest::newRow("three-digit exponent") << 1e308 << "1E+308";
+    QTest::newRow("negative exponent form") << -2.5e300 << "-2.5E+300";
+    QTest::newRow("0.0001") << 0.0001 << "0.0001";
+    QTest::newRow("0.00001 positional") << 0.00001 << "0.00001";
+    QTest::newRow("0.0000123 positional") << 0.0000123 << "0.0000123";
+    QTest::newRow("1E-06") << 0.000001 << "1E-06";
+    QTest::newRow("small with digits") << 1.25e-7 << "1.25E-07";
+    QTest::newRow("smallest subnormal") << std::numeric_limits<double>::denorm_min()
+                                        << "4.94065645841247E-324";
+    QTest::newRow("0.1 + 0.2 shows 0.3") << 0.1 + 0.2 << "0.3";
+    QTest::newRow("drifted length") << 25.4 * 0.0394 << "1.00076";
+}
+
+void tst_NumberText::general()
+{
+    QFETCH(double, value);
+    QFETCH(QString, expected);
+    QCOMPARE(formatGeneral(value), expected);
+}
+
+void tst_NumberText::generalUsesLocaleSeparatorAndNoGrouping()
+{
+    const QLocale us(QLocale::English, QLocale::UnitedStates);
+    QCOMPARE(formatGeneral(1234567.5, us), QStringLiteral("1234567.5"));
+    const QLocale german(QLocale::German, QLocale::Germany);
+    QCOMPARE(formatGeneral(1234567.5, german), QStringLiteral("1234567,5"));
+    QCOMPARE(formatGeneral(1e-6, german), QStringLiteral("1E-06"));
+}
+
+void tst_NumberText::generalReadsBack_data()
+{
+    QTest::addColumn<QString>("locale");
+    QTest::addColumn<double>("value");
+    for (const char *locale : {"C", "en_US", "de_DE"}) {
+        for (double value : {1.0 / 3.0, -1234.5678, 6.02214076e23, 1.6e-19, 1e308, 0.1 + 0.2})
+            QTest::addRow("%s: %.17g", locale, value) << QString::fromLatin1(locale) << value;
+    }
+}
+
+void tst_NumberText::generalReadsBack()
+{
+    QFETCH(QString, locale);
+    QFETCH(double, value);
+    const QLocale loc(locale);
+    const auto back = parse(formatGeneral(value, loc), loc);
+    QVERIFY(back.has_value());
+    // Fifteen significant digits survive the round trip.
+    QCOMPARE(QString::number(*back, 'g', 15), QString::number(value, 'g', 15));
+}
+
+QTEST_GUILESS_MAIN(tst_NumberText)
+#include "tst_numberText.moc"

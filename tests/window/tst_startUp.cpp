@@ -1,0 +1,307 @@
+// SPDX-License-Identifier: MIT
+// The window as it opens: its controls, start-up state, tab order and the
+// calculator selector.
+#include "applicationInfo.h"
+#include "controlTable.h"
+#include "frmPressureCalc.h"
+#include "windowDriver.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+
+using namespace WindowDriver;
+
+namespace {
+
+const QString degreeF = QChar(0x00B0) + QStringLiteral(" F");
+const QString degreeC = QChar(0x00B0) + QStringLiteral(" c");
+
+const QStringList outputFields{"txtAreaRequired", "txtMinBoreSize", "txtPushForce", "txtPullForce",
+                               "txtVolume",       "txtCvFactor",    "txtInstFlow",  "txtSystemFlow"};
+const QStringList inputFields{"txtAirPressure(0)", "txtForceRequired",   "txtSafetyFactor",
+                              "txtAirPressure(1)", "txtCylinderBore(0)", "txtRodDiameter",
+                              "txtAirPressure(2)", "txtCylinderBore(1)", "txtRoomTemp",
+                              "txtStrokeLength",   "txtStrokTime",       "txtNumCylinders",
+                              "txtPressureDrop"};
+
+QList<QWidget *> visiblePanels(const frmPressureCalc &window)
+{
+    QList<QWidget *> visible;
+    for (QWidget *panel : window.controlArray(QStringLiteral("Frame")))
+        if (panel->isVisibleTo(const_cast<frmPressureCalc *>(&window)))
+            visible.append(panel);
+    return visible;
+}
+
+bool checked(const frmPressureCalc &window, const QString &name)
+{
+    return window.control<QRadioButton>(name)->isChecked();
+}
+
+} // namespace
+
+class tst_StartUp : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { ApplicationInfo::apply(); }
+    void init() { QLocale::setDefault(QLocale::c()); }
+
+    void windowFrame();
+    void everyControlHasItsKindAndPlace();
+    void controlArraysHaveTheirElementCounts();
+    void startUpState();
+    void unitCaptionsAreImperial();
+    void fieldsHoldStartUpTexts();
+    void outputAndDisclaimerFieldsRejectTyping();
+    void disclaimerText();
+    void selectorGroupsAreIndependent();
+    void selectingPanelsKeepsOneVisibleAndKeepsTexts();
+    void selectingTheSelectedPanelChangesNothing();
+    void tabOrderFollowsTabIndices_data();
+    void tabOrderFollowsTabIndices();
+};
+
+void tst_StartUp::windowFrame()
+{
+    frmPressureCalc window;
+    QCOMPARE(window.windowTitle(), QStringLiteral("Corvane Calculator"));
+    QCOMPARE(window.size(), QSize(379, 473));
+    QCOMPARE(window.minimumSize(), window.maximumSize());
+    QVERIFY(!window.windowIcon().isNull());
+    QCOMPARE(QCoreApplication::applicationVersion(), QStringLiteral("2.00.0041"));
+}
+
+void tst_StartUp::everyControlHasItsKindAndPlace()
+{
+    using ControlTable::Kind;
+    frmPressureCalc window;
+    int checkedControls = 0;
+    for (const ControlTable::Control &entry : ControlTable::controls()) {
+        const QString name = QString::fromLatin1(entry.name);
+        QWidget *widget = window.findChild<QWidget *>(name);
+        QVERIFY2(widget, qPrintable(name));
+        QVERIFY2(widget == window.control(name), qPrintable(name));
+
+        const char *expectedClass = nullptr;
+        switch (entry.kind) {
+        case Kind::Frame: expectedClass = "QGroupBox"; break;
+        case Kind::OptionButton: expectedClass = "QRadioButton"; break;
+        case Kind::InputField:
+        case Kind::OutputField: expectedClass = "QLineEdit"; break;
+        case Kind::DisclaimerField: expectedClass = "QPlainTextEdit"; break;
+        case Kind::CommandButton: expectedClass = "QPushButton"; break;
+        case Kind::Label:
+        case Kind::PictureBox: expectedClass = "QLabel"; break;
+        }
+        QVERIFY2(widget->inherits(expectedClass), qPrintable(name));
+
+        QWidget *expectedParent = entry.container ? window.control(QString::fromLatin1(entry.container))
+                                                  : static_cast<QWidget *>(&window);
+        QVERIFY2(widget->parentWidget() == expectedParent, qPrintable(name));
+        QCOMPARE(widget->geometry(),
+                 QRect(qRound(entry.left / 15.0), qRound(entry.top / 15.0),
+                       qRound(entry.width / 15.0), qRound(entry.height / 15.0)));
+        ++checkedControls;
+    }
+    QCOMPARE(checkedControls, 88);
+    QCOMPARE(window.control<QPushButton>(QStringLiteral("btnSumSCFM"))->toolTip(),
+             QStringLiteral("Click here to accumulate values for your Total System Flow"));
+    QVERIFY(!window.control<QLabel>(QStringLiteral("Picture1"))->pixmap().isNull());
+    QCOMPARE(window.control<QLabel>(QStringLiteral("Picture1"))->pixmap().size(), QSize(156, 60));
+}
+
+void tst_StartUp::controlArraysHaveTheirElementCounts()
+{
+    frmPressureCalc window;
+    const QList<std::pair<QString, int>> counts{
+        {"Frame", 4},          {"optCalculator", 4},   {"Option1", 2},       {"txtAirPressure", 3},
+        {"txtCylinderBore", 2}, {"lblPressureUnits", 4}, {"lblForceUnits", 3}, {"lblLengthUnits", 5},
+        {"lblFlowUnits", 2},   {"optCVType", 2}};
+    for (const auto &[name, count] : counts) {
+        const QList<QWidget *> elements = window.controlArray(name);
+        QCOMPARE(elements.size(), count);
+        for (int index = 0; index < count; ++index)
+            QCOMPARE(elements[index]->objectName(), QStringLiteral("%1(%2)").arg(name).arg(index));
+    }
+}
+
+void tst_StartUp::startUpState()
+{
+    frmPressureCalc window;
+    QCOMPARE(window.currentCalculator(), qint16(0));
+    QCOMPARE(window.unitSystem(), qint16(0));
+    const QList<QWidget *> visible = visiblePanels(window);
+    QCOMPARE(visible.size(), 1);
+    QCOMPARE(visible.first()->objectName(), QStringLiteral("Frame(0)"));
+
+    QVERIFY(checked(window, "Option1(0)"));
+    QVERIFY(!checked(window, "Option1(1)"));
+    QVERIFY(checked(window, "optCVType(0)"));
+    QVERIFY(!checked(window, "optCVType(1)"));
+    const QStringList captions{"Cylinder Bore", "Cylinder Force", "Valve Flow", "Disclaimer"};
+    for (int index = 0; index < 4; ++index) {
+        const QString name = QStringLiteral("optCalculator(%1)").arg(index);
+        QCOMPARE(window.control<QRadioButton>(name)->text(), captions[index]);
+        QCOMPARE(checked(window, name), index == 0);
+    }
+
+    const UnitNameTables &tables = window.unitNames();
+    QCOMPARE(tables.temperatureUnits[0], degreeF);
+    QCOMPARE(tables.temperatureUnits[1], degreeC);
+    QCOMPARE(tables.temperatureUnits[0].size(), 3);
+    QCOMPARE(tables.volumeUnits[1], QStringLiteral("Cubic mm"));
+    for (const auto *table : {&tables.pressureUnits, &tables.forceUnits, &tables.areaUnits,
+                              &tables.lengthUnits, &tables.temperatureUnits, &tables.flowUnits,
+                              &tables.volumeUnits})
+        QVERIFY((*table)[2].isEmpty());
+}
+
+void tst_StartUp::unitCaptionsAreImperial()
+{
+    frmPressureCalc window;
+    const auto labelText = [&](const QString &name) { return window.control<QLabel>(name)->text(); };
+    const QList<std::pair<QString, QString>> arrays{{"lblPressureUnits", "PSI"},
+                                                    {"lblForceUnits", "Pounds"},
+                                                    {"lblLengthUnits", "Inches"},
+                                                    {"lblFlowUnits", "SCFM"}};
+    for (const auto &[array, caption] : arrays)
+        for (QWidget *label : window.controlArray(array))
+            QCOMPARE(qobject_cast<QLabel *>(label)->text(), caption);
+    QCOMPARE(labelText("lblAreaUnits"), QStringLiteral("Sq. Inches"));
+    QCOMPARE(labelText("lbltemperatureUnits"), degreeF);
+    QCOMPARE(labelText("lblVolumeUnits"), QStringLiteral("Cubic Inch."));
+    QCOMPARE(labelText("Label31"), QStringLiteral("Seconds"));
+    QCOMPARE(labelText("txtStrokeTime"), QStringLiteral("Stroke Time"));
+    QCOMPARE(labelText("cvLabel"), QString());
+}
+
+void tst_StartUp::fieldsHoldStartUpTexts()
+{
+    frmPressureCalc window;
+    for (const QString &name : inputFields + outputFields)
+        QCOMPARE(text(window, name), name == "txtNumCylinders" ? QStringLiteral("1") : QStringLiteral("0"));
+    for (const QString &name : inputFields)
+        QVERIFY2(!window.field(name)->isReadOnly(), qPrintable(name));
+}
+
+void tst_StartUp::outputAndDisclaimerFieldsRejectTyping()
+{
+    frmPressureCalc window;
+    QVERIFY(showAndActivate(window));
+    selectPanel(window, 2);
+    for (const char *name : {"txtVolume", "txtCvFactor", "txtInstFlow", "txtSystemFlow"}) {
+        QLineEdit *field = window.field(name);
+        QVERIFY(field->isReadOnly());
+        QCOMPARE(field->palette().color(QPalette::Text), QColor(0, 0, 192));
+        field->setFocus();
+        QTest::keyClicks(field, "123");
+        QCOMPARE(field->text(), QStringLiteral("0"));
+    }
+    selectPanel(window, 3);
+    auto *disclaimer = window.control<QPlainTextEdit>(QStringLiteral("txtdisclaimer"));
+    QVERIFY(disclaimer->isReadOnly());
+    QVERIFY(disclaimer->font().bold());
+    disclaimer->setFocus();
+    QTest::keyClicks(disclaimer, "xyz");
+    QCOMPARE(disclaimer->toPlainText(), frmPressureCalc::disclaimerText());
+}
+
+void tst_StartUp::disclaimerText()
+{
+    frmPressureCalc window;
+    const QString shown = window.control<QPlainTextEdit>(QStringLiteral("txtdisclaimer"))->toPlainText();
+    QVERIFY(shown.startsWith("This program is furnished only as a guide. The material contained"));
+    QVERIFY(shown.contains("in any way.  Corvane reserves the right"));
+    QVERIFY(shown.contains("without notice.  All calculations"));
+    QVERIFY(shown.endsWith("by a Certified Pneumatic Specialist."));
+    QVERIFY(!shown.contains('\n'));
+    QCOMPARE(shown.size(), 634);
+}
+
+void tst_StartUp::selectorGroupsAreIndependent()
+{
+    frmPressureCalc window;
+    QVERIFY(showAndActivate(window));
+    selectPanel(window, 2);
+    click(window, "optCVType(1)");
+    QVERIFY(checked(window, "optCVType(1)"));
+    QVERIFY(!checked(window, "optCVType(0)"));
+    // The other groups keep their selection.
+    QVERIFY(checked(window, "optCalculator(2)"));
+    QVERIFY(checked(window, "Option1(0)"));
+    int selectedCalculators = 0;
+    for (QWidget *button : window.controlArray("optCalculator"))
+        selectedCalculators += qobject_cast<QRadioButton *>(button)->isChecked();
+    QCOMPARE(selectedCalculators, 1);
+}
+
+void tst_StartUp::selectingPanelsKeepsOneVisibleAndKeepsTexts()
+{
+    frmPressureCalc window;
+    QVERIFY(showAndActivate(window));
+    selectPanel(window, 2);
+    window.field("txtStrokeLength")->setText("12.5");
+    for (int index : {3, 0, 1, 2}) {
+        selectPanel(window, index);
+        QCOMPARE(window.currentCalculator(), qint16(index));
+        const QList<QWidget *> visible = visiblePanels(window);
+        QCOMPARE(visible.size(), 1);
+        QCOMPARE(visible.first()->objectName(), QStringLiteral("Frame(%1)").arg(index));
+    }
+    QCOMPARE(text(window, "txtStrokeLength"), QStringLiteral("12.5"));
+    QCOMPARE(window.unitSystem(), qint16(0));
+}
+
+void tst_StartUp::selectingTheSelectedPanelChangesNothing()
+{
+    frmPressureCalc window;
+    QVERIFY(showAndActivate(window));
+    selectPanel(window, 1);
+    selectPanel(window, 1);
+    QCOMPARE(window.currentCalculator(), qint16(1));
+    QCOMPARE(visiblePanels(window).size(), 1);
+    QVERIFY(window.control("Frame(1)")->isVisible());
+}
+
+void tst_StartUp::tabOrderFollowsTabIndices_data()
+{
+    QTest::addColumn<int>("panel");
+    QTest::addColumn<QStringList>("order");
+    QTest::newRow("cylinder bore") << 0
+                                   << QStringList{"txtAirPressure(0)", "txtForceRequired", "txtSafetyFactor",
+                                                  "btnCalcBoreSize", "txtMinBoreSize", "txtAreaRequired"};
+    QTest::newRow("cylinder force") << 1
+                                    << QStringList{"txtAirPressure(1)", "txtCylinderBore(0)", "txtRodDiameter",
+                                                   "btnCalcForce", "txtPushForce", "txtPullForce"};
+    QTest::newRow("valve flow")
+        << 2
+        << QStringList{"txtAirPressure(2)", "txtCylinderBore(1)", "txtRoomTemp", "txtStrokeLength",
+                       "txtStrokTime", "txtNumCylinders", "txtPressureDrop", "btnCalcCV", "btnSumSCFM",
+                       "btnResetSCFM", "txtSystemFlow", "txtInstFlow", "txtVolume", "Picture1",
+                       "txtCvFactor", "optCalculator(2)", "Option1(0)", "optCVType(0)"};
+}
+
+void tst_StartUp::tabOrderFollowsTabIndices()
+{
+    QFETCH(int, panel);
+    QFETCH(QStringList, order);
+    frmPressureCalc window;
+    QVERIFY(showAndActivate(window));
+    selectPanel(window, panel);
+    window.field(order.first())->setFocus(Qt::TabFocusReason);
+    QTRY_COMPARE(QApplication::focusWidget()->objectName(), order.first());
+    for (const QString &next : order.mid(1)) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget()->objectName(), next);
+    }
+}
+
+QTEST_MAIN(tst_StartUp)
+#include "tst_startUp.moc"

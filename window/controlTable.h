@@ -1,0 +1,41 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <span>
+
+// The window's fixed layout, one row per control. The window builds itself
+// from this table; handlers find their controls by name afterwards.
+namespace ControlTable {
+
+enum class Kind {
+    Frame,           // captioned group box; a panel when it has no caption
+    OptionButton,    // radio button; the buttons of one frame form one group
+    InputField,      // editable single-line text field
+    OutputField,     // read-only result field, dark-blue text
+    DisclaimerField, // multi-line, read-only, bold
+    CommandButton,
+    Label,
+    PictureBox,      // the logo
+};
+
+struct Control {
+    const char *name;      // object name; an array element carries "(index)"
+    Kind kind;
+    const char *container; // nullptr: the window's client area
+    int left, top, width, height; // twips, from the container's top-left corner
+    const char *text;      // caption or start-up text
+    int tabIndex;
+    const char *toolTip = nullptr;
+    bool selected = false; // option buttons: the one selected when the window opens
+};
+
+// Containers come before the controls they hold.
+std::span<const Control> controls();
+
+// 15 twips to a pixel, the ratio the layout was drawn at.
+constexpr int twipsToPixels(int twips) { return (twips + 7) / 15; }
+
+constexpr int clientWidthTwips = 5685;
+constexpr int clientHeightTwips = 7095;
+
+} // namespace ControlTable

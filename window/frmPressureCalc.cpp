@@ -1,0 +1,238 @@
+// SPDX-License-Identifier: MIT
+#include "frmPressureCalc.h"
+
+#include "captionFit.h"
+#include "controlTable.h"
+#include "logoLink.h"
+#include "messageBoxes.h"
+
+#include <calculator/calculator.h>
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPixmap>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include <algorithm>
+
+namespace {
+
+// Colours of the result fields: dark-blue text on the highlighted-text colour.
+const QColor outputTextColour(0, 0, 192);
+
+QRect pixelGeometry(const ControlTable::Control &entry)
+{
+    using ControlTable::twipsToPixels;
+    return QRect(twipsToPixels(entry.left), twipsToPixels(entry.top),
+                 twipsToPixels(entry.width), twipsToPixels(entry.height));
+}
+
+// "txtAirPressure(2)" gives "txtAirPressure" and 2; a plain name gives -1.
+std::pair<QString, int> splitArrayName(const QString &name)
+{
+    const qsizetype open = name.indexOf(QLatin1Char('('));
+    if (open < 0 || !name.endsWith(QLatin1Char(')')))
+        return {name, -1};
+    return {name.left(open), name.mid(open + 1, name.size() - open - 2).toInt()};
+}
+
+// The layout was drawn for MS Sans Serif at 8.25 points; where that face is
+// missing, a sans serif of the same narrow metrics keeps every caption inside
+// its fixed-size control.
+QFont formFont()
+{
+    QFont font;
+    font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Microsoft Sans Serif"),
+                      QStringLiteral("Liberation Sans"), QStringLiteral("Arial"),
+                      QStringLiteral("Nimbus Sans")});
+    font.setStyleHint(QFont::SansSerif);
+    font.setPointSizeF(8.25);
+    return font;
+}
+
+QFont disclaimerFont()
+{
+    QFont font = formFont();
+    font.setWeight(QFont::Bold);
+    return font;
+}
+
+void showCalculatorMessage(QWidget *parent, const Calculator::Message &message)
+{
+    const auto text = [](std::string_view view) {
+        return QString::fromUtf8(view.data(), qsizetype(view.size()));
+    };
+    const auto icon = message.icon == Calculator::MessageIcon::Exclamation ? QMessageBox::Warning
+                                                                            : QMessageBox::NoIcon;
+    MessageBoxes::show(parent, text(message.prompt), icon, text(message.title));
+}
+
+} // namespace
+
+frmPressureCalc::frmPressureCalc(QWidget *parent) : QWidget(parent)
+{
+    setObjectName(QStringLiteral("frmPressureCalc"));
+    setWindowTitle(QStringLiteral("Corvane Calculator"));
+    setWindowIcon(QIcon(QStringLiteral(":/corvane/icon-16.png")));
+    setFont(formFont());
+    setFixedSize(ControlTable::twipsToPixels(ControlTable::clientWidthTwips),
+                 ControlTable::twipsToPixels(ControlTable::clientHeightTwips));
+
+    buildControls();
+    setTabOrderFromTable();
+    keepOptionGroupsOneTabStop();
+
+    Calculator::SetMessageHandler(
+        [this](const Calculator::Message &message) { showCalculatorMessage(this, message); });
+
+    installFieldValidation();
+    connectCylinderCommands();
+    connectUnitSwitch();
+    connectValveFlowCommands();
+    connectWebsiteLink();
+    for (int index = 0; QWidget *button : controlArray(QStringLiteral("optCalculator"))) {
+        connect(qobject_cast<QRadioButton *>(button), &QRadioButton::toggled, this,
+                [this, index](bool checked) {
+                    if (checked)
+                        selectCalculator(index);
+                });
+        ++index;
+    }
+
+    startUp();
+}
+
+frmPressureCalc::~frmPressureCalc()
+{
+    Calculator::SetMessageHandler({});
+}
+
+QWidget *frmPressureCalc::control(const QString &name) const
+{
+    QWidget *widget = m_controls.value(name);
+    if (!widget)
+        qFatal("frmPressureCalc has no control named %s", qPrintable(name));
+    return widget;
+}
+
+QList<QWidget *> frmPressureCalc::controlArray(const QString &name) const
+{
+    return m_arrays.value(name);
+}
+
+void frmPressureCalc::buildControls()
+{
+    for (const ControlTable::Control &entry : ControlTable::controls()) {
+        QWidget *container = entry.container ? control(QString::fromLatin1(entry.container)) : this;
+        QWidget *widget = createControl(entry, container);
+        const QString name = QString::fromLatin1(entry.name);
+        widget->setObjectName(name);
+        widget->setGeometry(pixelGeometry(entry));
+        if (entry.toolTip)
+            widget->setToolTip(QString::fromLatin1(entry.toolTip));
+        m_controls.insert(name, widget);
+        if (entry.kind == ControlTable::Kind::Label || entry.kind == ControlTable::Kind::OptionButton)
+            CaptionFit::fit(widget);
+
+        const auto [arrayName, index] = splitArrayName(name);
+        if (index >= 0) {
+            QList<QWidget *> &elements = m_arrays[arrayName];
+            if (elements.size() <= index)
+                elements.resize(index + 1);
+            elements[index] = widget;
+        }
+    }
+}
+
+QWidget *frmPressureCalc::createControl(const ControlTable::Control &entry, QWidget *container)
+{
+    using ControlTable::Kind;
+    const QString text = QString::fromLatin1(entry.text);
+    switch (entry.kind) {
+    case Kind::Frame:
+        return new QGroupBox(text, container);
+    case Kind::OptionButton: {
+        auto *button = new QRadioButton(text, container);
+        button->setChecked(entry.selected);
+        return button;
+    }
+    case Kind::InputField:
+        return new QLineEdit(text, container);
+    case Kind::OutputField: {
+        auto *field = new QLineEdit(text, container);
+        field->setReadOnly(true);
+        QPalette colours = field->palette();
+        colours.setColor(QPalette::Text, outputTextColour);
+        colours.setColor(QPalette::Base, colours.color(QPalette::HighlightedText));
+        field->setPalette(colours);
+        return field;
+    }
+    case Kind::DisclaimerField: {
+        auto *field = new QPlainTextEdit(text, container);
+        field->setReadOnly(true);
+        field->setFont(disclaimerFont());
+        return field;
+    }
+    case Kind::CommandButton: {
+        auto *button = new QPushButton(text, container);
+        button->setAutoDefault(false);
+        return button;
+    }
+    case Kind::Label: {
+        // Labels keep 8.25 points whatever the window's font becomes.
+        auto *label = new QLabel(text, container);
+        QFont labelFont = font();
+        labelFont.setPointSizeF(8.25);
+        label->setFont(labelFont);
+        return label;
+    }
+    case Kind::PictureBox: {
+        auto *logo = new LogoLink(container);
+        logo->setPixmap(QPixmap(QStringLiteral(":/corvane/logo.png")));
+        return logo;
+    }
+    }
+    Q_UNREACHABLE();
+}
+
+void frmPressureCalc::keepOptionGroupsOneTabStop()
+{
+    // Tab reaches an option group through its selected button only; the
+    // arrow keys move within the group.
+    const auto updateGroup = [](QWidget *container) {
+        const auto buttons = container->findChildren<QRadioButton *>(Qt::FindDirectChildrenOnly);
+        const bool anySelected = std::ranges::any_of(buttons, &QRadioButton::isChecked);
+        for (QRadioButton *button : buttons) {
+            const bool stop = button->isChecked() || (!anySelected && button == buttons.first());
+            button->setFocusPolicy(stop ? Qt::StrongFocus : Qt::ClickFocus);
+        }
+    };
+    for (const char *group : {"Option1", "optCalculator", "optCVType"}) {
+        QWidget *container = controlArray(QString::fromLatin1(group)).first()->parentWidget();
+        updateGroup(container);
+        for (QWidget *button : controlArray(QString::fromLatin1(group)))
+            connect(qobject_cast<QRadioButton *>(button), &QRadioButton::toggled, container,
+                    [container, updateGroup] { updateGroup(container); });
+    }
+}
+
+void frmPressureCalc::setTabOrderFromTable()
+{
+    std::vector<const ControlTable::Control *> order;
+    for (const ControlTable::Control &entry : ControlTable::controls())
+        order.push_back(&entry);
+    std::ranges::sort(order, {}, &ControlTable::Control::tabIndex);
+
+    QWidget *previous = nullptr;
+    for (const ControlTable::Control *entry : order) {
+        QWidget *widget = control(QString::fromLatin1(entry->name));
+        if (widget->focusPolicy() == Qt::NoFocus)
+            continue;
+        if (previous)
+            QWidget::setTabOrder(previous, widget);
+        previous = widget;
+    }
+}
