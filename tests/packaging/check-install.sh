@@ -1,0 +1,244 @@
+#!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
+# Checks what `cmake --install` and `cpack` make of a finished build.
+#
+#   check-install.sh MODE BUILD_DIR VERSION
+#
+# MODE is one of
+#   artwork   the committed pictures have the sizes and pixel formats the
+#             window and the icon theme rely on
+#   install   an install into an empty prefix holds exactly the expected
+#             files, with sensible permissions and each icon at its own size
+#   desktop   desktop-file-validate accepts the installed .desktop file, and
+#             its Exec and Icon name things that were installed
+#   metainfo  appstreamcli accepts the installed AppStream file, which names
+#             the installed .desktop file and the build's version
+#   deb       cpack builds corvane-calculator_VERSION_ARCH.deb holding the
+#             same files, with the control fields and Qt dependencies set
+#
+# CMAKE and CPACK may name the tools to use (the test registration passes the
+# ones the build was configured with). Everything is written to a temporary
+# directory that is removed on exit; nothing lands in the source tree.
+set -euo pipefail
+
+mode=${1:?usage: check-install.sh MODE BUILD_DIR VERSION}
+build=${2:?build directory missing}
+version=${3:?version missing}
+cmake=${CMAKE:-cmake}
+cpack=${CPACK:-cpack}
+source_dir=$(cd "$(dirname "$0")/../.." && pwd)
+
+app_id=com.corvane.Calculator
+icon_sizes=(16 48 128 256)
+
+failures=0
+fail() { echo "FAIL: $*" >&2; failures=$((failures + 1)); }
+need() { command -v "$1" >/dev/null || { echo "FAIL: '$1' is not installed (packaging/install-deps.sh adds it)" >&2; exit 1; }; }
+
+work=$(mktemp -d "${TMPDIR:-/tmp}/corvane-packaging.XXXXXX")
+trap 'rm -rf "$work"' EXIT
+
+# The files an install must produce, relative to the prefix. Written out by
+# hand rather than read from the install rules, so that a rule that goes
+# missing, lands in the wrong place or installs something extra is caught.
+expected_files() {
+  local s
+  {
+    echo bin/corvane-calculator
+    echo "share/applications/$app_id.desktop"
+    echo "share/metainfo/$app_id.metainfo.xml"
+    echo share/doc/corvane-calculator/copyright
+    for s in "${icon_sizes[@]}"; do
+      echo "share/icons/hicolor/${s}x${s}/apps/$app_id.png"
+    done
+  } | LC_ALL=C sort
+}
+
+# Compares two sorted lists given as files; names every difference.
+compare_lists() {
+  local what=$1 expected=$2 actual=$3 line
+  while read -r line; do fail "$what lacks $line"; done \
+    < <(LC_ALL=C comm -23 "$expected" "$actual")
+  while read -r line; do fail "$what holds unexpected $line"; done \
+    < <(LC_ALL=C comm -13 "$expected" "$actual")
+}
+
+install_to() {
+  local prefix=$1
+  "$cmake" --install "$build" --prefix "$prefix" >"$work/install.log" 2>&1 || {
+    cat "$work/install.log" >&2
+    echo "FAIL: cmake --install $build failed" >&2
+    exit 1
+  }
+}
+
+# Prints "W x H" for a PNG, from file(1)'s description of it.
+png_size() { file -b "$1" | sed -n 's/^PNG image data, \([0-9]*\) x \([0-9]*\),.*/\1 x \2/p'; }
+
+check_artwork() {
+  need file
+  local res=$source_dir/resources f desc s
+  f=$res/logo.png
+  desc=$(file -b "$f")
+  [[ $desc == "PNG image data, 156 x 60, 8-bit/color RGB,"* ]] ||
+    fail "logo.png must be a 156 x 60 RGB PNG with 8 bits per channel and no alpha, is: $desc"
+
+  f=$res/icon-16.png
+  desc=$(file -b "$f")
+  [[ $desc == "PNG image data, 16 x 16, 8-bit colormap,"* ]] ||
+    fail "icon-16.png must be a 16 x 16 PNG with an 8-bit palette, is: $desc"
+
+  for s in "${icon_sizes[@]}"; do
+    [[ $s == 16 ]] && continue
+    f=$res/icon-$s.png
+    [[ -f $f ]] || { fail "resources/icon-$s.png is missing"; continue; }
+    [[ $(png_size "$f") == "$s x $s" ]] ||
+      fail "icon-$s.png must be $s x $s, is: $(file -b "$f")"
+  done
+
+  # Two sizes that are byte for byte the same picture mean a copy went wrong.
+  local sums
+  sums=$(cd "$res" && md5sum icon-*.png | cut -d' ' -f1 | sort | uniq -d)
+  [[ -z $sums ]] || fail "two icon files in resources/ are identical"
+}
+
+check_install() {
+  need file
+  local prefix=$work/prefix f s mode_bits
+  install_to "$prefix"
+
+  expected_files >"$work/expected"
+  (cd "$prefix" && find . \( -type f -o -type l \) -printf '%P\n' | LC_ALL=C sort) >"$work/actual"
+  compare_lists "the install" "$work/expected" "$work/actual"
+
+  [[ -x $prefix/bin/corvane-calculator && ! -L $prefix/bin/corvane-calculator ]] ||
+    fail "bin/corvane-calculator is not an executable file"
+  file -b "$prefix/bin/corvane-calculator" | grep -q '^ELF' ||
+    fail "bin/corvane-calculator is not an ELF executable"
+
+  # Data files: readable by everyone, executable by no one.
+  while read -r f; do
+    [[ $f == bin/* || ! -e $prefix/$f ]] && continue
+    mode_bits=$(stat -c %a "$prefix/$f")
+    [[ $mode_bits == 644 ]] || fail "$f has mode $mode_bits, expected 644"
+  done <"$work/expected"
+
+  # Each icon sits in the directory of its own size: a 48 px picture in the
+  # 128x128 directory would be drawn blurred by every desktop.
+  for s in "${icon_sizes[@]}"; do
+    f=$prefix/share/icons/hicolor/${s}x${s}/apps/$app_id.png
+    [[ -f $f ]] || continue
+    [[ $(png_size "$f") == "$s x $s" ]] ||
+      fail "the ${s}x${s} icon is $(file -b "$f")"
+  done
+}
+
+desktop_key() { sed -n "s/^$1=//p" "$2" | head -n 1; }
+
+check_desktop() {
+  need desktop-file-validate
+  local prefix=$work/prefix f out exec icon s found=0
+  install_to "$prefix"
+  f=$prefix/share/applications/$app_id.desktop
+  [[ -f $f ]] || { echo "FAIL: $app_id.desktop was not installed" >&2; exit 1; }
+
+  # The validator exits 0 on hints and some warnings; any remark counts.
+  if ! out=$(desktop-file-validate "$f" 2>&1) || [[ -n $out ]]; then
+    fail "desktop-file-validate: ${out:-exit status non-zero}"
+  fi
+
+  [[ $(desktop_key Name "$f") == "Corvane Calculator" ]] ||
+    fail "Name is '$(desktop_key Name "$f")', expected 'Corvane Calculator'"
+  [[ -n $(desktop_key Comment "$f") ]] || fail "the .desktop file has no Comment"
+
+  exec=$(desktop_key Exec "$f")
+  exec=${exec%% *}
+  [[ -x $prefix/bin/$exec ]] || fail "Exec=$exec does not name an installed program in bin/"
+
+  icon=$(desktop_key Icon "$f")
+  for s in "${icon_sizes[@]}"; do
+    [[ -f $prefix/share/icons/hicolor/${s}x${s}/apps/$icon.png ]] && found=$((found + 1))
+  done
+  [[ $found == "${#icon_sizes[@]}" ]] ||
+    fail "Icon=$icon is installed in $found of ${#icon_sizes[@]} hicolor sizes"
+}
+
+check_metainfo() {
+  need appstreamcli
+  local prefix=$work/prefix f out launchable
+  install_to "$prefix"
+  f=$prefix/share/metainfo/$app_id.metainfo.xml
+  [[ -f $f ]] || { echo "FAIL: $app_id.metainfo.xml was not installed" >&2; exit 1; }
+
+  # Exits non-zero on errors and warnings; infos and pedantic notes pass.
+  out=$(appstreamcli validate --no-net "$f" 2>&1) || fail "appstreamcli validate: $out"
+
+  grep -q "<id>$app_id</id>" "$f" || fail "the component id is not $app_id"
+
+  launchable=$(sed -n 's:.*<launchable type="desktop-id">\(.*\)</launchable>.*:\1:p' "$f")
+  [[ -n $launchable && -f $prefix/share/applications/$launchable ]] ||
+    fail "the launchable '$launchable' is not an installed .desktop file"
+
+  # A release entry for the version being built, so software centres show
+  # the right one; forgetting it on a version bump is easy.
+  grep -Eq "<release version=\"$version\" date=\"[0-9]{4}-[0-9]{2}-[0-9]{2}\"" "$f" ||
+    fail "no <release> for version $version with a date"
+}
+
+check_deb() {
+  need dpkg-deb
+  need file
+  local arch deb f field value
+  arch=$(dpkg --print-architecture)
+  "$cpack" -G DEB --config "$build/CPackConfig.cmake" -B "$work/out" >"$work/cpack.log" 2>&1 || {
+    cat "$work/cpack.log" >&2
+    echo "FAIL: cpack -G DEB failed" >&2
+    exit 1
+  }
+
+  deb=$work/out/corvane-calculator_${version}_${arch}.deb
+  if [[ ! -f $deb ]]; then
+    fail "cpack did not write $(basename "$deb"); it wrote: $(find "$work/out" -maxdepth 1 -name "*.deb" -printf "%f ")"
+    return
+  fi
+
+  expected_files | sed 's:^:usr/:' >"$work/expected"
+  dpkg-deb -c "$deb" | awk '$1 !~ /^d/ { print $6 }' | sed 's:^\./::' |
+    LC_ALL=C sort >"$work/actual"
+  compare_lists "the .deb" "$work/expected" "$work/actual"
+
+  for field in Package:corvane-calculator Version:"$version" Architecture:"$arch" Section:science; do
+    value=$(dpkg-deb -f "$deb" "${field%%:*}")
+    [[ $value == "${field#*:}" ]] || fail "${field%%:*} is '$value', expected '${field#*:}'"
+  done
+  value=$(dpkg-deb -f "$deb" Maintainer)
+  [[ $value == *"<"*"@"*">" ]] || fail "Maintainer '$value' lacks a name and address"
+  [[ -n $(dpkg-deb -f "$deb" Description) ]] || fail "the package has no Description"
+
+  value=$(dpkg-deb -f "$deb" Depends)
+  echo "Depends: $value"
+  # Releases made after the 64-bit time_t transition name some Qt libraries
+  # with a t64 suffix (Ubuntu 24.04: libqt6core6t64); either name will do.
+  for lib in libqt6widgets6 libqt6core6 libc6 fonts-liberation2; do
+    [[ ,$value, =~ [,\ ]$lib(t64)?[\ ,\(] ]] || fail "Depends does not name $lib: '$value'"
+  done
+
+  dpkg-deb -x "$deb" "$work/root"
+  file -b "$work/root/usr/bin/corvane-calculator" | grep -q ', stripped' ||
+    fail "the packaged executable is not stripped"
+}
+
+case $mode in
+  artwork) check_artwork ;;
+  install) check_install ;;
+  desktop) check_desktop ;;
+  metainfo) check_metainfo ;;
+  deb) check_deb ;;
+  *) echo "check-install.sh: unknown mode '$mode'" >&2; exit 2 ;;
+esac
+
+if ((failures)); then
+  echo "$mode: $failures check(s) failed" >&2
+  exit 1
+fi
+echo "$mode: all checks passed"
