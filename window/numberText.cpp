@@ -4,6 +4,7 @@
 #include <charconv>
 #include <cmath>
 #include <cstdlib>
+#include <string_view>
 
 namespace NumberText {
 
@@ -52,9 +53,18 @@ QString formatGeneral(double value, const QLocale &locale)
     for (char c : sci.substr(0, ePos))
         if (c != '.')
             digits.push_back(c);
+    // The exponent ends the buffer, which has no terminating zero.
+    const std::string_view exponentText = sci.substr(ePos + 1);
+    int exponent = 0;
+    std::from_chars(exponentText.data() + (exponentText.front() == '+' ? 1 : 0),
+                    exponentText.data() + exponentText.size(), exponent);
+    // Rounded up to 15 digits, the largest doubles would read back as beyond
+    // the double range; their last digit is cut instead, so every text the
+    // window writes reads back as a number.
+    if (exponent == 308 && std::string_view(digits) > "179769313486231")
+        digits = "179769313486231";
     while (digits.size() > 1 && digits.back() == '0')
         digits.pop_back();
-    const int exponent = std::atoi(sci.data() + ePos + 1);
 
     const QString decimal = locale.decimalPoint();
     QString out;

@@ -54,6 +54,8 @@ void tst_NumberText::parseAccepts_data()
     QTest::newRow("C: negative exponent") << "C" << "1E-06" << 1e-6;
     QTest::newRow("C: negative zero") << "C" << "-0" << 0.0;
     QTest::newRow("C: near the largest double") << "C" << "1E308" << 1e308;
+    QTest::newRow("C: the largest double as written") << "C" << "-1.79769313486231E+308"
+                                                       << -1.79769313486231e308;
     QTest::newRow("en_US: grouping") << "en_US" << "1,234.5" << 1234.5;
     QTest::newRow("en_US: decimal") << "en_US" << "0.25" << 0.25;
     QTest::newRow("de_DE: decimal comma") << "de_DE" << "2,5" << 2.5;
@@ -170,6 +172,8 @@ void tst_NumberText::general_data()
     QTest::newRow("1.5E+15") << 1.5e15 << "1.5E+15";
     QTest::newRow("1E+20") << 1e20 << "1E+20";
     QTest::newRow("three-digit exponent") << 1e308 << "1E+308";
+    QTest::newRow("largest double cut, not rounded up") << std::numeric_limits<double>::max()
+                                                        << "1.79769313486231E+308";
     QTest::newRow("negative exponent form") << -2.5e300 << "-2.5E+300";
     QTest::newRow("0.0001") << 0.0001 << "0.0001";
     QTest::newRow("0.00001 positional") << 0.00001 << "0.00001";
@@ -203,7 +207,7 @@ void tst_NumberText::generalReadsBack_data()
     QTest::addColumn<QString>("locale");
     QTest::addColumn<double>("value");
     for (const char *locale : {"C", "en_US", "de_DE"}) {
-        for (double value : {1.0 / 3.0, -1234.5678, 6.02214076e23, 1.6e-19, 1e308, 0.1 + 0.2})
+        for (double value : {1.0 / 3.0, -1234.5678, 6.02214076e23, 1.6e-19, 1e308, 0.1 + 0.2, 1.7976931348623e308})
             QTest::addRow("%s: %.17g", locale, value) << QString::fromLatin1(locale) << value;
     }
 }
