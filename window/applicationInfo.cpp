@@ -12,6 +12,8 @@ void apply()
     QGuiApplication::setApplicationVersion(QString::fromLatin1(version));
     QGuiApplication::setOrganizationName(QStringLiteral("Corvane"));
     QGuiApplication::setOrganizationDomain(QStringLiteral("corvane.com"));
+    // Lets the desktop match the window to the installed .desktop file and icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("com.corvane.Calculator"));
 }
 
 } // namespace ApplicationInfo

@@ -120,8 +120,23 @@ constexpr std::array table{
     Control{"txtdisclaimer", K::DisclaimerField, "Frame7", 480, 600, 3735, 3615, "", 86},
 };
 
+constexpr std::array captionTable{
+    Caption{"txtAirPressure(0)", "label0"},     Caption{"txtForceRequired", "Label1"},
+    Caption{"txtSafetyFactor", "Label3"},       Caption{"txtAreaRequired", "Label6"},
+    Caption{"txtMinBoreSize", "Label7"},        Caption{"txtAirPressure(1)", "Label13"},
+    Caption{"txtCylinderBore(0)", "Label12"},   Caption{"txtRodDiameter", "Label11"},
+    Caption{"txtPushForce", "Label17"},         Caption{"txtPullForce", "Label16"},
+    Caption{"txtAirPressure(2)", "Label18"},    Caption{"txtCylinderBore(1)", "Label19"},
+    Caption{"txtRoomTemp", "Label20"},          Caption{"txtStrokeLength", "Label28"},
+    Caption{"txtStrokTime", "txtStrokeTime"},   Caption{"txtNumCylinders", "Label29"},
+    Caption{"txtPressureDrop", "Label30"},      Caption{"txtVolume", "Label23"},
+    Caption{"txtInstFlow", "Label35"},          Caption{"txtSystemFlow", "Label37"},
+};
+
 } // namespace
 
 std::span<const Control> controls() { return table; }
+
+std::span<const Caption> captions() { return captionTable; }
 
 } // namespace ControlTable

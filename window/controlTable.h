@@ -32,6 +32,14 @@ struct Control {
 // Containers come before the controls they hold.
 std::span<const Control> controls();
 
+// Each text field and the caption label beside it, which names the field to
+// the user (in messages, and to screen readers as the field's buddy).
+struct Caption {
+    const char *field;
+    const char *label;
+};
+std::span<const Caption> captions();
+
 // 15 twips to a pixel, the ratio the layout was drawn at.
 constexpr int twipsToPixels(int twips) { return (twips + 7) / 15; }
 

@@ -1,5 +1,82 @@
 // SPDX-License-Identifier: MIT
 // The Calculate commands of the cylinder-force and cylinder-bore panels.
+//
+// Each reads its panel's inputs, takes the imperial or the metric formula by
+// the unit system in force and writes its two results, rounded, last. A text
+// that is no number or a calculation that cannot be done is reported by
+// runCommand, and then no field changes.
 #include "frmPressureCalc.h"
 
-void frmPressureCalc::connectCylinderCommands() {}
+#include "numberText.h"
+
+#include <calculator/calculator.h>
+
+#include <QPushButton>
+
+namespace {
+
+// A result as the field shows it. A value so close to the largest double that
+// its 15-digit form reads back beyond the double range is too large to show.
+QString resultText(double value)
+{
+    const QString text = NumberText::formatRounded(value);
+    if (!NumberText::isNumber(text))
+        throw Calculator::ArithmeticError(Calculator::ArithmeticError::Kind::Overflow);
+    return text;
+}
+
+} // namespace
+
+void frmPressureCalc::connectCylinderCommands()
+{
+    connect(control<QPushButton>(QStringLiteral("btnCalcForce")), &QPushButton::clicked, this,
+            [this] { runCommand([this] { calculateForce(); }); });
+    connect(control<QPushButton>(QStringLiteral("btnCalcBoreSize")), &QPushButton::clicked, this,
+            [this] { runCommand([this] { calculateBoreSize(); }); });
+}
+
+void frmPressureCalc::calculateForce()
+{
+    double bore = 0.0;
+    double rod = 0.0;
+    double pressure = 0.0;
+    if (!readNumbers({{"txtCylinderBore(0)", &bore}, {"txtRodDiameter", &rod}, {"txtAirPressure(1)", &pressure}}))
+        return;
+
+    double push = 0.0;
+    double pull = 0.0;
+    if (m_unitSystem == Imperial)
+        Calculator::CylinderForceImperial(bore, rod, pressure, push, pull);
+    else
+        Calculator::CylinderForceMetric(bore, rod, pressure, push, pull);
+
+    const QString pushText = resultText(push);
+    const QString pullText = resultText(pull);
+    field(QStringLiteral("txtPushForce"))->setText(pushText);
+    field(QStringLiteral("txtPullForce"))->setText(pullText);
+}
+
+void frmPressureCalc::calculateBoreSize()
+{
+    double force = 0.0;
+    double pressure = 0.0;
+    double safetyFactor = 0.0;
+    if (!readNumbers({{"txtForceRequired", &force},
+                      {"txtAirPressure(0)", &pressure},
+                      {"txtSafetyFactor", &safetyFactor}}))
+        return;
+
+    // The area is scaled by the safety factor; 0, the start-up text, means 1.
+    double area = 0.0;
+    if (m_unitSystem == Imperial)
+        Calculator::AreaRequiredImperial(force, pressure, safetyFactor, area);
+    else
+        Calculator::AreaRequiredMetric(force, pressure, safetyFactor, area);
+    double bore = 0.0;
+    Calculator::MinimumBore(area, bore);
+
+    const QString areaText = resultText(area);
+    const QString boreText = resultText(bore);
+    field(QStringLiteral("txtAreaRequired"))->setText(areaText);
+    field(QStringLiteral("txtMinBoreSize"))->setText(boreText);
+}

@@ -93,6 +93,7 @@ frmPressureCalc::frmPressureCalc(QWidget *parent) : QWidget(parent)
     connectUnitSwitch();
     connectValveFlowCommands();
     connectWebsiteLink();
+    installKeyboardUse();
     for (int index = 0; QWidget *button : controlArray(QStringLiteral("optCalculator"))) {
         connect(qobject_cast<QRadioButton *>(button), &QRadioButton::toggled, this,
                 [this, index](bool checked) {
@@ -103,6 +104,7 @@ frmPressureCalc::frmPressureCalc(QWidget *parent) : QWidget(parent)
     }
 
     startUp();
+    nameControlsForScreenReaders();
 }
 
 frmPressureCalc::~frmPressureCalc()

@@ -1,0 +1,284 @@
+// SPDX-License-Identifier: MIT
+// The Calculate buttons of the cylinder-force and cylinder-bore panels.
+#include "applicationInfo.h"
+#include "frmPressureCalc.h"
+#include "messageBoxWatcher.h"
+#include "windowDriver.h"
+
+#include <QGuiApplication>
+#include <QLineEdit>
+#include <QTest>
+
+using namespace WindowDriver;
+
+namespace {
+
+const QString overflowMessage = QStringLiteral("The result is too large to calculate. No result was changed.");
+
+void useUnits(frmPressureCalc &window, int system)
+{
+    if (window.unitSystem() != system)
+        click(window, QStringLiteral("Option1(%1)").arg(system));
+}
+
+struct Inputs {
+    QString first, second, third;
+};
+
+void calculateForce(frmPressureCalc &window, const Inputs &in)
+{
+    selectPanel(window, 1);
+    typeInto(window, QStringLiteral("txtCylinderBore(0)"), in.first);
+    typeInto(window, QStringLiteral("txtRodDiameter"), in.second);
+    typeInto(window, QStringLiteral("txtAirPressure(1)"), in.third);
+    click(window, QStringLiteral("btnCalcForce"));
+}
+
+void calculateBore(frmPressureCalc &window, const Inputs &in)
+{
+    selectPanel(window, 0);
+    typeInto(window, QStringLiteral("txtForceRequired"), in.first);
+    typeInto(window, QStringLiteral("txtAirPressure(0)"), in.second);
+    typeInto(window, QStringLiteral("txtSafetyFactor"), in.third);
+    click(window, QStringLiteral("btnCalcBoreSize"));
+}
+
+} // namespace
+
+class tst_CylinderCommands : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { ApplicationInfo::apply(); }
+    void init() { QLocale::setDefault(QLocale::c()); }
+
+    void force_data();
+    void force();
+    void bore_data();
+    void bore();
+    void resultsAreWrittenLastInOrder();
+    void inputsAreCleanedByTheClick();
+    void inputsAreCleanedWhenTheButtonTakesNoFocus();
+    void germanDecimalComma();
+    void overflowWritesNothing_data();
+    void overflowWritesNothing();
+    void textThatIsNoNumberWritesNothing();
+};
+
+void tst_CylinderCommands::force_data()
+{
+    QTest::addColumn<int>("system");
+    QTest::addColumn<QString>("bore");
+    QTest::addColumn<QString>("rod");
+    QTest::addColumn<QString>("pressure");
+    QTest::addColumn<QString>("push");
+    QTest::addColumn<QString>("pull");
+    QTest::newRow("imperial 2 in") << 0 << "2" << "0.625" << "80" << "251.32741" << "226.78372";
+    QTest::newRow("imperial 4 in") << 0 << "4" << "1" << "100" << "1256.63706" << "1178.09725";
+    QTest::newRow("imperial rod wider than bore") << 0 << "1" << "2" << "100" << "78.53982" << "-235.61945";
+    QTest::newRow("imperial zeros") << 0 << "0" << "0" << "0" << "0" << "0";
+    QTest::newRow("metric 50 mm") << 1 << "50" << "20" << "6" << "1178.09725" << "989.60169";
+    QTest::newRow("metric zeros") << 1 << "0" << "0" << "0" << "0" << "0";
+    // The same inputs as the first row, taken as mm and bar.
+    QTest::newRow("metric 2 mm") << 1 << "2" << "0.625" << "80" << "25.13274" << "22.67837";
+}
+
+void tst_CylinderCommands::force()
+{
+    QFETCH(int, system);
+    QFETCH(QString, bore);
+    QFETCH(QString, rod);
+    QFETCH(QString, pressure);
+    QFETCH(QString, push);
+    QFETCH(QString, pull);
+
+    MessageBoxWatcher boxes;
+    frmPressureCalc window;
+    QVERIFY(showAndActivate(window));
+    useUnits(window, system);
+    calculateForce(window, {bore, rod, pressure});
+    QCOMPARE(text(window, "txtPushForce"), push);
+    QCOMPARE(text(window, "txtPullForce"), pull);
+    QVERIFY(boxes.seen().isEmpty());
+    QCOMPARE(window.unitSystem(), qint16(system));
+    // The bore panel's results are another command's.
+    QCOMPARE(text(window, "txtAreaRequired"), QStringLiteral("0"));
+}
+
+void tst_CylinderCommands::bore_data()
+{
+    QTest::addColumn<int>("system");
+    QTest::addColumn<QString>("force");
+    QTest::addColumn<QString>("pressure");
+    QTest::addColumn<QString>("safetyFactor");
+    QTest::addColumn<QString>("area");
+    QTest::addColumn<QString>("minBore");
+    QTest::newRow("imperial 500 lb") << 0 << "500" << "80" << "1" << "6.25" << "2.82095";
+    QTest::newRow("imperial 1000 lb") << 0 << "1000" << "100" << "1" << "10" << "3.56825";
+    QTest::newRow("imperial no pressure") << 0 << "500" << "0" << "1" << "0" << "0";
+    QTest::newRow("metric 2000 N") << 1 << "2000" << "6" << "1" << "3333.33333" << "65.147";
+    QTest::newRow("metric no pressure") << 1 << "2000" << "0" << "1" << "0" << "0";
+    QTest::newRow("safety factor 2 doubles the area") << 0 << "500" << "80" << "2" << "12.5" << "3.98942";
+    QTest::newRow("safety factor 0 counts as 1") << 0 << "500" << "80" << "0" << "6.25" << "2.82095";
+    QTest::newRow("metric safety factor 1.5") << 1 << "2000" << "6" << "1.5" << "5000" << "79.78846";
+}
+
+void tst_CylinderCommands::bore()
+{
+    QFETCH(int, system);
+    QFETCH(QString, force);
+    QFETCH(QString, pressure);
+    QFETCH(QString, safetyFactor);
+    QFETCH(QString, area);
+    QFETCH(QString, minBore);
+
+    MessageBoxWatcher boxes;
+    frmPressureCalc window;
+    QVERIFY(showAndActivate(window));
+    useUnits(window, system);
+    calculateBore(window, {force, pressure, safetyFactor});
+    QCOMPARE(text(window, "txtAreaRequired"), area);
+    QCOMPARE(text(window, "txtMinBoreSize"), minBore);
+    QVERIFY(boxes.seen().isEmpty());
+    QCOMPARE(text(window, "txtPushForce"), QStringLiteral("0"));
+}
+
+void tst_CylinderCommands::resultsAreWrittenLastInOrder()
+{
+    frmPressureCalc window;
+    QVERIFY(showAndActivate(window));
+    QStringList written;
+    const QStringList watched{"txtCylinderBore(0)", "txtRodDiameter", "txtAirPressure(1)", "txtPushForce",
+                              "txtPullForce"};
+    for (const QString &name : watched)
+        connect(window.field(name), &QLineEdit::textChanged, &window, [&written, name] { written << name; });
+    selectPanel(window, 1);
+    typeInto(window, QStringLiteral("txtCylinderBore(0)"), QStringLiteral("2"));
+    typeInto(window, QStringLiteral("txtRodDiameter"), QStringLiteral("0.625"));
+    typeInto(window, QStringLiteral("txtAirPressure(1)"), QStringLiteral("80.0"));
+    written.clear();
+    click(window, QStringLiteral("btnCalcForce"));
+    // The pressure is cleaned as the focus leaves it, then come the results.
+    QCOMPARE(written, QStringList({"txtAirPressure(1)", "txtPushForce", "txtPullForce"}));
+}
+
+void tst_CylinderCommands::inputsAreCleanedByTheClick()
+{
+    // The field being typed in loses the focus to the button first.
+    frmPressureCalc window;
+    QVERIFY(showAndActivate(window));
+    selectPanel(window, 0);
+    typeInto(window, QStringLiteral("txtForceRequired"), QStringLiteral("500"));
+    typeInto(window, QStringLiteral("txtSafetyFactor"), QStringLiteral("1"));
+    typeInto(window, QStringLiteral("txtAirPressure(0)"), QStringLiteral("-80"));
+    click(window, QStringLiteral("btnCalcBoreSize"));
+    QCOMPARE(text(window, "txtAirPressure(0)"), QStringLiteral("80"));
+    QCOMPARE(text(window, "txtAreaRequired"), QStringLiteral("6.25"));
+    QCOMPARE(text(window, "txtMinBoreSize"), QStringLiteral("2.82095"));
+}
+
+void tst_CylinderCommands::inputsAreCleanedWhenTheButtonTakesNoFocus()
+{
+    // Where buttons take no focus, the command cleans the pending edit itself:
+    // "abc" must count as 0 and raise no message.
+    MessageBoxWatcher boxes;
+    frmPressureCalc window;
+    QVERIFY(showAndActivate(window));
+    selectPanel(window, 1);
+    window.control(QStringLiteral("btnCalcForce"))->setFocusPolicy(Qt::NoFocus);
+    typeInto(window, QStringLiteral("txtCylinderBore(0)"), QStringLiteral("2"));
+    typeInto(window, QStringLiteral("txtRodDiameter"), QStringLiteral("0.625"));
+    typeInto(window, QStringLiteral("txtAirPressure(1)"), QStringLiteral("80"));
+    click(window, QStringLiteral("btnCalcForce"));
+    QCOMPARE(text(window, "txtPushForce"), QStringLiteral("251.32741"));
+
+    typeInto(window, QStringLiteral("txtAirPressure(1)"), QStringLiteral("abc"));
+    click(window, QStringLiteral("btnCalcForce"));
+    QVERIFY(window.field(QStringLiteral("txtAirPressure(1)"))->hasFocus());
+    QCOMPARE(text(window, "txtAirPressure(1)"), QStringLiteral("0"));
+    QCOMPARE(text(window, "txtPushForce"), QStringLiteral("0"));
+    QCOMPARE(text(window, "txtPullForce"), QStringLiteral("0"));
+    QVERIFY(boxes.seen().isEmpty());
+}
+
+void tst_CylinderCommands::germanDecimalComma()
+{
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    frmPressureCalc window;
+    QVERIFY(showAndActivate(window));
+    calculateForce(window, {"2", "0,625", "80"});
+    QCOMPARE(text(window, "txtRodDiameter"), QStringLiteral("0,625"));
+    QCOMPARE(text(window, "txtPushForce"), QStringLiteral("251,32741"));
+    QCOMPARE(text(window, "txtPullForce"), QStringLiteral("226,78372"));
+    calculateBore(window, {"500", "80", "1,5"});
+    QCOMPARE(text(window, "txtAreaRequired"), QStringLiteral("9,375"));
+    QCOMPARE(text(window, "txtMinBoreSize"), QStringLiteral("3,45494"));
+}
+
+void tst_CylinderCommands::overflowWritesNothing_data()
+{
+    QTest::addColumn<bool>("forcePanel");
+    QTest::addColumn<QString>("first");
+    QTest::addColumn<QString>("second");
+    QTest::addColumn<QString>("third");
+    QTest::newRow("force, bore 1E300") << true << "1E300" << "1" << "80";
+    QTest::newRow("force, pressure 1E308") << true << "2" << "1" << "1E308";
+    QTest::newRow("bore, force over a tiny pressure") << false << "1E308" << "1E-10" << "1";
+    QTest::newRow("bore, safety factor 1E308") << false << "500" << "80" << "1E308";
+}
+
+void tst_CylinderCommands::overflowWritesNothing()
+{
+    QFETCH(bool, forcePanel);
+    QFETCH(QString, first);
+    QFETCH(QString, second);
+    QFETCH(QString, third);
+    const auto calculate = forcePanel ? calculateForce : calculateBore;
+    const QString out1 = forcePanel ? QStringLiteral("txtPushForce") : QStringLiteral("txtAreaRequired");
+    const QString out2 = forcePanel ? QStringLiteral("txtPullForce") : QStringLiteral("txtMinBoreSize");
+
+    MessageBoxWatcher boxes;
+    frmPressureCalc window;
+    QVERIFY(showAndActivate(window));
+    calculate(window, {"4", "1", "100"});
+    const QString before1 = text(window, out1);
+    const QString before2 = text(window, out2);
+    QVERIFY(before1 != QStringLiteral("0"));
+
+    calculate(window, {first, second, third});
+    QCOMPARE(boxes.seen().size(), 1);
+    QCOMPARE(boxes.seen().first().text, overflowMessage);
+    QCOMPARE(boxes.seen().first().title, QGuiApplication::applicationDisplayName());
+    QVERIFY(!boxes.seen().first().title.isEmpty());
+    QCOMPARE(boxes.seen().first().icon, QMessageBox::Warning);
+    QCOMPARE(boxes.seen().first().buttonCount, 1);
+    QCOMPARE(text(window, out1), before1);
+    QCOMPARE(text(window, out2), before2);
+
+    // The window goes on working.
+    calculate(window, {"4", "1", "100"});
+    QCOMPARE(boxes.seen().size(), 1);
+    QCOMPARE(text(window, out1), before1);
+}
+
+void tst_CylinderCommands::textThatIsNoNumberWritesNothing()
+{
+    // Validation keeps every input a number, so only code can leave one
+    // holding other text; the command still must not write half a result.
+    MessageBoxWatcher boxes;
+    frmPressureCalc window;
+    QVERIFY(showAndActivate(window));
+    calculateForce(window, {"2", "0.625", "80"});
+    window.field(QStringLiteral("txtRodDiameter"))->setText(QStringLiteral("abc"));
+    click(window, QStringLiteral("btnCalcForce"));
+    QCOMPARE(boxes.seen().size(), 1);
+    QCOMPARE(boxes.seen().first().text,
+             QStringLiteral("\"Rod Diameter\" does not hold a number. No result was changed."));
+    QCOMPARE(boxes.seen().first().icon, QMessageBox::Warning);
+    QCOMPARE(text(window, "txtPushForce"), QStringLiteral("251.32741"));
+    QCOMPARE(text(window, "txtPullForce"), QStringLiteral("226.78372"));
+}
+
+QTEST_MAIN(tst_CylinderCommands)
+#include "tst_cylinderCommands.moc"

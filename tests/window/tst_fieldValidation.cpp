@@ -1,0 +1,263 @@
+// SPDX-License-Identifier: MIT
+// Each input field cleans its own text when the keyboard focus leaves it.
+#include "applicationInfo.h"
+#include "frmPressureCalc.h"
+#include "messageBoxWatcher.h"
+#include "windowDriver.h"
+
+#include <QApplication>
+#include <QContextMenuEvent>
+#include <QLineEdit>
+#include <QMenu>
+#include <QTest>
+
+using namespace WindowDriver;
+
+namespace {
+
+// The panel each validated field sits on.
+int panelOf(const QString &fieldName)
+{
+    static const QHash<QString, int> panels{
+        {"txtAirPressure(0)", 0}, {"txtForceRequired", 0},   {"txtSafetyFactor", 0},
+        {"txtAreaRequired", 0},   {"txtMinBoreSize", 0},     {"txtAirPressure(1)", 1},
+        {"txtCylinderBore(0)", 1}, {"txtRodDiameter", 1},    {"txtAirPressure(2)", 2},
+        {"txtCylinderBore(1)", 2}, {"txtRoomTemp", 2},       {"txtStrokeLength", 2},
+        {"txtStrokTime", 2},      {"txtNumCylinders", 2},    {"txtPressureDrop", 2}};
+    return panels.value(fieldName, -1);
+}
+
+// Types into a field on its panel and moves the focus on with Tab.
+void typeAndTab(frmPressureCalc &window, const QString &fieldName, const QString &text)
+{
+    selectPanel(window, panelOf(fieldName));
+    typeInto(window, fieldName, text);
+    QTest::keyClick(window.field(fieldName), Qt::Key_Tab);
+}
+
+const QLocale german(QLocale::German, QLocale::Germany);
+
+} // namespace
+
+class tst_FieldValidation : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { ApplicationInfo::apply(); }
+    void init() { QLocale::setDefault(QLocale::c()); }
+
+    void cleansTextOnTab_data();
+    void cleansTextOnTab();
+    void everyInputFieldIsCleaned_data();
+    void everyInputFieldIsCleaned();
+    void boreResultFieldsAreCleaned();
+    void clickOnAnotherControlCleans();
+    void onlyTheElementThatLostTheFocusChanges();
+    void cleansAlsoWhenTheTextDidNotChange();
+    void germanDecimalComma_data();
+    void germanDecimalComma();
+    void contextMenuDoesNotClean();
+    void selectorCleansWhenItTakesNoFocus();
+};
+
+void tst_FieldValidation::cleansTextOnTab_data()
+{
+    QTest::addColumn<QString>("fieldName");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("expected");
+
+    const QString force = QStringLiteral("txtForceRequired");
+    QTest::newRow("letters") << force << "abc" << "0";
+    QTest::newRow("number then letters") << force << "12abc" << "0";
+    QTest::newRow("empty") << force << "" << "0";
+    QTest::newRow("blank") << force << "   " << "0";
+    QTest::newRow("negative") << force << "-2.5" << "2.5";
+    QTest::newRow("blanks around") << force << " 7 " << "7";
+    QTest::newRow("trailing zero") << force << "1.50" << "1.5";
+    QTest::newRow("leading zeros") << force << "007" << "7";
+    QTest::newRow("exponent") << force << "1e3" << "1000";
+    QTest::newRow("negative zero") << force << "-0" << "0";
+    QTest::newRow("large exponent") << force << "1e20" << "1E+20";
+    QTest::newRow("sixteen digits") << force << "0.1234567890123456" << "0.123456789012346";
+    QTest::newRow("beyond the double range") << force << "1e999" << "0";
+    // Rounding the largest double up to 15 digits would leave the range; its
+    // last digit is cut so the field keeps a number.
+    QTest::newRow("largest double") << force << "1.7976931348623157e308" << "1.79769313486231E+308";
+    QTest::newRow("count not made whole") << "txtNumCylinders" << "2.5" << "2.5";
+    QTest::newRow("negative count") << "txtNumCylinders" << "-3" << "3";
+    QTest::newRow("temperature negative") << "txtRoomTemp" << "-10" << "-10";
+    QTest::newRow("temperature not reformatted") << "txtRoomTemp" << "68.0" << "68.0";
+    QTest::newRow("temperature keeps blanks") << "txtRoomTemp" << " 68 " << " 68 ";
+    QTest::newRow("temperature letters") << "txtRoomTemp" << "abc" << "0";
+    QTest::newRow("temperature empty") << "txtRoomTemp" << "" << "0";
+    QTest::newRow("temperature beyond the range") << "txtRoomTemp" << "-1e999" << "0";
+}
+
+void tst_FieldValidation::cleansTextOnTab()
+{
+    QFETCH(QString, fieldName);
+    QFETCH(QString, typed);
+    QFETCH(QString, expected);
+
+    MessageBoxWatcher boxes;
+    frmPressureCalc window;
+    QVERIFY(showAndActivate(window));
+    selectPanel(window, panelOf(fieldName));
+    typeInto(window, fieldName, typed);
+    QCOMPARE(text(window, fieldName), typed); // nothing is filtered while typing
+    QTest::keyClick(window.field(fieldName), Qt::Key_Tab);
+    QVERIFY(!window.field(fieldName)->hasFocus());
+    QCOMPARE(text(window, fieldName), expected);
+    QVERIFY(boxes.seen().isEmpty()); // the cleaning is silent
+}
+
+void tst_FieldValidation::everyInputFieldIsCleaned_data()
+{
+    QTest::addColumn<QString>("fieldName");
+    for (const char *name : {"txtAirPressure(0)", "txtForceRequired", "txtSafetyFactor", "txtAirPressure(1)",
+                             "txtCylinderBore(0)", "txtRodDiameter", "txtAirPressure(2)", "txtCylinderBore(1)",
+                             "txtStrokeLength", "txtStrokTime", "txtNumCylinders", "txtPressureDrop"})
+        QTest::newRow(name) << QString::fromLatin1(name);
+}
+
+void tst_FieldValidation::everyInputFieldIsCleaned()
+{
+    QFETCH(QString, fieldName);
+    frmPressureCalc window;
+    QVERIFY(showAndActivate(window));
+    typeAndTab(window, fieldName, QStringLiteral("-2.50"));
+    QCOMPARE(text(window, fieldName), QStringLiteral("2.5"));
+    typeAndTab(window, fieldName, QStringLiteral("x1"));
+    QCOMPARE(text(window, fieldName), QStringLiteral("0"));
+}
+
+void tst_FieldValidation::boreResultFieldsAreCleaned()
+{
+    // The bore panel's results are read-only and always hold the numbers the
+    // command wrote, so a stale text is put there the only way possible.
+    frmPressureCalc window;
+    QVERIFY(showAndActivate(window));
+    for (const char *name : {"txtAreaRequired", "txtMinBoreSize"}) {
+        QLineEdit *result = window.field(QString::fromLatin1(name));
+        result->setText(QStringLiteral("-6.250"));
+        QTest::mouseClick(result, Qt::LeftButton);
+        QVERIFY(result->hasFocus());
+        QTest::keyClick(result, Qt::Key_Tab);
+        QCOMPARE(result->text(), QStringLiteral("6.25"));
+    }
+    // The push and pull results are not validated.
+    selectPanel(window, 1);
+    QLineEdit *push = window.field(QStringLiteral("txtPushForce"));
+    push->setText(QStringLiteral("-6.250"));
+    QTest::mouseClick(push, Qt::LeftButton);
+    QTest::keyClick(push, Qt::Key_Tab);
+    QCOMPARE(push->text(), QStringLiteral("-6.250"));
+}
+
+void tst_FieldValidation::clickOnAnotherControlCleans()
+{
+    frmPressureCalc window;
+    QVERIFY(showAndActivate(window));
+    typeInto(window, QStringLiteral("txtForceRequired"), QStringLiteral("-12.50"));
+    QTest::mouseClick(window.field(QStringLiteral("txtSafetyFactor")), Qt::LeftButton);
+    QCOMPARE(text(window, "txtForceRequired"), QStringLiteral("12.5"));
+    QCOMPARE(text(window, "txtSafetyFactor"), QStringLiteral("0"));
+}
+
+void tst_FieldValidation::onlyTheElementThatLostTheFocusChanges()
+{
+    frmPressureCalc window;
+    QVERIFY(showAndActivate(window));
+    selectPanel(window, 2);
+    typeInto(window, QStringLiteral("txtAirPressure(2)"), QStringLiteral("-5"));
+    // Raw texts in the other elements, which a wrong element index would clean.
+    window.field(QStringLiteral("txtAirPressure(0)"))->setText(QStringLiteral("-1"));
+    window.field(QStringLiteral("txtAirPressure(1)"))->setText(QStringLiteral(" 3 "));
+    window.field(QStringLiteral("txtCylinderBore(0)"))->setText(QStringLiteral("abc"));
+    QTest::keyClick(window.field(QStringLiteral("txtAirPressure(2)")), Qt::Key_Tab);
+    QVERIFY(window.field(QStringLiteral("txtCylinderBore(1)"))->hasFocus());
+    QTest::keyClicks(window.field(QStringLiteral("txtCylinderBore(1)")), QStringLiteral("-7"));
+    QTest::keyClick(window.field(QStringLiteral("txtCylinderBore(1)")), Qt::Key_Tab);
+
+    QCOMPARE(text(window, "txtAirPressure(2)"), QStringLiteral("5"));
+    QCOMPARE(text(window, "txtCylinderBore(1)"), QStringLiteral("7"));
+    QCOMPARE(text(window, "txtAirPressure(0)"), QStringLiteral("-1"));
+    QCOMPARE(text(window, "txtAirPressure(1)"), QStringLiteral(" 3 "));
+    QCOMPARE(text(window, "txtCylinderBore(0)"), QStringLiteral("abc"));
+}
+
+void tst_FieldValidation::cleansAlsoWhenTheTextDidNotChange()
+{
+    frmPressureCalc window;
+    QVERIFY(showAndActivate(window));
+    QLineEdit *force = window.field(QStringLiteral("txtForceRequired"));
+    force->setText(QStringLiteral("-1.50")); // not typed: no edit is pending
+    QTest::mouseClick(force, Qt::LeftButton);
+    QVERIFY(force->hasFocus());
+    QTest::keyClick(force, Qt::Key_Tab);
+    QCOMPARE(force->text(), QStringLiteral("1.5"));
+
+    // A start-up text already in the general format stays as it is.
+    QLineEdit *safety = window.field(QStringLiteral("txtSafetyFactor"));
+    QVERIFY(safety->hasFocus());
+    QTest::keyClick(safety, Qt::Key_Tab);
+    QCOMPARE(safety->text(), QStringLiteral("0"));
+}
+
+void tst_FieldValidation::germanDecimalComma_data()
+{
+    QTest::addColumn<QString>("fieldName");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("comma kept") << "txtRodDiameter" << "2,5" << "2,5";
+    QTest::newRow("negative with trailing zero") << "txtRodDiameter" << "-1,50" << "1,5";
+    QTest::newRow("exponent") << "txtRodDiameter" << "1,5e20" << "1,5E+20";
+    QTest::newRow("temperature kept") << "txtRoomTemp" << "-3,50" << "-3,50";
+    QTest::newRow("letters") << "txtRoomTemp" << "abc" << "0";
+}
+
+void tst_FieldValidation::germanDecimalComma()
+{
+    QFETCH(QString, fieldName);
+    QFETCH(QString, typed);
+    QFETCH(QString, expected);
+    QLocale::setDefault(german);
+    frmPressureCalc window;
+    QVERIFY(showAndActivate(window));
+    typeAndTab(window, fieldName, typed);
+    QCOMPARE(text(window, fieldName), expected);
+}
+
+void tst_FieldValidation::contextMenuDoesNotClean()
+{
+    // The field's context menu takes the focus while it is open; the user has
+    // not left the field, so a paste must still find the text as typed.
+    frmPressureCalc window;
+    QVERIFY(showAndActivate(window));
+    typeInto(window, QStringLiteral("txtForceRequired"), QStringLiteral("abc"));
+    QLineEdit *force = window.field(QStringLiteral("txtForceRequired"));
+    QContextMenuEvent menuRequest(QContextMenuEvent::Mouse, QPoint(5, 5), force->mapToGlobal(QPoint(5, 5)));
+    QApplication::sendEvent(force, &menuRequest);
+    QTRY_VERIFY(qobject_cast<QMenu *>(QApplication::activePopupWidget()));
+    QCOMPARE(force->text(), QStringLiteral("abc"));
+    QApplication::activePopupWidget()->close();
+    QTRY_VERIFY(force->hasFocus());
+    QCOMPARE(force->text(), QStringLiteral("abc"));
+    QTest::keyClick(force, Qt::Key_Tab);
+    QCOMPARE(force->text(), QStringLiteral("0"));
+}
+
+void tst_FieldValidation::selectorCleansWhenItTakesNoFocus()
+{
+    frmPressureCalc window;
+    QVERIFY(showAndActivate(window));
+    window.control(QStringLiteral("optCalculator(1)"))->setFocusPolicy(Qt::NoFocus);
+    typeInto(window, QStringLiteral("txtForceRequired"), QStringLiteral("-4"));
+    selectPanel(window, 1);
+    QCOMPARE(window.currentCalculator(), qint16(1));
+    QCOMPARE(text(window, "txtForceRequired"), QStringLiteral("4"));
+}
+
+QTEST_MAIN(tst_FieldValidation)
+#include "tst_fieldValidation.moc"

@@ -1,0 +1,393 @@
+// SPDX-License-Identifier: MIT
+// Switching the window between imperial and metric units with the Units
+// buttons: captions, the conversion of every dimensioned field, and the
+// switch that cannot be done.
+#include "applicationInfo.h"
+#include "frmPressureCalc.h"
+#include "messageBoxWatcher.h"
+#include "windowDriver.h"
+
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QTest>
+
+using namespace WindowDriver;
+
+namespace {
+
+const QString degreeF = QChar(0x00B0) + QStringLiteral(" F");
+const QString degreeC = QChar(0x00B0) + QStringLiteral(" c");
+
+// Every field element a switch may touch, and the ones it must leave alone.
+const QStringList convertedFields{
+    "txtAirPressure(0)", "txtAirPressure(1)", "txtAirPressure(2)", "txtCylinderBore(0)",
+    "txtCylinderBore(1)", "txtAreaRequired", "txtForceRequired", "txtInstFlow",
+    "txtMinBoreSize", "txtPullForce", "txtPushForce", "txtRodDiameter",
+    "txtRoomTemp", "txtSystemFlow", "txtStrokeLength", "txtVolume", "txtPressureDrop"};
+const QStringList keptFields{"txtSafetyFactor", "txtNumCylinders", "txtStrokTime", "txtCvFactor"};
+
+// The panel an input field sits on.
+int panelOf(const QString &fieldName)
+{
+    if (QStringList{"txtAirPressure(0)", "txtForceRequired", "txtSafetyFactor"}.contains(fieldName))
+        return 0;
+    if (QStringList{"txtAirPressure(1)", "txtCylinderBore(0)", "txtRodDiameter"}.contains(fieldName))
+        return 1;
+    return 2;
+}
+
+void typeAndTab(frmPressureCalc &window, const QString &fieldName, const QString &text)
+{
+    selectPanel(window, panelOf(fieldName));
+    typeInto(window, fieldName, text);
+    QTest::keyClick(window.field(fieldName), Qt::Key_Tab);
+}
+
+QMap<QString, QString> fieldTexts(const frmPressureCalc &window)
+{
+    QMap<QString, QString> texts;
+    for (const QString &name : convertedFields + keptFields)
+        texts.insert(name, text(window, name));
+    return texts;
+}
+
+// Every unit caption, array elements included, by name.
+QMap<QString, QString> unitCaptions(const frmPressureCalc &window)
+{
+    QMap<QString, QString> captions;
+    for (const char *array : {"lblPressureUnits", "lblForceUnits", "lblLengthUnits", "lblFlowUnits"})
+        for (QWidget *label : window.controlArray(QString::fromLatin1(array)))
+            captions.insert(label->objectName(), qobject_cast<QLabel *>(label)->text());
+    for (const char *name : {"lblAreaUnits", "lbltemperatureUnits", "lblVolumeUnits"})
+        captions.insert(QString::fromLatin1(name), window.control<QLabel>(QString::fromLatin1(name))->text());
+    return captions;
+}
+
+bool selected(const frmPressureCalc &window, int system)
+{
+    return window.control<QRadioButton>(QStringLiteral("Option1(%1)").arg(system))->isChecked();
+}
+
+void switchTo(frmPressureCalc &window, int system)
+{
+    click(window, QStringLiteral("Option1(%1)").arg(system));
+}
+
+} // namespace
+
+class tst_UnitSwitch : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { ApplicationInfo::apply(); }
+    void init() { QLocale::setDefault(QLocale::c()); }
+
+    void captionsFollowTheSystem();
+    void roundTripOfEveryField();
+    void zerosStayZeroButTheTemperature();
+    void textThatIsNoNumberIsSkipped();
+    void clickOnTheSelectedButtonChangesNothing();
+    void pendingEditIsCleanedFirst_data();
+    void pendingEditIsCleanedFirst();
+    void germanDecimalComma();
+    void commandsUseTheSystemInForce();
+    void switchThatCannotBeDoneChangesNothing_data();
+    void switchThatCannotBeDoneChangesNothing();
+};
+
+void tst_UnitSwitch::captionsFollowTheSystem()
+{
+    frmPressureCalc window;
+    QVERIFY(showAndActivate(window));
+    const QMap<QString, QString> imperial = unitCaptions(window);
+
+    switchTo(window, 1);
+    QCOMPARE(window.unitSystem(), qint16(1));
+    QVERIFY(selected(window, 1) && !selected(window, 0));
+    const QMap<QString, QString> metric = unitCaptions(window);
+    QCOMPARE(metric.size(), 17);
+    for (auto it = metric.cbegin(); it != metric.cend(); ++it) {
+        const QString &name = it.key();
+        QString expected;
+        if (name.startsWith(QLatin1String("lblPressureUnits"))) expected = QStringLiteral("Bar");
+        else if (name.startsWith(QLatin1String("lblForceUnits"))) expected = QStringLiteral("Newtons");
+        else if (name.startsWith(QLatin1String("lblLengthUnits"))) expected = QStringLiteral("mm");
+        else if (name.startsWith(QLatin1String("lblFlowUnits"))) expected = QStringLiteral("L/min");
+        else if (name == QLatin1String("lblAreaUnits")) expected = QStringLiteral("Sq. mm");
+        else if (name == QLatin1String("lbltemperatureUnits")) expected = degreeC;
+        else if (name == QLatin1String("lblVolumeUnits")) expected = QStringLiteral("Cubic mm");
+        QCOMPARE(it.value(), expected);
+    }
+    // Captions without a unit system stay.
+    QCOMPARE(window.control<QLabel>(QStringLiteral("Label31"))->text(), QStringLiteral("Seconds"));
+
+    switchTo(window, 0);
+    QCOMPARE(window.unitSystem(), qint16(0));
+    QCOMPARE(unitCaptions(window), imperial);
+    QCOMPARE(imperial.value("lbltemperatureUnits"), degreeF);
+    QCOMPARE(imperial.value("lblAreaUnits"), QStringLiteral("Sq. Inches"));
+}
+
+void tst_UnitSwitch::roundTripOfEveryField()
+{
+    MessageBoxWatcher boxes;
+    frmPressureCalc window;
+    QVERIFY(showAndActivate(window));
+
+    // Inputs as a user types them, results from the two cylinder commands.
+    const QList<std::pair<QString, QString>> typed{
+        {"txtAirPressure(0)", "80"},  {"txtForceRequired", "500"},   {"txtSafetyFactor", "1"},
+        {"txtAirPressure(1)", "80"},  {"txtCylinderBore(0)", "2"},   {"txtRodDiameter", "0.625"},
+        {"txtAirPressure(2)", "60"},  {"txtCylinderBore(1)", "1.5"}, {"txtRoomTemp", "70"},
+        {"txtStrokeLength", "4"},     {"txtStrokTime", "0.5"},       {"txtNumCylinders", "2.5"},
+        {"txtPressureDrop", "5"}};
+    for (const auto &[name, value] : typed)
+        typeAndTab(window, name, value);
+    selectPanel(window, 0);
+    click(window, QStringLiteral("btnCalcBoreSize"));
+    selectPanel(window, 1);
+    click(window, QStringLiteral("btnCalcForce"));
+    QCOMPARE(text(window, "txtAreaRequired"), QStringLiteral("6.25"));
+    QCOMPARE(text(window, "txtPushForce"), QStringLiteral("251.32741"));
+    // The valve panel's results, as its commands would have left them.
+    window.field(QStringLiteral("txtVolume"))->setText(QStringLiteral("1"));
+    window.field(QStringLiteral("txtInstFlow"))->setText(QStringLiteral("2.66537"));
+    window.field(QStringLiteral("txtSystemFlow"))->setText(QStringLiteral("10"));
+    window.field(QStringLiteral("txtCvFactor"))->setText(QStringLiteral("0.12888"));
+    // The rod diameter of 1 inch, typed last, is what has the focus.
+    typeInto(window, QStringLiteral("txtRodDiameter"), QStringLiteral("1"));
+    const QMap<QString, QString> before = fieldTexts(window);
+
+    // name: metric text, then imperial text again
+    const QList<std::tuple<QString, QString, QString>> expected{
+        {"txtAirPressure(0)", "5.51724137931035", "80.0000000000001"},
+        {"txtAirPressure(1)", "5.51724137931035", "80.0000000000001"},
+        {"txtAirPressure(2)", "4.13793103448276", "60"},
+        {"txtCylinderBore(0)", "50.8", "2.00152"},
+        {"txtCylinderBore(1)", "38.1", "1.50114"},
+        {"txtAreaRequired", "4032.25", "6.2499875"},
+        {"txtForceRequired", "2250", "500"},
+        {"txtInstFlow", "75.4748824845", "2.6653705682289"},
+        {"txtMinBoreSize", "71.65213", "2.823093922"},
+        {"txtPullForce", "1020.52674", "226.78372"},
+        {"txtPushForce", "1130.973345", "251.32741"},
+        {"txtRodDiameter", "25.4", "1.00076"},
+        {"txtRoomTemp", "21.11111", "70"},
+        {"txtSystemFlow", "283.1685", "10.000002131895"},
+        {"txtStrokeLength", "101.6", "4.00304"},
+        {"txtVolume", "16387", "0.999607"},
+        {"txtPressureDrop", "0.344827586206897", "5.00000000000001"}};
+    QCOMPARE(expected.size(), convertedFields.size());
+
+    switchTo(window, 1);
+    QCOMPARE(window.unitSystem(), qint16(1));
+    for (const auto &[name, metric, imperial] : expected)
+        QCOMPARE(text(window, name), metric);
+    for (const QString &name : keptFields)
+        QCOMPARE(text(window, name), before.value(name));
+
+    switchTo(window, 0);
+    QCOMPARE(window.unitSystem(), qint16(0));
+    for (const auto &[name, metric, imperial] : expected)
+        QCOMPARE(text(window, name), imperial);
+    for (const QString &name : keptFields)
+        QCOMPARE(text(window, name), before.value(name));
+    QVERIFY(boxes.seen().isEmpty());
+}
+
+void tst_UnitSwitch::zerosStayZeroButTheTemperature()
+{
+    frmPressureCalc window;
+    QVERIFY(showAndActivate(window));
+    switchTo(window, 1);
+    for (const QString &name : convertedFields)
+        QCOMPARE(text(window, name), name == "txtRoomTemp" ? QStringLiteral("-17.77778") : QStringLiteral("0"));
+    QCOMPARE(text(window, "txtNumCylinders"), QStringLiteral("1"));
+
+    typeAndTab(window, QStringLiteral("txtRoomTemp"), QStringLiteral("0"));
+    typeAndTab(window, QStringLiteral("txtStrokeLength"), QStringLiteral("0.0000"));
+    QCOMPARE(text(window, "txtStrokeLength"), QStringLiteral("0"));
+    switchTo(window, 0);
+    QCOMPARE(text(window, "txtRoomTemp"), QStringLiteral("32"));
+    QCOMPARE(text(window, "txtStrokeLength"), QStringLiteral("0"));
+}
+
+void tst_UnitSwitch::textThatIsNoNumberIsSkipped()
+{
+    // Only code can leave a result field without a number; the fields after
+    // it are converted all the same.
+    frmPressureCalc window;
+    QVERIFY(showAndActivate(window));
+    window.field(QStringLiteral("txtPullForce"))->setText(QStringLiteral("n/a"));
+    window.field(QStringLiteral("txtPushForce"))->setText(QStringLiteral("100"));
+    typeAndTab(window, QStringLiteral("txtPressureDrop"), QStringLiteral("29"));
+    switchTo(window, 1);
+    QCOMPARE(text(window, "txtPullForce"), QStringLiteral("n/a"));
+    QCOMPARE(text(window, "txtPushForce"), QStringLiteral("450"));
+    QCOMPARE(text(window, "txtPressureDrop"), QStringLiteral("2"));
+}
+
+void tst_UnitSwitch::clickOnTheSelectedButtonChangesNothing()
+{
+    MessageBoxWatcher boxes;
+    frmPressureCalc window;
+    QVERIFY(showAndActivate(window));
+    typeAndTab(window, QStringLiteral("txtRoomTemp"), QStringLiteral("70"));
+    typeAndTab(window, QStringLiteral("txtStrokeLength"), QStringLiteral("1"));
+
+    const QMap<QString, QString> imperialTexts = fieldTexts(window);
+    const QMap<QString, QString> imperialCaptions = unitCaptions(window);
+    switchTo(window, 0);
+    QCOMPARE(window.unitSystem(), qint16(0));
+    QVERIFY(selected(window, 0) && !selected(window, 1));
+    QCOMPARE(fieldTexts(window), imperialTexts);
+    QCOMPARE(unitCaptions(window), imperialCaptions);
+
+    switchTo(window, 1);
+    const QMap<QString, QString> metricTexts = fieldTexts(window);
+    const QMap<QString, QString> metricCaptions = unitCaptions(window);
+    QCOMPARE(metricTexts.value("txtStrokeLength"), QStringLiteral("25.4"));
+    switchTo(window, 1);
+    switchTo(window, 1);
+    QCOMPARE(window.unitSystem(), qint16(1));
+    QVERIFY(selected(window, 1) && !selected(window, 0));
+    QCOMPARE(fieldTexts(window), metricTexts);
+    QCOMPARE(unitCaptions(window), metricCaptions);
+    QVERIFY(boxes.seen().isEmpty());
+}
+
+void tst_UnitSwitch::pendingEditIsCleanedFirst_data()
+{
+    QTest::addColumn<bool>("buttonTakesFocus");
+    QTest::newRow("button takes the focus") << true;
+    QTest::newRow("button takes no focus") << false;
+}
+
+void tst_UnitSwitch::pendingEditIsCleanedFirst()
+{
+    // "-1" read as it stands would become -25.4; cleaned first it is 1 inch.
+    QFETCH(bool, buttonTakesFocus);
+    frmPressureCalc window;
+    QVERIFY(showAndActivate(window));
+    if (!buttonTakesFocus)
+        window.control(QStringLiteral("Option1(1)"))->setFocusPolicy(Qt::NoFocus);
+    selectPanel(window, 1);
+    typeInto(window, QStringLiteral("txtRodDiameter"), QStringLiteral("-1"));
+    switchTo(window, 1);
+    QCOMPARE(window.field(QStringLiteral("txtRodDiameter"))->hasFocus(), !buttonTakesFocus);
+    QCOMPARE(text(window, "txtRodDiameter"), QStringLiteral("25.4"));
+}
+
+void tst_UnitSwitch::germanDecimalComma()
+{
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    frmPressureCalc window;
+    QVERIFY(showAndActivate(window));
+    typeAndTab(window, QStringLiteral("txtRodDiameter"), QStringLiteral("2,5"));
+    typeAndTab(window, QStringLiteral("txtRoomTemp"), QStringLiteral("70,5"));
+    switchTo(window, 1);
+    QCOMPARE(text(window, "txtRodDiameter"), QStringLiteral("63,5"));
+    QCOMPARE(text(window, "txtRoomTemp"), QStringLiteral("21,38889"));
+    QCOMPARE(text(window, "txtAirPressure(0)"), QStringLiteral("0"));
+    switchTo(window, 0);
+    QCOMPARE(text(window, "txtRodDiameter"), QStringLiteral("2,5019"));
+    QCOMPARE(text(window, "txtRoomTemp"), QStringLiteral("70,5"));
+}
+
+void tst_UnitSwitch::commandsUseTheSystemInForce()
+{
+    // The switch converts the inputs; a new calculation then uses the metric
+    // formula on the converted values.
+    frmPressureCalc window;
+    QVERIFY(showAndActivate(window));
+    selectPanel(window, 1);
+    typeInto(window, QStringLiteral("txtCylinderBore(0)"), QStringLiteral("50"));
+    typeInto(window, QStringLiteral("txtRodDiameter"), QStringLiteral("20"));
+    typeInto(window, QStringLiteral("txtAirPressure(1)"), QStringLiteral("6"));
+    switchTo(window, 1);
+    typeInto(window, QStringLiteral("txtCylinderBore(0)"), QStringLiteral("50"));
+    typeInto(window, QStringLiteral("txtRodDiameter"), QStringLiteral("20"));
+    typeInto(window, QStringLiteral("txtAirPressure(1)"), QStringLiteral("6"));
+    click(window, QStringLiteral("btnCalcForce"));
+    QCOMPARE(text(window, "txtPushForce"), QStringLiteral("1178.09725"));
+    QCOMPARE(text(window, "txtPullForce"), QStringLiteral("989.60169"));
+}
+
+void tst_UnitSwitch::switchThatCannotBeDoneChangesNothing_data()
+{
+    QTest::addColumn<int>("target");
+    QTest::addColumn<QString>("fieldName");
+    QTest::addColumn<QString>("value");
+    QTest::addColumn<QString>("message");
+    const QString toMetric = QStringLiteral("is too large to convert to metric units. "
+                                            "Nothing was changed: the window stays in imperial units.");
+    const QString toImperial = QStringLiteral("is too large to convert to imperial units. "
+                                              "Nothing was changed: the window stays in metric units.");
+    // 1E308 inches is more than the largest double in mm (25.4 times).
+    QTest::newRow("rod 1E308 inches") << 1 << "txtRodDiameter" << "1E308"
+                                      << "The value in \"Rod Diameter\" on the Cylinder Force panel " + toMetric;
+    QTest::newRow("bore 1E308 inches") << 1 << "txtCylinderBore(1)" << "1E308"
+                                       << "The value in \"Bore Size\" on the Valve Flow panel " + toMetric;
+    QTest::newRow("pressure 1E308 bar") << 0 << "txtAirPressure(0)" << "1E308"
+                                        << "The value in \"Air Pressure\" on the Cylinder Bore panel " + toImperial;
+    QTest::newRow("last field 1E308 bar") << 0 << "txtPressureDrop" << "1E308"
+                                          << "The value in \"Pressure Drop\" on the Valve Flow panel " + toImperial;
+    QTest::newRow("temperature 1E308 degrees C") << 0 << "txtRoomTemp" << "1E308"
+                                                 << "The value in \"Room Temperature\" on the Valve Flow panel " + toImperial;
+}
+
+void tst_UnitSwitch::switchThatCannotBeDoneChangesNothing()
+{
+    QFETCH(int, target);
+    QFETCH(QString, fieldName);
+    QFETCH(QString, value);
+    QFETCH(QString, message);
+    const int from = 1 - target;
+
+    MessageBoxWatcher boxes;
+    frmPressureCalc window;
+    QVERIFY(showAndActivate(window));
+    switchTo(window, from);
+    // Fields before and after the failing one in the order of conversion.
+    typeAndTab(window, QStringLiteral("txtAirPressure(1)"), QStringLiteral("100"));
+    typeAndTab(window, QStringLiteral("txtForceRequired"), QStringLiteral("100"));
+    typeAndTab(window, QStringLiteral("txtRoomTemp"), QStringLiteral("70"));
+    typeAndTab(window, fieldName, value);
+    QVERIFY(boxes.seen().isEmpty());
+    const QMap<QString, QString> texts = fieldTexts(window);
+    const QMap<QString, QString> captions = unitCaptions(window);
+
+    switchTo(window, target);
+    QCOMPARE(boxes.seen().size(), 1);
+    const MessageBoxWatcher::Seen box = boxes.seen().first();
+    QCOMPARE(box.text, message);
+    QCOMPARE(box.title, QGuiApplication::applicationDisplayName());
+    QCOMPARE(box.icon, QMessageBox::Warning);
+    QCOMPARE(box.buttonCount, 1);
+
+    QCOMPARE(window.unitSystem(), qint16(from));
+    QVERIFY(selected(window, from));
+    QVERIFY(!selected(window, target));
+    QCOMPARE(fieldTexts(window), texts);
+    QCOMPARE(unitCaptions(window), captions);
+    // Tab still reaches the unit selector through its selected button.
+    QCOMPARE(window.control(QStringLiteral("Option1(%1)").arg(from))->focusPolicy(), Qt::StrongFocus);
+    QCOMPARE(window.control(QStringLiteral("Option1(%1)").arg(target))->focusPolicy(), Qt::ClickFocus);
+
+    // A second try fails the same way; with the value put right it works.
+    switchTo(window, target);
+    QCOMPARE(boxes.seen().size(), 2);
+    QCOMPARE(window.unitSystem(), qint16(from));
+    typeAndTab(window, fieldName, QStringLiteral("1"));
+    switchTo(window, target);
+    QCOMPARE(boxes.seen().size(), 2);
+    QCOMPARE(window.unitSystem(), qint16(target));
+    QVERIFY(selected(window, target) && !selected(window, from));
+    QVERIFY(text(window, "txtForceRequired") != texts.value("txtForceRequired"));
+}
+
+QTEST_MAIN(tst_UnitSwitch)
+#include "tst_unitSwitch.moc"
