@@ -1,0 +1,538 @@
+// SPDX-License-Identifier: MIT
+// The valve-flow panel: Calculate, the Cv/Kv choice and the system flow total.
+#include "applicationInfo.h"
+#include "frmPressureCalc.h"
+#include "messageBoxWatcher.h"
+#include "windowDriver.h"
+
+#include <QGuiApplication>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QTest>
+
+using namespace WindowDriver;
+
+namespace {
+
+const QString overflowMessage = QStringLiteral("The result is too large to calculate. No result was changed.");
+const QString divisionMessage =
+    QStringLiteral("These values make the calculation divide by zero. No result was changed.");
+const QString validityPrompt = QStringLiteral(
+    "These calculations are only valid when the pressure drop is at least 53% of the initial air pressure");
+const QString countMessage =
+    QStringLiteral("\"Number of Cylinders\" must lie between -32768 and 32767. No result was changed.");
+
+const QStringList outputs{"txtVolume", "txtInstFlow", "txtCvFactor"};
+
+// The seven inputs in the order the panel lists them in the command.
+struct ValveInputs {
+    QString airPressure, strokeLength, strokeTime, bore, roomTemperature, cylinders, pressureDrop;
+};
+const ValveInputs imperialCase{"80", "4", "1", "2", "68", "1", "5"};
+const ValveInputs metricCase{"6", "100", "1", "50", "20", "1", "0.5"};
+
+void useUnits(frmPressureCalc &window, int system)
+{
+    if (window.unitSystem() != system)
+        click(window, QStringLiteral("Option1(%1)").arg(system));
+}
+
+void useKind(frmPressureCalc &window, int kind)
+{
+    click(window, QStringLiteral("optCVType(%1)").arg(kind));
+}
+
+bool kindSelected(const frmPressureCalc &window, int kind)
+{
+    return window.control<QRadioButton>(QStringLiteral("optCVType(%1)").arg(kind))->isChecked();
+}
+
+void calculateValve(frmPressureCalc &window, const ValveInputs &in)
+{
+    selectPanel(window, 2);
+    typeInto(window, QStringLiteral("txtAirPressure(2)"), in.airPressure);
+    typeInto(window, QStringLiteral("txtStrokeLength"), in.strokeLength);
+    typeInto(window, QStringLiteral("txtStrokTime"), in.strokeTime);
+    typeInto(window, QStringLiteral("txtCylinderBore(1)"), in.bore);
+    typeInto(window, QStringLiteral("txtRoomTemp"), in.roomTemperature);
+    typeInto(window, QStringLiteral("txtNumCylinders"), in.cylinders);
+    typeInto(window, QStringLiteral("txtPressureDrop"), in.pressureDrop);
+    click(window, QStringLiteral("btnCalcCV"));
+}
+
+QStringList outputTexts(const frmPressureCalc &window)
+{
+    QStringList texts;
+    for (const QString &name : outputs)
+        texts << text(window, name);
+    return texts;
+}
+
+// Checks a message box was one of the window's own: application title,
+// warning icon, one button.
+bool isWindowWarning(const MessageBoxWatcher::Seen &box)
+{
+    return box.title == QGuiApplication::applicationDisplayName() && !box.title.isEmpty()
+           && box.icon == QMessageBox::Warning && box.buttonCount == 1;
+}
+
+} // namespace
+
+Q_DECLARE_METATYPE(ValveInputs)
+
+class tst_ValveFlow : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { ApplicationInfo::apply(); }
+    void init() { QLocale::setDefault(QLocale::c()); }
+
+    void calculate_data();
+    void calculate();
+    void startUpTextsGiveZeros_data();
+    void startUpTextsGiveZeros();
+    void countOutsideSixteenBitsWritesNothing_data();
+    void countOutsideSixteenBitsWritesNothing();
+    void validityWarning_data();
+    void validityWarning();
+    void failureWritesNothing_data();
+    void failureWritesNothing();
+    void textThatIsNoNumberWritesNothing();
+    void germanDecimalComma();
+    void coefficientKindConvertsOncePerChange();
+    void coefficientKindLeavesTextThatIsNoNumber();
+    void unitSwitchKeepsCoefficientAndKind();
+    void systemFlowAccumulatesAndResets();
+    void systemFlowSums_data();
+    void systemFlowSums();
+    void systemFlowFollowsTheUnitSwitch();
+    void systemFlowOverflowKeepsTheTotal();
+};
+
+void tst_ValveFlow::calculate_data()
+{
+    QTest::addColumn<int>("system");
+    QTest::addColumn<int>("kind"); // 0 "CV Factor", 1 "kV Factor"
+    QTest::addColumn<ValveInputs>("inputs");
+    QTest::addColumn<QString>("volume");
+    QTest::addColumn<QString>("flow");
+    QTest::addColumn<QString>("coefficient");
+
+    ValveInputs in = imperialCase;
+    QTest::newRow("imperial worked case, Cv") << 0 << 0 << in << "12.56637" << "2.66537" << "0.12888";
+    QTest::newRow("imperial worked case, Kv") << 0 << 1 << in << "12.56637" << "2.66537" << "0.11199";
+    QTest::newRow("metric worked case, Kv") << 1 << 1 << metricCase << "196796.78953" << "75.9488" << "0.09121";
+    QTest::newRow("metric worked case, Cv") << 1 << 0 << metricCase << "196796.78953" << "75.9488" << "0.10496";
+
+    in.cylinders = "3";
+    QTest::newRow("three cylinders") << 0 << 0 << in << "37.69911" << "7.99611" << "0.38663";
+    in.cylinders = "2.5";
+    QTest::newRow("2.5 cylinders count as 2") << 0 << 0 << in << "25.13274" << "5.33074" << "0.25775";
+    in.cylinders = "3.5";
+    QTest::newRow("3.5 cylinders count as 4") << 0 << 1 << in << "50.26548" << "10.66149" << "0.44798";
+    in.cylinders = "32767.4";
+    QTest::newRow("32767.4 cylinders count as 32767") << 0 << 0 << in << "411762.26592" << "87336.2256"
+                                                      << "4222.9229";
+    in.cylinders = "0";
+    QTest::newRow("no cylinders") << 0 << 0 << in << "0" << "0" << "0";
+
+    in = imperialCase;
+    in.strokeTime = "0";
+    QTest::newRow("stroke time 0") << 0 << 0 << in << "12.56637" << "0" << "0";
+    in = imperialCase;
+    in.pressureDrop = "0";
+    QTest::newRow("pressure drop 0") << 0 << 0 << in << "12.56637" << "2.81394" << "0";
+    in = imperialCase;
+    in.roomTemperature = "100";
+    QTest::newRow("100 degrees F, Kv") << 0 << 1 << in << "12.56637" << "2.80044" << "0.11147";
+}
+
+void tst_ValveFlow::calculate()
+{
+    QFETCH(int, system);
+    QFETCH(int, kind);
+    QFETCH(ValveInputs, inputs);
+    QFETCH(QString, volume);
+    QFETCH(QString, flow);
+    QFETCH(QString, coefficient);
+
+    MessageBoxWatcher boxes;
+    frmPressureCalc window;
+    QVERIFY(showAndActivate(window));
+    useUnits(window, system);
+    QCOMPARE(window.unitSystem(), qint16(system));
+    selectPanel(window, 2);
+    useKind(window, kind);
+    QVERIFY(kindSelected(window, kind));
+    calculateValve(window, inputs);
+
+    QCOMPARE(outputTexts(window), QStringList({volume, flow, coefficient}));
+    QVERIFY(boxes.seen().isEmpty());
+    // The count keeps its text; the total is not touched.
+    QCOMPARE(text(window, "txtNumCylinders"), inputs.cylinders);
+    QCOMPARE(text(window, "txtSystemFlow"), QStringLiteral("0"));
+}
+
+void tst_ValveFlow::startUpTextsGiveZeros_data()
+{
+    QTest::addColumn<int>("system");
+    QTest::addColumn<int>("kind");
+    QTest::newRow("imperial, Cv") << 0 << 0;
+    QTest::newRow("imperial, Kv") << 0 << 1;
+    QTest::newRow("metric, Cv") << 1 << 0;
+    QTest::newRow("metric, Kv") << 1 << 1;
+}
+
+void tst_ValveFlow::startUpTextsGiveZeros()
+{
+    QFETCH(int, system);
+    QFETCH(int, kind);
+
+    MessageBoxWatcher boxes;
+    frmPressureCalc window;
+    QVERIFY(showAndActivate(window));
+    useUnits(window, system);
+    selectPanel(window, 2);
+    useKind(window, kind);
+    // Marks the results, so that a command writing nothing cannot pass.
+    for (const QString &name : outputs)
+        window.field(name)->setText(QStringLiteral("9"));
+
+    click(window, QStringLiteral("btnCalcCV"));
+    QCOMPARE(outputTexts(window), QStringList({"0", "0", "0"}));
+    QVERIFY(boxes.seen().isEmpty());
+}
+
+void tst_ValveFlow::countOutsideSixteenBitsWritesNothing_data()
+{
+    QTest::addColumn<QString>("cylinders");
+    QTest::newRow("40000") << "40000";
+    QTest::newRow("32767.5 rounds to 32768") << "32767.5";
+    QTest::newRow("1E+300") << "1E+300";
+}
+
+void tst_ValveFlow::countOutsideSixteenBitsWritesNothing()
+{
+    QFETCH(QString, cylinders);
+
+    MessageBoxWatcher boxes;
+    frmPressureCalc window;
+    QVERIFY(showAndActivate(window));
+    calculateValve(window, imperialCase);
+    const QStringList before = outputTexts(window);
+    QCOMPARE(before, QStringList({"12.56637", "2.66537", "0.12888"}));
+
+    ValveInputs in = imperialCase;
+    in.strokeLength = "8"; // would change every result
+    in.cylinders = cylinders;
+    calculateValve(window, in);
+    QCOMPARE(boxes.seen().size(), 1);
+    QCOMPARE(boxes.seen().first().text, countMessage);
+    QVERIFY(isWindowWarning(boxes.seen().first()));
+    QCOMPARE(outputTexts(window), before);
+    QCOMPARE(text(window, "txtNumCylinders"), cylinders);
+}
+
+void tst_ValveFlow::validityWarning_data()
+{
+    QTest::addColumn<QString>("airPressure");
+    QTest::addColumn<QString>("pressureDrop");
+    QTest::addColumn<bool>("warned");
+    QTest::addColumn<QString>("flow");
+    QTest::addColumn<QString>("coefficient");
+    QTest::newRow("80 psi, drop 40: downstream below 53 %") << "80" << "40" << true << "1.62537" << "0.03558";
+    QTest::newRow("100 psi, drop 47: downstream exactly 53 %") << "100" << "47" << false << "2.01166" << "0.03652";
+    QTest::newRow("100 psi, drop 47.5: just below") << "100" << "47.5" << true << "1.9968" << "0.03619";
+}
+
+void tst_ValveFlow::validityWarning()
+{
+    QFETCH(QString, airPressure);
+    QFETCH(QString, pressureDrop);
+    QFETCH(bool, warned);
+    QFETCH(QString, flow);
+    QFETCH(QString, coefficient);
+
+    MessageBoxWatcher boxes;
+    frmPressureCalc window;
+    QVERIFY(showAndActivate(window));
+    // Each write notes how many boxes had been shown by then.
+    QList<std::pair<QString, qsizetype>> written;
+    for (const QString &name : outputs)
+        connect(window.field(name), &QLineEdit::textChanged, &window,
+                [&written, &boxes, name] { written.append({name, boxes.seen().size()}); });
+
+    ValveInputs in = imperialCase;
+    in.airPressure = airPressure;
+    in.pressureDrop = pressureDrop;
+    calculateValve(window, in);
+
+    const qsizetype expectedBoxes = warned ? 1 : 0;
+    QCOMPARE(boxes.seen().size(), expectedBoxes);
+    if (warned) {
+        const MessageBoxWatcher::Seen &box = boxes.seen().first();
+        QCOMPARE(box.text, validityPrompt);
+        QCOMPARE(box.title, QStringLiteral("Warning"));
+        QCOMPARE(box.icon, QMessageBox::Warning);
+        QCOMPARE(box.buttonCount, 1);
+    }
+    // The box comes from inside the formula, before any result is written,
+    // and the results are written all the same.
+    const QList<std::pair<QString, qsizetype>> expectedWrites{
+        {"txtVolume", expectedBoxes}, {"txtInstFlow", expectedBoxes}, {"txtCvFactor", expectedBoxes}};
+    QCOMPARE(written, expectedWrites);
+    QCOMPARE(outputTexts(window), QStringList({"12.56637", flow, coefficient}));
+}
+
+void tst_ValveFlow::failureWritesNothing_data()
+{
+    QTest::addColumn<int>("system");
+    QTest::addColumn<ValveInputs>("inputs");
+    QTest::addColumn<QStringList>("messages");
+
+    ValveInputs in = imperialCase;
+    in.bore = "1E300";
+    QTest::newRow("bore 1E300") << 0 << in << QStringList{overflowMessage};
+    in = imperialCase;
+    in.strokeLength = "1E308";
+    QTest::newRow("stroke length 1E308") << 0 << in << QStringList{overflowMessage};
+    // Flow and coefficient fit; only the volume times the count does not.
+    in = imperialCase;
+    in.bore = "1E152";
+    in.cylinders = "32767";
+    QTest::newRow("volume overflows after the coefficient") << 0 << in << QStringList{overflowMessage};
+    in = metricCase;
+    in.airPressure = "1E308";
+    QTest::newRow("metric air pressure 1E308") << 1 << in << QStringList{overflowMessage};
+    // Downstream pressure -14.7: the validity warning, then a division by zero.
+    in = imperialCase;
+    in.airPressure = "0";
+    in.pressureDrop = "14.7";
+    QTest::newRow("downstream plus 14.7 is zero") << 0 << in << QStringList{validityPrompt, divisionMessage};
+}
+
+void tst_ValveFlow::failureWritesNothing()
+{
+    QFETCH(int, system);
+    QFETCH(ValveInputs, inputs);
+    QFETCH(QStringList, messages);
+
+    MessageBoxWatcher boxes;
+    frmPressureCalc window;
+    QVERIFY(showAndActivate(window));
+    useUnits(window, system);
+    calculateValve(window, system == 0 ? imperialCase : metricCase);
+    const QStringList before = outputTexts(window);
+    QVERIFY(!before.contains(QStringLiteral("0")));
+    QVERIFY(boxes.seen().isEmpty());
+
+    calculateValve(window, inputs);
+    QStringList shown;
+    for (const MessageBoxWatcher::Seen &box : boxes.seen())
+        shown << box.text;
+    QCOMPARE(shown, messages);
+    QVERIFY(isWindowWarning(boxes.seen().last()));
+    QCOMPARE(outputTexts(window), before);
+
+    // The window goes on working.
+    boxes.clear();
+    calculateValve(window, system == 0 ? imperialCase : metricCase);
+    QCOMPARE(outputTexts(window), before);
+    QVERIFY(boxes.seen().isEmpty());
+}
+
+void tst_ValveFlow::textThatIsNoNumberWritesNothing()
+{
+    // Validation keeps every input a number, so only code can leave one
+    // holding other text; the command still must not write part of a result.
+    MessageBoxWatcher boxes;
+    frmPressureCalc window;
+    QVERIFY(showAndActivate(window));
+    calculateValve(window, imperialCase);
+    window.field(QStringLiteral("txtStrokTime"))->setText(QStringLiteral("abc"));
+    window.field(QStringLiteral("txtNumCylinders"))->setText(QStringLiteral("xyz"));
+    click(window, QStringLiteral("btnCalcCV"));
+    QCOMPARE(boxes.seen().size(), 1);
+    QCOMPARE(boxes.seen().first().text,
+             QStringLiteral("\"Stroke Time\" does not hold a number. No result was changed."));
+    QVERIFY(isWindowWarning(boxes.seen().first()));
+    QCOMPARE(outputTexts(window), QStringList({"12.56637", "2.66537", "0.12888"}));
+}
+
+void tst_ValveFlow::germanDecimalComma()
+{
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    MessageBoxWatcher boxes;
+    frmPressureCalc window;
+    QVERIFY(showAndActivate(window));
+    useUnits(window, 1);
+    selectPanel(window, 2);
+    useKind(window, 1);
+    ValveInputs in = metricCase;
+    in.pressureDrop = "0,5";
+    calculateValve(window, in);
+    QCOMPARE(outputTexts(window), QStringList({"196796,78953", "75,9488", "0,09121"}));
+    QVERIFY(boxes.seen().isEmpty());
+}
+
+void tst_ValveFlow::coefficientKindConvertsOncePerChange()
+{
+    MessageBoxWatcher boxes;
+    frmPressureCalc window;
+    QVERIFY(showAndActivate(window));
+    selectPanel(window, 2);
+    QLineEdit *coefficient = window.field(QStringLiteral("txtCvFactor"));
+    coefficient->setText(QStringLiteral("2"));
+
+    useKind(window, 1);
+    QCOMPARE(coefficient->text(), QStringLiteral("1.738"));
+    useKind(window, 1); // already selected: no second conversion
+    QCOMPARE(coefficient->text(), QStringLiteral("1.738"));
+    useKind(window, 0);
+    QCOMPARE(coefficient->text(), QStringLiteral("2"));
+    useKind(window, 0);
+    QCOMPARE(coefficient->text(), QStringLiteral("2"));
+
+    // A calculated coefficient is converted unrounded.
+    calculateValve(window, imperialCase);
+    QCOMPARE(coefficient->text(), QStringLiteral("0.12888"));
+    useKind(window, 1);
+    QCOMPARE(coefficient->text(), QStringLiteral("0.11199672"));
+    QVERIFY(boxes.seen().isEmpty());
+}
+
+void tst_ValveFlow::coefficientKindLeavesTextThatIsNoNumber()
+{
+    MessageBoxWatcher boxes;
+    frmPressureCalc window;
+    QVERIFY(showAndActivate(window));
+    selectPanel(window, 2);
+    QLineEdit *coefficient = window.field(QStringLiteral("txtCvFactor"));
+    coefficient->setText(QStringLiteral("abc"));
+    useKind(window, 1);
+    QVERIFY(kindSelected(window, 1));
+    QCOMPARE(coefficient->text(), QStringLiteral("abc"));
+    useKind(window, 0);
+    QCOMPARE(coefficient->text(), QStringLiteral("abc"));
+    QVERIFY(boxes.seen().isEmpty());
+}
+
+void tst_ValveFlow::unitSwitchKeepsCoefficientAndKind()
+{
+    frmPressureCalc window;
+    QVERIFY(showAndActivate(window));
+    selectPanel(window, 2);
+    useKind(window, 1);
+    calculateValve(window, imperialCase);
+    QCOMPARE(text(window, "txtCvFactor"), QStringLiteral("0.11199"));
+    useUnits(window, 1);
+    QCOMPARE(window.unitSystem(), qint16(1));
+    QCOMPARE(text(window, "txtCvFactor"), QStringLiteral("0.11199"));
+    QVERIFY(kindSelected(window, 1));
+    QVERIFY(!kindSelected(window, 0));
+}
+
+void tst_ValveFlow::systemFlowAccumulatesAndResets()
+{
+    MessageBoxWatcher boxes;
+    frmPressureCalc window;
+    QVERIFY(showAndActivate(window));
+    selectPanel(window, 2);
+    // Before any calculation the start-up flow of zero is added.
+    click(window, QStringLiteral("btnSumSCFM"));
+    QCOMPARE(text(window, "txtSystemFlow"), QStringLiteral("0"));
+
+    calculateValve(window, imperialCase);
+    click(window, QStringLiteral("btnSumSCFM"));
+    QCOMPARE(text(window, "txtSystemFlow"), QStringLiteral("2.66537"));
+    click(window, QStringLiteral("btnSumSCFM"));
+    QCOMPARE(text(window, "txtSystemFlow"), QStringLiteral("5.33074"));
+
+    // A new calculation neither adds to the total nor clears it.
+    ValveInputs in = imperialCase;
+    in.cylinders = "3";
+    calculateValve(window, in);
+    QCOMPARE(text(window, "txtInstFlow"), QStringLiteral("7.99611"));
+    QCOMPARE(text(window, "txtSystemFlow"), QStringLiteral("5.33074"));
+    click(window, QStringLiteral("btnSumSCFM"));
+    QCOMPARE(text(window, "txtSystemFlow"), QStringLiteral("13.32685"));
+
+    click(window, QStringLiteral("btnResetSCFM"));
+    QCOMPARE(text(window, "txtSystemFlow"), QStringLiteral("0"));
+    QCOMPARE(text(window, "txtInstFlow"), QStringLiteral("7.99611"));
+    click(window, QStringLiteral("btnSumSCFM"));
+    QCOMPARE(text(window, "txtSystemFlow"), QStringLiteral("7.99611"));
+    QVERIFY(boxes.seen().isEmpty());
+}
+
+void tst_ValveFlow::systemFlowSums_data()
+{
+    QTest::addColumn<QString>("flow");
+    QTest::addColumn<QString>("total");
+    QTest::addColumn<QString>("sum");
+    QTest::newRow("12.34567 on 0") << "12.34567" << "0" << "12.34567";
+    QTest::newRow("12.34567 on 12.34567") << "12.34567" << "12.34567" << "24.69134";
+    QTest::newRow("0.2 on 0.1 shows 0.3") << "0.2" << "0.1" << "0.3";
+    QTest::newRow("unrounded: 0.000001 on 1") << "0.000001" << "1" << "1.000001";
+    QTest::newRow("negative flow") << "-2.5" << "1" << "-1.5";
+}
+
+void tst_ValveFlow::systemFlowSums()
+{
+    QFETCH(QString, flow);
+    QFETCH(QString, total);
+    QFETCH(QString, sum);
+
+    // Only commands write these two fields; set them as a calculation would.
+    MessageBoxWatcher boxes;
+    frmPressureCalc window;
+    QVERIFY(showAndActivate(window));
+    selectPanel(window, 2);
+    window.field(QStringLiteral("txtInstFlow"))->setText(flow);
+    window.field(QStringLiteral("txtSystemFlow"))->setText(total);
+    click(window, QStringLiteral("btnSumSCFM"));
+    QCOMPARE(text(window, "txtSystemFlow"), sum);
+    QCOMPARE(text(window, "txtInstFlow"), flow);
+    QVERIFY(boxes.seen().isEmpty());
+}
+
+void tst_ValveFlow::systemFlowFollowsTheUnitSwitch()
+{
+    MessageBoxWatcher boxes;
+    frmPressureCalc window;
+    QVERIFY(showAndActivate(window));
+    calculateValve(window, imperialCase);
+    click(window, QStringLiteral("btnSumSCFM"));
+    useUnits(window, 1);
+    // 2.66537 SCFM x 28.31685, unrounded.
+    QCOMPARE(text(window, "txtSystemFlow"), QStringLiteral("75.4748824845"));
+    click(window, QStringLiteral("btnResetSCFM"));
+    QCOMPARE(text(window, "txtSystemFlow"), QStringLiteral("0"));
+    QVERIFY(boxes.seen().isEmpty());
+}
+
+void tst_ValveFlow::systemFlowOverflowKeepsTheTotal()
+{
+    MessageBoxWatcher boxes;
+    frmPressureCalc window;
+    QVERIFY(showAndActivate(window));
+    selectPanel(window, 2);
+    window.field(QStringLiteral("txtInstFlow"))->setText(QStringLiteral("1E+308"));
+    click(window, QStringLiteral("btnSumSCFM"));
+    QCOMPARE(text(window, "txtSystemFlow"), QStringLiteral("1E+308"));
+    QVERIFY(boxes.seen().isEmpty());
+
+    click(window, QStringLiteral("btnSumSCFM"));
+    QCOMPARE(boxes.seen().size(), 1);
+    QCOMPARE(boxes.seen().first().text,
+             QStringLiteral("The total system flow would be too large to show. The total was not changed."));
+    QVERIFY(isWindowWarning(boxes.seen().first()));
+    QCOMPARE(text(window, "txtSystemFlow"), QStringLiteral("1E+308"));
+
+    click(window, QStringLiteral("btnResetSCFM"));
+    QCOMPARE(text(window, "txtSystemFlow"), QStringLiteral("0"));
+}
+
+QTEST_MAIN(tst_ValveFlow)
+#include "tst_valveFlow.moc"
