@@ -1,0 +1,435 @@
+// SPDX-License-Identifier: MIT
+// Using the window from the keyboard alone, and what a screen reader is told
+// about its controls.
+#include "applicationInfo.h"
+#include "controlTable.h"
+#include "frmPressureCalc.h"
+#include "messageBoxWatcher.h"
+#include "websiteLink.h"
+#include "windowDriver.h"
+
+#include <QAbstractButton>
+#include <QAccessible>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QTest>
+
+using namespace WindowDriver;
+
+namespace {
+
+using FieldTexts = QList<std::pair<QString, QString>>;
+
+QString focusName()
+{
+    QWidget *focus = QApplication::focusWidget();
+    return focus ? focus->objectName() : QStringLiteral("<none>");
+}
+
+void pressKey(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+{
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key(key), modifiers);
+}
+
+QStringList allFieldTexts(const frmPressureCalc &window)
+{
+    QStringList texts;
+    for (const QLineEdit *field : window.findChildren<QLineEdit *>())
+        texts.append(field->objectName() + QLatin1Char('=') + field->text());
+    return texts;
+}
+
+QString accessibleName(QWidget *widget)
+{
+    QAccessibleInterface *iface = QAccessible::queryAccessibleInterface(widget);
+    return iface ? iface->text(QAccessible::Name) : QString();
+}
+
+// Records each page the logo asks for and reports it opened.
+struct RecordingOpener {
+    QStringList pages;
+    WebsiteLink::Opener opener()
+    {
+        return [this](const QUrl &page, const WebsiteLink::OpenedCallback &opened) {
+            pages.append(page.toString());
+            opened(true);
+        };
+    }
+};
+
+} // namespace
+
+class tst_Keyboard : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { ApplicationInfo::apply(); }
+    void init() { QLocale::setDefault(QLocale::c()); }
+
+    void tabWalksEachPanelInTabIndexOrder_data();
+    void tabWalksEachPanelInTabIndexOrder();
+    void returnDoesWhatCalculateDoes_data();
+    void returnDoesWhatCalculateDoes();
+    void returnInAResultFieldCalculatesNothing();
+    void spacePressesTheFocusedButton();
+    void keysActivateTheLogo_data();
+    void keysActivateTheLogo();
+    void logoShowsTheKeyboardFocus();
+    void keysSelectOptionButtons_data();
+    void keysSelectOptionButtons();
+    void captionsAreBuddiesOfTheirFields_data();
+    void captionsAreBuddiesOfTheirFields();
+    void everyFieldAndButtonHasAName();
+    void logoIsAPressableLinkForScreenReaders();
+};
+
+void tst_Keyboard::tabWalksEachPanelInTabIndexOrder_data()
+{
+    QTest::addColumn<int>("panel");
+    QTest::addColumn<bool>("metric");
+    QTest::addColumn<QStringList>("order");
+    QTest::newRow("cylinder bore")
+        << 0 << false
+        << QStringList{"txtAirPressure(0)", "txtForceRequired", "txtSafetyFactor", "btnCalcBoreSize",
+                       "txtMinBoreSize", "txtAreaRequired", "Picture1", "optCalculator(0)", "Option1(0)"};
+    QTest::newRow("cylinder force")
+        << 1 << false
+        << QStringList{"txtAirPressure(1)", "txtCylinderBore(0)", "txtRodDiameter", "btnCalcForce",
+                       "txtPushForce", "txtPullForce", "Picture1", "optCalculator(1)", "Option1(0)"};
+    QTest::newRow("valve flow")
+        << 2 << false
+        << QStringList{"txtAirPressure(2)", "txtCylinderBore(1)", "txtRoomTemp", "txtStrokeLength",
+                       "txtStrokTime", "txtNumCylinders", "txtPressureDrop", "btnCalcCV", "btnSumSCFM",
+                       "btnResetSCFM", "txtSystemFlow", "txtInstFlow", "txtVolume", "Picture1",
+                       "txtCvFactor", "optCalculator(2)", "Option1(0)", "optCVType(0)"};
+    QTest::newRow("disclaimer")
+        << 3 << false << QStringList{"Picture1", "optCalculator(3)", "Option1(0)", "txtdisclaimer"};
+    // The stop of an option group is its selected button, wherever it lies.
+    QTest::newRow("valve flow, metric and kV selected")
+        << 2 << true
+        << QStringList{"txtAirPressure(2)", "txtCylinderBore(1)", "txtRoomTemp", "txtStrokeLength",
+                       "txtStrokTime", "txtNumCylinders", "txtPressureDrop", "btnCalcCV", "btnSumSCFM",
+                       "btnResetSCFM", "txtSystemFlow", "txtInstFlow", "txtVolume", "Picture1",
+                       "txtCvFactor", "optCalculator(2)", "Option1(1)", "optCVType(1)"};
+}
+
+// Tab goes once round the panel and back to where it began; Shift+Tab goes
+// the same way backwards.
+void tst_Keyboard::tabWalksEachPanelInTabIndexOrder()
+{
+    QFETCH(int, panel);
+    QFETCH(bool, metric);
+    QFETCH(QStringList, order);
+    frmPressureCalc window;
+    QVERIFY(showAndActivate(window));
+    selectPanel(window, panel);
+    if (metric) {
+        click(window, QStringLiteral("Option1(1)"));
+        click(window, QStringLiteral("optCVType(1)"));
+    }
+    window.control(order.first())->setFocus(Qt::TabFocusReason);
+    QTRY_COMPARE(focusName(), order.first());
+
+    QStringList forward;
+    for (qsizetype step = 0; step < order.size(); ++step) {
+        pressKey(Qt::Key_Tab);
+        forward.append(focusName());
+    }
+    QCOMPARE(forward, order.mid(1) + order.first(1));
+
+    QStringList backward;
+    for (qsizetype step = 0; step < order.size(); ++step) {
+        pressKey(Qt::Key_Tab, Qt::ShiftModifier);
+        backward.append(focusName());
+    }
+    QStringList reversed(order.rbegin(), order.rend());
+    QCOMPARE(backward, reversed);
+}
+
+void tst_Keyboard::returnDoesWhatCalculateDoes_data()
+{
+    QTest::addColumn<int>("panel");
+    QTest::addColumn<FieldTexts>("inputs"); // typed in this order; the focus stays in the last
+    QTest::addColumn<int>("key");
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<FieldTexts>("results");
+
+    QTest::newRow("force, Return in air pressure")
+        << 1 << FieldTexts{{"txtCylinderBore(0)", "2"}, {"txtRodDiameter", "0.625"}, {"txtAirPressure(1)", "80"}}
+        << int(Qt::Key_Return) << "btnCalcForce"
+        << FieldTexts{{"txtPushForce", "251.32741"}, {"txtPullForce", "226.78372"}};
+    QTest::newRow("force, Enter in a rod typed negative")
+        << 1 << FieldTexts{{"txtCylinderBore(0)", "2"}, {"txtAirPressure(1)", "80"}, {"txtRodDiameter", "-0.625"}}
+        << int(Qt::Key_Enter) << "btnCalcForce"
+        << FieldTexts{{"txtRodDiameter", "0.625"}, {"txtPushForce", "251.32741"}, {"txtPullForce", "226.78372"}};
+    QTest::newRow("bore, Return in safety factor")
+        << 0 << FieldTexts{{"txtForceRequired", "100"}, {"txtAirPressure(0)", "50"}, {"txtSafetyFactor", "0"}}
+        << int(Qt::Key_Return) << "btnCalcBoreSize"
+        << FieldTexts{{"txtAreaRequired", "2"}, {"txtMinBoreSize", "1.59577"}};
+    QTest::newRow("bore, Return in force that is no number")
+        << 0 << FieldTexts{{"txtAirPressure(0)", "50"}, {"txtForceRequired", "abc"}}
+        << int(Qt::Key_Return) << "btnCalcBoreSize"
+        << FieldTexts{{"txtForceRequired", "0"}, {"txtAreaRequired", "0"}, {"txtMinBoreSize", "0"}};
+    QTest::newRow("valve flow, Return in pressure drop")
+        << 2
+        << FieldTexts{{"txtAirPressure(2)", "80"}, {"txtCylinderBore(1)", "2"}, {"txtRoomTemp", "68"},
+                      {"txtStrokeLength", "10"}, {"txtStrokTime", "1"}, {"txtPressureDrop", "5"}}
+        << int(Qt::Key_Return) << "btnCalcCV" << FieldTexts{};
+}
+
+// The same inputs are given to two windows; one gets the key, the other a
+// click on the Calculate button. Every field and every message must agree.
+void tst_Keyboard::returnDoesWhatCalculateDoes()
+{
+    QFETCH(int, panel);
+    QFETCH(FieldTexts, inputs);
+    QFETCH(int, key);
+    QFETCH(QString, button);
+    QFETCH(FieldTexts, results);
+
+    const auto fillIn = [&](frmPressureCalc &window) {
+        selectPanel(window, panel);
+        for (const auto &[name, typed] : inputs)
+            typeInto(window, name, typed);
+    };
+
+    QStringList byKey, byClick;
+    QList<QString> keyMessages, clickMessages;
+    {
+        frmPressureCalc window;
+        QVERIFY(showAndActivate(window));
+        MessageBoxWatcher boxes;
+        fillIn(window);
+        const QStringList before = allFieldTexts(window);
+        const Qt::KeyboardModifiers modifiers = key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier;
+        QTest::keyClick(window.field(inputs.last().first), Qt::Key(key), modifiers);
+        QCOMPARE(focusName(), inputs.last().first);
+        for (const auto &[name, expected] : results)
+            QCOMPARE(text(window, name), expected);
+        byKey = allFieldTexts(window);
+        if (results.isEmpty())
+            QVERIFY2(byKey != before, "the key calculated nothing");
+        for (const auto &box : boxes.seen())
+            keyMessages.append(box.title + QLatin1Char('|') + box.text);
+    }
+    {
+        frmPressureCalc window;
+        QVERIFY(showAndActivate(window));
+        MessageBoxWatcher boxes;
+        fillIn(window);
+        click(window, button);
+        byClick = allFieldTexts(window);
+        for (const auto &box : boxes.seen())
+            clickMessages.append(box.title + QLatin1Char('|') + box.text);
+    }
+    QCOMPARE(byKey, byClick);
+    QCOMPARE(keyMessages, clickMessages);
+}
+
+void tst_Keyboard::returnInAResultFieldCalculatesNothing()
+{
+    frmPressureCalc window;
+    QVERIFY(showAndActivate(window));
+    selectPanel(window, 1);
+    typeInto(window, QStringLiteral("txtCylinderBore(0)"), QStringLiteral("2"));
+    typeInto(window, QStringLiteral("txtAirPressure(1)"), QStringLiteral("80"));
+    QLineEdit *push = window.field(QStringLiteral("txtPushForce"));
+    push->setFocus(Qt::TabFocusReason);
+    QTRY_VERIFY(push->hasFocus());
+    QTest::keyClick(push, Qt::Key_Return);
+    QCOMPARE(push->text(), QStringLiteral("0"));
+    QCOMPARE(text(window, QStringLiteral("txtPullForce")), QStringLiteral("0"));
+}
+
+void tst_Keyboard::spacePressesTheFocusedButton()
+{
+    frmPressureCalc window;
+    QVERIFY(showAndActivate(window));
+    selectPanel(window, 1);
+    typeInto(window, QStringLiteral("txtAirPressure(1)"), QStringLiteral("80"));
+    typeInto(window, QStringLiteral("txtCylinderBore(0)"), QStringLiteral("2"));
+    typeInto(window, QStringLiteral("txtRodDiameter"), QStringLiteral("0.625"));
+    pressKey(Qt::Key_Tab);
+    QCOMPARE(focusName(), QStringLiteral("btnCalcForce"));
+    pressKey(Qt::Key_Space);
+    QCOMPARE(text(window, QStringLiteral("txtPushForce")), QStringLiteral("251.32741"));
+    QCOMPARE(text(window, QStringLiteral("txtPullForce")), QStringLiteral("226.78372"));
+}
+
+void tst_Keyboard::keysActivateTheLogo_data()
+{
+    QTest::addColumn<int>("key");
+    QTest::newRow("Space") << int(Qt::Key_Space);
+    QTest::newRow("Return") << int(Qt::Key_Return);
+    QTest::newRow("Enter") << int(Qt::Key_Enter);
+}
+
+void tst_Keyboard::keysActivateTheLogo()
+{
+    QFETCH(int, key);
+    frmPressureCalc window;
+    RecordingOpener opener;
+    window.setWebsiteOpener(opener.opener());
+    QVERIFY(showAndActivate(window));
+
+    // The logo follows the last result field of the bore panel.
+    window.field(QStringLiteral("txtAreaRequired"))->setFocus(Qt::TabFocusReason);
+    QTRY_COMPARE(focusName(), QStringLiteral("txtAreaRequired"));
+    pressKey(Qt::Key_Tab);
+    QCOMPARE(focusName(), QStringLiteral("Picture1"));
+    QVERIFY(opener.pages.isEmpty());
+    pressKey(key);
+    QCOMPARE(opener.pages, QStringList{WebsiteLink::address});
+    pressKey(key);
+    QCOMPARE(opener.pages.size(), 2);
+}
+
+void tst_Keyboard::logoShowsTheKeyboardFocus()
+{
+    frmPressureCalc window;
+    QVERIFY(showAndActivate(window));
+    QWidget *logo = window.control(QStringLiteral("Picture1"));
+    const QImage unfocused = logo->grab().toImage();
+
+    window.field(QStringLiteral("txtAreaRequired"))->setFocus(Qt::TabFocusReason);
+    QTRY_COMPARE(focusName(), QStringLiteral("txtAreaRequired"));
+    pressKey(Qt::Key_Tab);
+    QCOMPARE(focusName(), QStringLiteral("Picture1"));
+    QVERIFY2(logo->grab().toImage() != unfocused, "the focused logo looks like the unfocused one");
+
+    pressKey(Qt::Key_Tab);
+    QVERIFY(!logo->hasFocus());
+    QCOMPARE(logo->grab().toImage(), unfocused);
+}
+
+void tst_Keyboard::keysSelectOptionButtons_data()
+{
+    QTest::addColumn<int>("panel");
+    QTest::addColumn<QString>("focused");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<QString>("selected");
+    QTest::addColumn<int>("expectedPanel");
+    QTest::addColumn<int>("expectedUnits");
+
+    QTest::newRow("Down in the unit selector selects Metric")
+        << 0 << "Option1(0)" << int(Qt::Key_Down) << "Option1(1)" << 0 << 1;
+    QTest::newRow("Down in the calculator selector selects the force panel")
+        << 0 << "optCalculator(0)" << int(Qt::Key_Down) << "optCalculator(1)" << 1 << 0;
+    QTest::newRow("Up from the force panel selects the bore panel")
+        << 1 << "optCalculator(1)" << int(Qt::Key_Up) << "optCalculator(0)" << 0 << 0;
+    QTest::newRow("Right in the coefficient kind selects kV")
+        << 2 << "optCVType(0)" << int(Qt::Key_Right) << "optCVType(1)" << 2 << 0;
+    QTest::newRow("Space selects the focused panel button")
+        << 0 << "optCalculator(2)" << int(Qt::Key_Space) << "optCalculator(2)" << 2 << 0;
+    QTest::newRow("Space selects the focused unit button")
+        << 0 << "Option1(1)" << int(Qt::Key_Space) << "Option1(1)" << 0 << 1;
+}
+
+void tst_Keyboard::keysSelectOptionButtons()
+{
+    QFETCH(int, panel);
+    QFETCH(QString, focused);
+    QFETCH(int, key);
+    QFETCH(QString, selected);
+    QFETCH(int, expectedPanel);
+    QFETCH(int, expectedUnits);
+
+    frmPressureCalc window;
+    QVERIFY(showAndActivate(window));
+    selectPanel(window, panel);
+    window.control(focused)->setFocus(Qt::TabFocusReason);
+    QTRY_COMPARE(focusName(), focused);
+    pressKey(key);
+
+    QVERIFY(window.control<QRadioButton>(selected)->isChecked());
+    QCOMPARE(focusName(), selected);
+    QCOMPARE(window.currentCalculator(), qint16(expectedPanel));
+    QCOMPARE(window.unitSystem(), qint16(expectedUnits));
+    // The group's one tab stop moves with the selection.
+    QCOMPARE(window.control(selected)->focusPolicy(), Qt::StrongFocus);
+}
+
+void tst_Keyboard::captionsAreBuddiesOfTheirFields_data()
+{
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<QString>("label");
+    for (const ControlTable::Caption &caption : ControlTable::captions())
+        QTest::newRow(caption.field) << QString::fromLatin1(caption.field) << QString::fromLatin1(caption.label);
+}
+
+void tst_Keyboard::captionsAreBuddiesOfTheirFields()
+{
+    QFETCH(QString, field);
+    QFETCH(QString, label);
+    frmPressureCalc window;
+    auto *caption = window.control<QLabel>(label);
+    QLineEdit *captioned = window.field(field);
+    QCOMPARE(caption->buddy(), captioned);
+    QVERIFY(!caption->text().isEmpty());
+    QCOMPARE(accessibleName(captioned), caption->text());
+
+    // A screen reader finds the caption as the field's label.
+    QAccessibleInterface *iface = QAccessible::queryAccessibleInterface(captioned);
+    QVERIFY(iface);
+    bool labelled = false;
+    for (const auto &[other, relation] : iface->relations(QAccessible::Label))
+        labelled = labelled || other->object() == caption;
+    QVERIFY(labelled);
+}
+
+void tst_Keyboard::everyFieldAndButtonHasAName()
+{
+    using ControlTable::Kind;
+    frmPressureCalc window;
+    int named = 0;
+    for (const ControlTable::Control &entry : ControlTable::controls()) {
+        const QString name = QString::fromLatin1(entry.name);
+        QWidget *widget = window.control(name);
+        switch (entry.kind) {
+        case Kind::CommandButton:
+        case Kind::OptionButton: {
+            // Start-up has replaced the selector's placeholder captions.
+            const QString caption = qobject_cast<QAbstractButton *>(widget)->text();
+            QVERIFY2(caption != QLatin1StringView("Option2"), qPrintable(name));
+            QCOMPARE(accessibleName(widget), caption);
+            break;
+        }
+        case Kind::InputField:
+        case Kind::OutputField:
+        case Kind::DisclaimerField:
+        case Kind::PictureBox:
+            QVERIFY2(!accessibleName(widget).isEmpty(), qPrintable(name));
+            break;
+        case Kind::Frame:
+        case Kind::Label:
+            continue;
+        }
+        ++named;
+    }
+    // 21 text fields, the disclaimer, 5 command buttons, 8 option buttons, the logo.
+    QCOMPARE(named, 36);
+    QCOMPARE(accessibleName(window.control(QStringLiteral("txtCvFactor"))), QStringLiteral("Flow coefficient"));
+    QCOMPARE(accessibleName(window.control(QStringLiteral("txtdisclaimer"))), QStringLiteral("Legal Disclaimer"));
+    QCOMPARE(accessibleName(window.control(QStringLiteral("Picture1"))), QStringLiteral("Corvane website"));
+}
+
+void tst_Keyboard::logoIsAPressableLinkForScreenReaders()
+{
+    frmPressureCalc window;
+    RecordingOpener opener;
+    window.setWebsiteOpener(opener.opener());
+    QAccessibleInterface *iface = QAccessible::queryAccessibleInterface(window.control(QStringLiteral("Picture1")));
+    QVERIFY(iface);
+    QCOMPARE(iface->role(), QAccessible::Link);
+    QVERIFY(iface->text(QAccessible::Description).contains(WebsiteLink::address));
+    QAccessibleActionInterface *actions = iface->actionInterface();
+    QVERIFY(actions);
+    QVERIFY(actions->actionNames().contains(QAccessibleActionInterface::pressAction()));
+    actions->doAction(QAccessibleActionInterface::pressAction());
+    QCOMPARE(opener.pages, QStringList{WebsiteLink::address});
+}
+
+QTEST_MAIN(tst_Keyboard)
+#include "tst_keyboard.moc"
