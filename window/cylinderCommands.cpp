@@ -13,20 +13,6 @@
 
 #include <QPushButton>
 
-namespace {
-
-// A result as the field shows it. A value so close to the largest double that
-// its 15-digit form reads back beyond the double range is too large to show.
-QString resultText(double value)
-{
-    const QString text = NumberText::formatRounded(value);
-    if (!NumberText::isNumber(text))
-        throw Calculator::ArithmeticError(Calculator::ArithmeticError::Kind::Overflow);
-    return text;
-}
-
-} // namespace
-
 void frmPressureCalc::connectCylinderCommands()
 {
     connect(control<QPushButton>(QStringLiteral("btnCalcForce")), &QPushButton::clicked, this,
@@ -50,8 +36,8 @@ void frmPressureCalc::calculateForce()
     else
         Calculator::CylinderForceMetric(bore, rod, pressure, push, pull);
 
-    const QString pushText = resultText(push);
-    const QString pullText = resultText(pull);
+    const QString pushText = NumberText::formatRounded(push);
+    const QString pullText = NumberText::formatRounded(pull);
     field(QStringLiteral("txtPushForce"))->setText(pushText);
     field(QStringLiteral("txtPullForce"))->setText(pullText);
 }
@@ -75,8 +61,8 @@ void frmPressureCalc::calculateBoreSize()
     double bore = 0.0;
     Calculator::MinimumBore(area, bore);
 
-    const QString areaText = resultText(area);
-    const QString boreText = resultText(bore);
+    const QString areaText = NumberText::formatRounded(area);
+    const QString boreText = NumberText::formatRounded(bore);
     field(QStringLiteral("txtAreaRequired"))->setText(areaText);
     field(QStringLiteral("txtMinBoreSize"))->setText(boreText);
 }

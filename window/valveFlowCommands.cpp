@@ -23,16 +23,6 @@
 
 namespace {
 
-// A result as the field shows it. A value so close to the largest double that
-// its 15-digit form reads back beyond the double range is too large to show.
-QString resultText(double value)
-{
-    const QString text = NumberText::formatRounded(value);
-    if (!NumberText::isNumber(text))
-        throw Calculator::ArithmeticError(Calculator::ArithmeticError::Kind::Overflow);
-    return text;
-}
-
 // The number of cylinders as the formulas take it: the nearest 16-bit integer,
 // a value exactly halfway going to the even one (2.5 is 2, 3.5 is 4).
 // Nothing when it does not fit.
@@ -115,9 +105,9 @@ void frmPressureCalc::calculateValveFlow()
     else if (m_unitSystem == Metric && cvFactorSelected())
         coefficient = Calculator::ConvertUnits(coefficient, "kv");
 
-    const QString volumeText = resultText(volume);
-    const QString flowText = resultText(flow);
-    const QString coefficientText = resultText(coefficient);
+    const QString volumeText = NumberText::formatRounded(volume);
+    const QString flowText = NumberText::formatRounded(flow);
+    const QString coefficientText = NumberText::formatRounded(coefficient);
     field(QStringLiteral("txtVolume"))->setText(volumeText);
     field(QStringLiteral("txtInstFlow"))->setText(flowText);
     field(QStringLiteral("txtCvFactor"))->setText(coefficientText);
