@@ -1,8 +1,11 @@
 // SPDX-License-Identifier: MIT
 #include "captionFit.h"
 
+#include <QFontMetrics>
+#include <QLabel>
+#include <QRadioButton>
+#include <QStyle>
 #include <QVariant>
-#include <QWidget>
 
 #include <algorithm>
 
@@ -12,6 +15,21 @@ namespace {
 constexpr const char *designSizeProperty = "corvaneDesignPointSize";
 constexpr double smallestPointSize = 6.0;
 constexpr double step = 0.25;
+
+// The caption and the width the control leaves for it. Worked out from the
+// font metrics rather than sizeHint(), which buttons cache across font changes.
+std::pair<QString, int> captionAndRoom(const QWidget *control)
+{
+    if (const auto *button = qobject_cast<const QRadioButton *>(control)) {
+        const QStyle *style = button->style();
+        const int indicator = style->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth, nullptr, button)
+                              + style->pixelMetric(QStyle::PM_RadioButtonLabelSpacing, nullptr, button);
+        return {button->text(), button->width() - indicator - 2};
+    }
+    if (const auto *label = qobject_cast<const QLabel *>(control))
+        return {label->text(), label->contentsRect().width() - 2 * label->margin()};
+    return {QString(), control->width()};
+}
 
 } // namespace
 
@@ -24,11 +42,10 @@ void fit(QWidget *control)
         control->setProperty(designSizeProperty, design);
     }
     font.setPointSizeF(design.toDouble());
-    control->setFont(font);
-    while (control->sizeHint().width() > control->width() && font.pointSizeF() > smallestPointSize) {
+    const auto [caption, room] = captionAndRoom(control);
+    while (QFontMetrics(font).horizontalAdvance(caption) > room && font.pointSizeF() > smallestPointSize)
         font.setPointSizeF(font.pointSizeF() - step);
-        control->setFont(font);
-    }
+    control->setFont(font);
 }
 
 void fitTogether(const QList<QWidget *> &controls)
