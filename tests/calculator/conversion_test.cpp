@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include <cfloat>
+#include <ostream>
 #include <string>
 
 #include "test_support.h"
@@ -17,6 +18,11 @@ struct Conversion {
     const char* key;
     const char* expected;  // fifteen significant digits
 };
+
+void PrintTo(const Conversion& c, std::ostream* os)
+{
+    *os << c.value << " by " << c.key;
+}
 
 class ConvertUnitsTable : public ::testing::TestWithParam<Conversion> {};
 
@@ -72,6 +78,11 @@ struct RoundTrip {
     const char* back;
     const char* expected;
 };
+
+void PrintTo(const RoundTrip& r, std::ostream* os)
+{
+    *os << r.there << " then " << r.back;
+}
 
 class ConvertUnitsRoundTrip : public ::testing::TestWithParam<RoundTrip> {};
 

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include <cfloat>
+#include <ostream>
 
 #include "test_support.h"
 
@@ -31,6 +32,11 @@ struct Division {
     double numerator, divisor, expected;
 };
 
+void PrintTo(const Division& d, std::ostream* os)
+{
+    *os << d.numerator << " over " << d.divisor;
+}
+
 class SafeDivideTable : public ::testing::TestWithParam<Division> {};
 
 TEST_P(SafeDivideTable, TestsOnlyTheDivisor)
@@ -52,6 +58,12 @@ struct ForceCase {
     const char* push;
     const char* pull;
 };
+
+void PrintTo(const ForceCase& c, std::ostream* os)
+{
+    *os << (c.metric ? "metric" : "imperial") << " bore " << c.bore << " rod " << c.rod
+        << " pressure " << c.pressure;
+}
 
 class CylinderForceTable : public ::testing::TestWithParam<ForceCase> {};
 
@@ -89,6 +101,10 @@ TEST(CylinderForceBits, LastBit)
     CylinderForceImperial(1, 2, 100, push, pull);
     EXPECT_EQ(push, 78.53981633974475);
     EXPECT_EQ(pull, -235.61944901923425);
+    // here the pressure applied before the 0.1 would give ...931 and ...770
+    CylinderForceMetric(32, 12, 5, push, pull);
+    EXPECT_EQ(push, 402.1238596594932);
+    EXPECT_EQ(pull, 345.5751918948769);
 }
 
 struct AreaCase {
@@ -97,6 +113,12 @@ struct AreaCase {
     const char* area;
     const char* bore;
 };
+
+void PrintTo(const AreaCase& c, std::ostream* os)
+{
+    *os << (c.metric ? "metric" : "imperial") << " force " << c.force << " pressure "
+        << c.pressure << " safety factor " << c.safetyFactor;
+}
 
 class AreaRequiredTable : public ::testing::TestWithParam<AreaCase> {};
 

@@ -2,6 +2,7 @@
 #include <cmath>
 #include <cfloat>
 #include <cstdint>
+#include <ostream>
 
 #include "test_support.h"
 
@@ -33,6 +34,12 @@ struct VolumeCase {
     bool cylindrical;
     double expected;  // to the last bit
 };
+
+void PrintTo(const VolumeCase& c, std::ostream* os)
+{
+    *os << (c.cylindrical ? "cylinder" : "box") << " length " << c.length << " diameter "
+        << c.diameter << " factor " << c.factor;
+}
 
 class CylinderVolumeTable : public ::testing::TestWithParam<VolumeCase> {};
 
@@ -100,6 +107,11 @@ struct ValveCase {
     const char* coefficient;
 };
 
+void PrintTo(const ValveCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
+
 class ValveFlowImperialTable : public CalculatorTest::MessageCapture,
                                public ::testing::WithParamInterface<ValveCase> {};
 
@@ -137,8 +149,7 @@ INSTANTIATE_TEST_SUITE_P(WorkedValues, ValveFlowImperialTable,
         ValveCase{"At100F", 80, 4, 1, 2, 100, 1, 5, false, "12.5663706143592", "2.80043636363636",
                   "0.128272454147763"},
         ValveCase{"NegativeCount", 80, 4, 1, 2, 68, -1, 5, false, "-12.5663706143592",
-                  "-2.66537142857143", "-0.128877312455998"}),
-    [](const ::testing::TestParamInfo<ValveCase>& info) { return std::string(info.param.name); });
+                  "-2.66537142857143", "-0.128877312455998"}));
 
 TEST(ValveFlowImperialBits, LastBit)
 {
@@ -157,10 +168,10 @@ TEST_F(ValveMessages, ValveWarningTextAndTiming)
     double air = 80, length = 4, time = 1, bore = 2, temperature = 100, drop = 40;
     std::int16_t cylinders = 1;
     double volume = kUntouched, flow = kUntouched, coefficient = kUntouched;
-    bool correctedBeforeBox = false, resultsAfterBox = false;
+    bool correctedBeforeBox = false, resultsUnwrittenWhileOpen = false;
     onShow = [&] {
         correctedBeforeBox = air != 80 && drop != 40;
-        resultsAfterBox =
+        resultsUnwrittenWhileOpen =
             volume == kUntouched && flow == kUntouched && coefficient == kUntouched;
     };
     ValveFlowImperial(air, length, time, bore, temperature, cylinders, drop, volume, flow,
@@ -170,7 +181,7 @@ TEST_F(ValveMessages, ValveWarningTextAndTiming)
     EXPECT_EQ(shown[0].title, "Warning");
     EXPECT_EQ(shown[0].icon, MessageIcon::Exclamation);
     EXPECT_TRUE(correctedBeforeBox);
-    EXPECT_TRUE(resultsAfterBox);
+    EXPECT_TRUE(resultsUnwrittenWhileOpen);
     EXPECT_NE(coefficient, kUntouched);
 }
 
@@ -276,6 +287,23 @@ TEST_F(ValveMessages, ValveFlowMetricWorkedValue)
     EXPECT_EQ(cylinders, 1);
 }
 
+TEST(ValveFlowMetricWriteBack, InputsLeftImperialAndTemperatureCorrected)
+{
+    // 40 C is 104 F, so the pressures come back corrected as well as converted
+    double air = 6, length = 100, time = 2, bore = 50, temperature = 40, drop = 0.5;
+    std::int16_t cylinders = 4;
+    double volume = 0, flow = 0, coefficient = 0;
+    ValveFlowMetric(air, length, time, bore, temperature, cylinders, drop, volume, flow,
+                    coefficient);
+    EXPECT_EQ(Digits15(air), "92.9318181818182");
+    EXPECT_EQ(Digits15(drop), "7.74431818181818");
+    EXPECT_EQ(Digits15(length), "3.94");
+    EXPECT_EQ(Digits15(bore), "1.97");
+    EXPECT_EQ(Digits15(temperature), "104");
+    EXPECT_EQ(time, 2.0);
+    EXPECT_EQ(cylinders, 4);
+}
+
 TEST_F(ValveMessages, ValveFlowMetricWarnsThroughTheImperialComputation)
 {
     double air = 6, length = 100, time = 1, bore = 50, temperature = 20, drop = 3;
@@ -308,15 +336,11 @@ TEST(ValveFlowMetricErrors, OverflowingFirstConversionChangesNothing)
 
 TEST(ValveFlowMetricErrors, ZeroAbsoluteDownstreamWithADrop)
 {
-    // 0 bar supply and a drop of 14.7 psi (14.7 / 14.5 bar is not exact, so
-    // feed the drop that converts back to exactly 14.7 psi is not possible);
-    // use a supply of 1 bar and a drop of 2 bar: downstream 14.5 - 29 = -14.5,
-    // not -14.7, so no error. Instead reach the zero root with 0 bar and a drop
-    // whose conversion is exactly 14.7.
-    double drop = 14.7 / 14.5;
-    if (drop * 14.5 != 14.7)
-        GTEST_SKIP() << "no bar value converts to exactly 14.7 psi here";
-    double air = 0, length = 100, time = 1, bore = 50, temperature = 20;
+    // 0.5 bar is 7.25 psi and this drop converts to 21.95 psi, so the
+    // downstream pressure is -14.7 psi and downstream + 14.7 is 0 (at 20 C the
+    // temperature correction is exactly 1).
+    double air = 0.5, length = 100, time = 1, bore = 50, temperature = 20;
+    double drop = 1.513793103448276;
     std::int16_t cylinders = 1;
     double volume = kUntouched, flow = kUntouched, coefficient = kUntouched;
     EXPECT_EQ(ErrorKindOf([&] {
@@ -324,6 +348,8 @@ TEST(ValveFlowMetricErrors, ZeroAbsoluteDownstreamWithADrop)
                                   flow, coefficient);
               }),
               Kind::DivisionByZero);
+    EXPECT_EQ(air, 7.25);  // converted and corrected before the failing step
+    EXPECT_EQ(drop, 21.95);
     EXPECT_EQ(volume, kUntouched);
     EXPECT_EQ(flow, kUntouched);
     EXPECT_EQ(coefficient, kUntouched);
