@@ -136,6 +136,8 @@ private:
     void resetSystemFlow();
     // Whether "CV Factor" rather than "kV Factor" is selected.
     bool cvFactorSelected() const;
+    // Set while a refused change of kind puts the old selection back.
+    bool m_restoringCoefficientKind = false;
 
     // websiteLink.cpp: the logo that opens the maker's website.
     void connectWebsiteLink();

@@ -14,6 +14,7 @@
 #include <calculator/calculator.h>
 
 #include <QPushButton>
+#include <QScopedValueRollback>
 #include <QRadioButton>
 
 #include <cmath>
@@ -51,7 +52,7 @@ void frmPressureCalc::connectValveFlowCommands()
     // selected toggles nothing.
     for (QWidget *button : controlArray(QStringLiteral("optCVType")))
         connect(qobject_cast<QRadioButton *>(button), &QRadioButton::toggled, this, [this](bool checked) {
-            if (checked)
+            if (checked && !m_restoringCoefficientKind)
                 runCommand([this] { changeCoefficientKind(); });
         });
 }
@@ -122,11 +123,19 @@ void frmPressureCalc::changeCoefficientKind()
 
     // The value shown is of the kind selected before: a Kv when CV is now
     // selected, a Cv when kV is.
-    const double converted = Calculator::ConvertUnits(*shown, cvFactorSelected() ? "kv" : "cv");
-    const QString text = NumberText::formatGeneral(converted);
-    if (!NumberText::isNumber(text))
-        throw Calculator::ArithmeticError(Calculator::ArithmeticError::Kind::Overflow);
-    coefficientField->setText(text);
+    double converted = 0.0;
+    try {
+        converted = Calculator::ConvertUnits(*shown, cvFactorSelected() ? "kv" : "cv");
+    } catch (const Calculator::ArithmeticError &) {
+        // The value cannot be shown as the other kind: the selection goes back
+        // to the kind the field still shows, so the two never disagree.
+        const QScopedValueRollback restoring(m_restoringCoefficientKind, true);
+        control<QRadioButton>(cvFactorSelected() ? QStringLiteral("optCVType(1)")
+                                                 : QStringLiteral("optCVType(0)"))
+            ->setChecked(true);
+        throw;
+    }
+    coefficientField->setText(NumberText::formatGeneral(converted));
 }
 
 void frmPressureCalc::addToSystemFlow()
