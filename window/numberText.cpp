@@ -4,17 +4,135 @@
 #include <charconv>
 #include <cmath>
 #include <cstdlib>
+#include <iterator>
 #include <string_view>
 
 namespace NumberText {
 
+namespace {
+
+// What the number rules need of a locale, looked up once: a QLocale answers
+// each of these questions with a new string, and the system locale by asking
+// the platform each time, which costs more than the whole conversion.
+struct LocaleSymbols {
+    QLocale locale;
+    QString decimalPoint;
+    QString negativeSign;
+    // The locale reads [+-]digits[.digits][(e|E)[+-]digits] as the C locale
+    // does: each of these characters stands for itself, and no option rejects
+    // any such text.
+    bool readsPlainNumbers = false;
+};
+
+bool standsForItself(const QString &symbol, char self)
+{
+    static constexpr std::string_view plainCharacters = "0123456789.+-eE";
+    if (symbol.size() != 1)
+        return true; // a one-character text never equals a longer symbol
+    const char16_t c = symbol.front().unicode();
+    return c == char16_t(self) || c > 0x7f || plainCharacters.find(char(c)) == std::string_view::npos;
+}
+
+const LocaleSymbols &symbolsOf(const QLocale &locale)
+{
+    thread_local LocaleSymbols cached;
+    thread_local bool valid = false;
+    if (!valid || !(cached.locale == locale)) {
+        cached.locale = locale;
+        cached.decimalPoint = locale.decimalPoint();
+        cached.negativeSign = locale.negativeSign();
+        const QLocale::NumberOptions rejecting =
+            QLocale::RejectLeadingZeroInExponent | QLocale::RejectTrailingZeroesAfterDot;
+        cached.readsPlainNumbers = cached.decimalPoint == QLatin1StringView(".")
+                                   && locale.exponential().compare(QLatin1StringView("e"), Qt::CaseInsensitive) == 0
+                                   && standsForItself(locale.positiveSign(), '+')
+                                   && standsForItself(cached.negativeSign, '-')
+                                   && standsForItself(locale.groupSeparator(), ',')
+                                   && !(locale.numberOptions() & rejecting);
+        valid = true;
+    }
+    return cached;
+}
+
+bool isDigit(char16_t c) { return c >= u'0' && c <= u'9'; }
+
+// A text of the plain form [+-]digits[.digits][(e|E)[+-]digits], at most 40
+// characters, read by std::from_chars. Gives nothing for any other text, and
+// for the values the locale's reading treats specially (no value at all after
+// rounding, or one below the normal range), so the caller asks the locale.
+std::optional<double> parsePlain(QStringView text)
+{
+    char buffer[40];
+    if (text.size() > qsizetype(sizeof buffer))
+        return std::nullopt;
+    qsizetype i = 0;
+    const qsizetype n = text.size();
+    const auto at = [&](qsizetype k) { return k < n ? text[k].unicode() : char16_t(0); };
+    const auto digits = [&] {
+        const qsizetype start = i;
+        while (isDigit(at(i)))
+            ++i;
+        return i - start;
+    };
+
+    const qsizetype signLength = (at(0) == u'+' || at(0) == u'-') ? 1 : 0;
+    i = signLength;
+    bool nonZeroMantissa = false;
+    const qsizetype mantissaStart = i;
+    if (digits() == 0)
+        return std::nullopt;
+    if (at(i) == u'.') {
+        ++i;
+        if (digits() == 0)
+            return std::nullopt;
+    }
+    for (qsizetype k = mantissaStart; k < i; ++k)
+        nonZeroMantissa = nonZeroMantissa || (text[k].unicode() >= u'1' && text[k].unicode() <= u'9');
+    if (at(i) == u'e' || at(i) == u'E') {
+        ++i;
+        if (at(i) == u'+' || at(i) == u'-')
+            ++i;
+        if (digits() == 0)
+            return std::nullopt;
+    }
+    if (i != n)
+        return std::nullopt;
+
+    // std::from_chars takes a minus sign but no plus sign.
+    const qsizetype skip = at(0) == u'+' ? 1 : 0;
+    for (qsizetype k = skip; k < n; ++k)
+        buffer[k - skip] = char(text[k].unicode());
+    double value = 0.0;
+    const auto [end, error] = std::from_chars(buffer, buffer + (n - skip), value);
+    if (error != std::errc() || end != buffer + (n - skip))
+        return std::nullopt;
+    if (value == 0.0 ? nonZeroMantissa : !std::isnormal(value))
+        return std::nullopt;
+    return value;
+}
+
+} // namespace
+
 std::optional<double> parse(const QString &text, const QLocale &locale)
 {
-    const QString trimmed = text.trimmed();
-    if (trimmed.isEmpty())
+    // Blanks around the number as trimmed() takes them.
+    QStringView view(text);
+    while (!view.isEmpty() && view.front().isSpace())
+        view = view.sliced(1);
+    while (!view.isEmpty() && view.back().isSpace())
+        view.chop(1);
+    if (view.isEmpty())
         return std::nullopt;
+
+    // The plain form, where the locale reads it as the C locale does, is read
+    // directly: both readings round correctly, so they give the same double.
+    if (symbolsOf(locale).readsPlainNumbers) {
+        if (const auto value = parsePlain(view))
+            return value;
+    }
+
     bool ok = false;
-    const double value = locale.toDouble(trimmed, &ok);
+    const double value = locale.toDouble(view, &ok);
     if (!ok || !std::isfinite(value))
         return std::nullopt;
     return value;
@@ -66,44 +184,65 @@ QString formatGeneral(double value, const QLocale &locale)
     while (digits.size() > 1 && digits.back() == '0')
         digits.pop_back();
 
-    const QString decimal = locale.decimalPoint();
-    QString out;
+    // The text is put together in one buffer and made a QString once. The
+    // longest is a sign, 15 digits, a separator, "E+" and 3 exponent digits,
+    // or a sign, "0", a separator, 4 zeros and 15 digits.
+    const LocaleSymbols &symbols = symbolsOf(locale);
+    char16_t text[64];
+    qsizetype length = 0;
+    const auto append = [&](QStringView part) {
+        for (QChar c : part)
+            if (length < qsizetype(std::size(text)))
+                text[length++] = c.unicode();
+    };
+    const auto appendLatin1 = [&](std::string_view part) {
+        for (char c : part)
+            if (length < qsizetype(std::size(text)))
+                text[length++] = char16_t(c);
+    };
+    const auto appendZeros = [&](std::size_t count) {
+        for (std::size_t i = 0; i < count && length < qsizetype(std::size(text)); ++i)
+            text[length++] = u'0';
+    };
+    const auto result = [&] { return QString(reinterpret_cast<const QChar *>(text), length); };
+
     if (value < 0)
-        out += locale.negativeSign();
+        append(symbols.negativeSign);
 
     if (exponent >= 15 || exponent < -5) {
-        out += QLatin1Char(digits[0]);
+        appendLatin1(std::string_view(digits).substr(0, 1));
         if (digits.size() > 1) {
-            out += decimal;
-            out += QLatin1StringView(digits.data() + 1, qsizetype(digits.size() - 1));
+            append(symbols.decimalPoint);
+            appendLatin1(std::string_view(digits).substr(1));
         }
-        out += exponent < 0 ? QLatin1StringView("E-") : QLatin1StringView("E+");
+        appendLatin1(exponent < 0 ? "E-" : "E+");
         const int magnitude = std::abs(exponent);
         if (magnitude < 10)
-            out += QLatin1Char('0');
-        out += QString::number(magnitude);
-        return out;
+            appendLatin1("0");
+        char exponentDigits[4];
+        const auto end = std::to_chars(exponentDigits, exponentDigits + sizeof exponentDigits, magnitude).ptr;
+        appendLatin1(std::string_view(exponentDigits, std::size_t(end - exponentDigits)));
+        return result();
     }
 
     if (exponent < 0) {
-        out += QLatin1Char('0');
-        out += decimal;
-        out += QString(-exponent - 1, QLatin1Char('0'));
-        out += QLatin1StringView(digits.data(), qsizetype(digits.size()));
-        return out;
+        appendLatin1("0");
+        append(symbols.decimalPoint);
+        appendZeros(std::size_t(-exponent - 1));
+        appendLatin1(digits);
+        return result();
     }
 
     const auto integerDigits = std::size_t(exponent) + 1;
     if (digits.size() <= integerDigits) {
-        out += QLatin1StringView(digits.data(), qsizetype(digits.size()));
-        out += QString(qsizetype(integerDigits - digits.size()), QLatin1Char('0'));
+        appendLatin1(digits);
+        appendZeros(integerDigits - digits.size());
     } else {
-        out += QLatin1StringView(digits.data(), qsizetype(integerDigits));
-        out += decimal;
-        out += QLatin1StringView(digits.data() + integerDigits,
-                                 qsizetype(digits.size() - integerDigits));
+        appendLatin1(std::string_view(digits).substr(0, integerDigits));
+        append(symbols.decimalPoint);
+        appendLatin1(std::string_view(digits).substr(integerDigits));
     }
-    return out;
+    return result();
 }
 
 } // namespace NumberText
