@@ -5,7 +5,7 @@
 PRESET ?= default
 BUILD  := build/$(PRESET)
 
-.PHONY: all deps configure build run test test-asan bench package clean
+.PHONY: all deps configure build run test test-asan bench fuzz-build fuzz-replay fuzz package clean
 
 all: build
 
@@ -30,6 +30,21 @@ test-asan:
 bench:
 	@$(MAKE) --no-print-directory build PRESET=bench
 	@bench/run-benchmarks.sh build/bench
+
+# libFuzzer targets, built with clang in build/fuzz. fuzz-replay (CI) replays
+# the seed corpus and fuzzes each target for 30 s; fuzz is the longer local
+# run, FUZZ_SECONDS per target.
+FUZZ_SECONDS ?= 600
+
+fuzz-build: deps
+	@[ -f build/fuzz/build.ninja ] || cmake --preset fuzz
+	@cmake --build --preset fuzz
+
+fuzz-replay: fuzz-build
+	@fuzz/run-fuzzers.sh build/fuzz 30
+
+fuzz: fuzz-build
+	@fuzz/run-fuzzers.sh build/fuzz $(FUZZ_SECONDS)
 
 package: build
 	@cd $(BUILD) && cpack -G DEB

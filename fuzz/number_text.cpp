@@ -1,0 +1,77 @@
+// SPDX-License-Identifier: MIT
+// Fuzzes the number test and text-to-number rule of the window's fields.
+//
+// The input bytes are read as UTF-8 and as Latin-1 text, each under the C and
+// the German locale. For every text: no crash; a text taken as a number gives
+// a finite double, the same with blanks around it; that double written in the
+// general format reads back, in the same locale, as the same value to 15
+// significant digits. The one exception is the band just below the largest
+// double whose 15-digit form, rounded, would lie beyond the double range:
+// there the last digit is cut instead, and the text must read back as
+// 1.79769313486231E+308.
+#include "fuzzCheck.h"
+#include "numberText.h"
+
+#include <QLocale>
+#include <QString>
+
+#include <cmath>
+#include <cstddef>
+#include <cstdint>
+
+namespace {
+
+// Rounded to 15 digits, the largest doubles would be this, beyond the range;
+// the general format cuts them to the largest 15-digit value below it.
+const char *const beyondRangeDigits = "1.79769313486232e+308";
+const char *const largestWrittenDigits = "1.79769313486231e+308";
+
+bool beyondRangeWhenRounded(double value)
+{
+    return FuzzCheck::digits15(std::fabs(value)) == beyondRangeDigits;
+}
+
+void checkText(const QString &text, const QLocale &locale, const char *decoding)
+{
+    const char *localeName = locale.language() == QLocale::C ? "C" : "de_DE";
+    const auto value = NumberText::parse(text, locale);
+    if (!value)
+        return;
+    FUZZ_CHECK(std::isfinite(*value), "%s text \"%s\" under %s gave %s", decoding, qPrintable(text),
+               localeName, FuzzCheck::exact(*value).c_str());
+
+    const auto padded = NumberText::parse(QStringLiteral(" ") + text + QStringLiteral("  "), locale);
+    FUZZ_CHECK(padded && *padded == *value, "\"%s\" under %s is a number, but not with blanks around it",
+               qPrintable(text), localeName);
+
+    const QString written = NumberText::formatGeneral(*value, locale);
+    const auto back = NumberText::parse(written, locale);
+    FUZZ_CHECK(back.has_value(), "%s (from \"%s\") written as \"%s\" under %s does not read back",
+               FuzzCheck::exact(*value).c_str(), qPrintable(text), qPrintable(written), localeName);
+    if (beyondRangeWhenRounded(*value)) {
+        FUZZ_CHECK(FuzzCheck::digits15(std::fabs(*back)) == largestWrittenDigits && (*back < 0) == (*value < 0),
+                   "%s written as \"%s\" under %s reads back as %s", FuzzCheck::exact(*value).c_str(),
+                   qPrintable(written), localeName, FuzzCheck::exact(*back).c_str());
+        return;
+    }
+    FUZZ_CHECK(FuzzCheck::digits15(*back) == FuzzCheck::digits15(*value),
+               "%s (from \"%s\") written as \"%s\" under %s reads back as %s", FuzzCheck::exact(*value).c_str(),
+               qPrintable(text), qPrintable(written), localeName, FuzzCheck::exact(*back).c_str());
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
+{
+    static const QLocale c = QLocale::c();
+    static const QLocale german(QLocale::German, QLocale::Germany);
+
+    const auto *bytes = reinterpret_cast<const char *>(data);
+    const QString utf8 = QString::fromUtf8(bytes, qsizetype(size));
+    const QString latin1 = QString::fromLatin1(bytes, qsizetype(size));
+    for (const QLocale *locale : {&c, &german}) {
+        checkText(utf8, *locale, "UTF-8");
+        checkText(latin1, *locale, "Latin-1");
+    }
+    return 0;
+}
