@@ -4,7 +4,7 @@
 #include <charconv>
 #include <cmath>
 #include <cstdlib>
-#include <iterator>
+#include <cstring>
 #include <string_view>
 
 namespace NumberText {
@@ -160,89 +160,90 @@ QString formatGeneral(double value, const QLocale &locale)
         return value == 0.0 ? QStringLiteral("0") : locale.toString(value);
 
     // Scientific with 14 digits after the point gives the 15 significant
-    // digits, correctly rounded, and the exponent after that rounding.
-    char buffer[40];
-    const auto written = std::to_chars(buffer, buffer + sizeof buffer, std::fabs(value),
-                                       std::chars_format::scientific, 14);
-    const std::string_view sci(buffer, written.ptr - buffer);
-    const auto ePos = sci.find('e');
-    std::string digits;
-    digits.reserve(15);
-    for (char c : sci.substr(0, ePos))
-        if (c != '.')
-            digits.push_back(c);
-    // The exponent ends the buffer, which has no terminating zero.
-    const std::string_view exponentText = sci.substr(ePos + 1);
+    // digits, correctly rounded, and the exponent after that rounding:
+    // "d.ddddddddddddddde+XX", the exponent two or three digits long.
+    char sci[32];
+    const char *const sciEnd = std::to_chars(sci, sci + sizeof sci, std::fabs(value),
+                                             std::chars_format::scientific, 14).ptr;
+    char digits[15];
+    digits[0] = sci[0];
+    std::memcpy(digits + 1, sci + 2, 14);
+    const char *const e = sci + 16;
+    Q_ASSERT(*e == 'e' && (e[1] == '+' || e[1] == '-'));
     int exponent = 0;
-    std::from_chars(exponentText.data() + (exponentText.front() == '+' ? 1 : 0),
-                    exponentText.data() + exponentText.size(), exponent);
+    for (const char *p = e + 2; p < sciEnd; ++p)
+        exponent = exponent * 10 + (*p - '0');
+    if (e[1] == '-')
+        exponent = -exponent;
     // Rounded up to 15 digits, the largest doubles would read back as beyond
     // the double range; their last digit is cut instead, so every text the
     // window writes reads back as a number.
-    if (exponent == 308 && std::string_view(digits) > "179769313486231")
-        digits = "179769313486231";
-    while (digits.size() > 1 && digits.back() == '0')
-        digits.pop_back();
+    if (exponent == 308 && std::memcmp(digits, "179769313486231", 15) > 0)
+        std::memcpy(digits, "179769313486231", 15);
+    qsizetype digitCount = 15;
+    while (digitCount > 1 && digits[digitCount - 1] == '0')
+        --digitCount;
 
-    // The text is put together in one buffer and made a QString once. The
-    // longest is a sign, 15 digits, a separator, "E+" and 3 exponent digits,
-    // or a sign, "0", a separator, 4 zeros and 15 digits.
+    // The text is sized first and written into a QString allocated once.
     const LocaleSymbols &symbols = symbolsOf(locale);
-    char16_t text[64];
-    qsizetype length = 0;
-    const auto append = [&](QStringView part) {
+    const QString &decimal = symbols.decimalPoint;
+    const QString sign = value < 0 ? symbols.negativeSign : QString();
+    const bool exponentForm = exponent >= 15 || exponent < -5;
+    const int magnitude = std::abs(exponent);
+    const qsizetype integerDigits = exponent + 1; // positional form, exponent >= 0
+    qsizetype length = sign.size();
+    if (exponentForm)
+        length += 1 + (digitCount > 1 ? decimal.size() + digitCount - 1 : 0) + 2 + (magnitude < 100 ? 2 : 3);
+    else if (exponent < 0)
+        length += 1 + decimal.size() + (-exponent - 1) + digitCount;
+    else if (digitCount <= integerDigits)
+        length += integerDigits;
+    else
+        length += integerDigits + decimal.size() + (digitCount - integerDigits);
+
+    QString out(length, Qt::Uninitialized);
+    QChar *p = out.data();
+    const auto put = [&p](QStringView part) {
         for (QChar c : part)
-            if (length < qsizetype(std::size(text)))
-                text[length++] = c.unicode();
+            *p++ = c;
     };
-    const auto appendLatin1 = [&](std::string_view part) {
-        for (char c : part)
-            if (length < qsizetype(std::size(text)))
-                text[length++] = char16_t(c);
+    const auto putDigits = [&p](const char *from, qsizetype count) {
+        for (qsizetype i = 0; i < count; ++i)
+            *p++ = QLatin1Char(from[i]);
     };
-    const auto appendZeros = [&](std::size_t count) {
-        for (std::size_t i = 0; i < count && length < qsizetype(std::size(text)); ++i)
-            text[length++] = u'0';
+    const auto putZeros = [&p](qsizetype count) {
+        for (qsizetype i = 0; i < count; ++i)
+            *p++ = QLatin1Char('0');
     };
-    const auto result = [&] { return QString(reinterpret_cast<const QChar *>(text), length); };
 
-    if (value < 0)
-        append(symbols.negativeSign);
-
-    if (exponent >= 15 || exponent < -5) {
-        appendLatin1(std::string_view(digits).substr(0, 1));
-        if (digits.size() > 1) {
-            append(symbols.decimalPoint);
-            appendLatin1(std::string_view(digits).substr(1));
+    put(sign);
+    if (exponentForm) {
+        putDigits(digits, 1);
+        if (digitCount > 1) {
+            put(decimal);
+            putDigits(digits + 1, digitCount - 1);
         }
-        appendLatin1(exponent < 0 ? "E-" : "E+");
-        const int magnitude = std::abs(exponent);
-        if (magnitude < 10)
-            appendLatin1("0");
-        char exponentDigits[4];
-        const auto end = std::to_chars(exponentDigits, exponentDigits + sizeof exponentDigits, magnitude).ptr;
-        appendLatin1(std::string_view(exponentDigits, std::size_t(end - exponentDigits)));
-        return result();
-    }
-
-    if (exponent < 0) {
-        appendLatin1("0");
-        append(symbols.decimalPoint);
-        appendZeros(std::size_t(-exponent - 1));
-        appendLatin1(digits);
-        return result();
-    }
-
-    const auto integerDigits = std::size_t(exponent) + 1;
-    if (digits.size() <= integerDigits) {
-        appendLatin1(digits);
-        appendZeros(integerDigits - digits.size());
+        *p++ = QLatin1Char('E');
+        *p++ = QLatin1Char(exponent < 0 ? '-' : '+');
+        if (magnitude >= 100)
+            *p++ = QLatin1Char(char('0' + magnitude / 100));
+        *p++ = QLatin1Char(char('0' + magnitude / 10 % 10));
+        *p++ = QLatin1Char(char('0' + magnitude % 10));
+    } else if (exponent < 0) {
+        *p++ = QLatin1Char('0');
+        put(decimal);
+        putZeros(-exponent - 1);
+        putDigits(digits, digitCount);
+    } else if (digitCount <= integerDigits) {
+        putDigits(digits, digitCount);
+        putZeros(integerDigits - digitCount);
     } else {
-        appendLatin1(std::string_view(digits).substr(0, integerDigits));
-        append(symbols.decimalPoint);
-        appendLatin1(std::string_view(digits).substr(integerDigits));
+        putDigits(digits, integerDigits);
+        put(decimal);
+        putDigits(digits + integerDigits, digitCount - integerDigits);
     }
-    return result();
+    Q_ASSERT(p == out.data() + out.size());
+    return out;
 }
 
 } // namespace NumberText

@@ -265,7 +265,10 @@ private:
             mantissa += QChar(u'0' + m_dice.below(10));
         if (m_dice.chance(60)) {
             const int point = m_dice.between(0, int(mantissa.size()));
-            mantissa.insert(point, m_dice.chance(10) ? QChar(u',') : QChar(u'.'));
+            // Mostly the locale's decimal separator, now and then the other one.
+            const QString decimal = QLocale().decimalPoint();
+            const QString other = decimal == QLatin1StringView(",") ? QStringLiteral(".") : QStringLiteral(",");
+            mantissa.insert(point, m_dice.chance(85) ? decimal : other);
             if (point == 0 && m_dice.chance(50))
                 mantissa.prepend(QChar(u'0'));
         }
@@ -641,11 +644,11 @@ void tst_Monkey::survivesRandomUse()
     // A full run reaches everything many times over; far fewer means the
     // clicks and keys stopped reaching the window.
     if (actions >= defaultActions / 2) {
-        QVERIFY(reach.unitSwitches > 50);
-        QVERIFY(reach.panelChanges > 250);
-        QVERIFY(reach.actionsChangingFields > 1000);
-        QVERIFY(reach.resultsWritten > 100);
-        QVERIFY(boxes.seen().size() > 50);
+        QVERIFY(reach.unitSwitches > actions / 200);
+        QVERIFY(reach.panelChanges > actions / 40);
+        QVERIFY(reach.actionsChangingFields > actions / 10);
+        QVERIFY(reach.resultsWritten > actions / 250);
+        QVERIFY(boxes.seen().size() > actions / 200);
     }
 }
 
