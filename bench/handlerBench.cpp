@@ -1,0 +1,561 @@
+// SPDX-License-Identifier: MIT
+// Each handler of the window, from the event to the fields written, driven
+// through the real widgets of a shown window, against its bound: a handler
+// that reads the same fields and writes the same fields with fixed texts,
+// reached through the same kind of event in the same window.
+//
+// The bound's controls are added by the benchmark to the panel of the real
+// ones, in a container of their own (so that option buttons form a group of
+// their own), with the same geometry. The fixed texts are the ones the real
+// handler writes, found by running it once, so both write texts of the same
+// length. Between iterations (untimed) the inputs are refilled, the outputs
+// reset and pending events (repaints) processed, for both alike.
+#include "exposure.h"
+#include "fixture.h"
+
+#include <frmPressureCalc.h>
+
+#include <QApplication>
+#include <QFocusEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTimer>
+
+#include <cstdio>
+#include <cstdlib>
+#include <functional>
+#include <map>
+#include <memory>
+#include <utility>
+#include <vector>
+
+namespace Bench {
+namespace {
+
+struct FieldText {
+    const char *field;
+    const char *text;
+};
+
+// A text read by a bound handler, kept so that the read is not dropped.
+void keepLength(const QString &text)
+{
+    qsizetype length = text.size();
+    keep(length);
+}
+
+[[noreturn]] void fail(const char *what)
+{
+    std::fprintf(stderr, "handler benchmark: %s\n", what);
+    std::abort();
+}
+
+// Runs a function when a watched object receives a focus-out event.
+class FocusOutHandler : public QObject
+{
+public:
+    explicit FocusOutHandler(std::function<void()> handler) : m_handler(std::move(handler)) {}
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() == QEvent::FocusOut)
+            m_handler();
+        return false;
+    }
+
+private:
+    std::function<void()> m_handler;
+};
+
+// The calculator window, shown, exposed and active, on the panel given.
+class WindowFixture : public Fixture
+{
+public:
+    explicit WindowFixture(int panel)
+    {
+        m_window = std::make_unique<frmPressureCalc>();
+        if (!showAndWaitExposed(*m_window))
+            fail("the window was not exposed");
+        m_window->activateWindow();
+        for (int i = 0; i < 100 && QApplication::activeWindow() != m_window.get(); ++i)
+            QApplication::processEvents(QEventLoop::AllEvents, 10);
+        m_window->control<QRadioButton>(QStringLiteral("optCalculator(%1)").arg(panel))->click();
+        drainEvents();
+
+        // No message box may ever open: it would wait for a click forever.
+        m_watchdog.setInterval(500);
+        QObject::connect(&m_watchdog, &QTimer::timeout, &m_watchdog, [] {
+            if (QApplication::activeModalWidget())
+                fail("a message box opened; the inputs are wrong");
+        });
+        m_watchdog.start();
+    }
+
+    void after() override { drainEvents(); }
+
+protected:
+    QLineEdit *field(const char *name) const { return m_window->field(QString::fromLatin1(name)); }
+    template<class T> T *control(const char *name) const
+    {
+        return m_window->control<T>(QString::fromLatin1(name));
+    }
+
+    // Gives the focus to the control a run clicks, as the click would: a
+    // command then finds no field being edited (validating that field is a
+    // handler of its own, measured on its own).
+    static void takeFocus(QWidget *control)
+    {
+        control->setFocus(Qt::MouseFocusReason);
+        drainEvents();
+        if (qobject_cast<QLineEdit *>(QApplication::focusWidget()))
+            fail("a field kept the focus");
+    }
+
+    void fill(const std::vector<FieldText> &texts) const
+    {
+        for (const FieldText &entry : texts)
+            field(entry.field)->setText(QString::fromLatin1(entry.text));
+    }
+
+    // A container of the benchmark's own in the parent of a real control,
+    // behind the real controls, holding a control of type T with the real
+    // control's geometry.
+    template<class T, class... Args> T *boundTwin(const char *realName, Args &&...args)
+    {
+        QWidget *real = m_window->control(QString::fromLatin1(realName));
+        QWidget *parent = real->parentWidget();
+        QWidget *&container = m_boundContainers[parent];
+        if (!container) {
+            container = new QWidget(parent);
+            container->setGeometry(parent->rect());
+            container->lower();
+            container->show();
+        }
+        auto *twin = new T(std::forward<Args>(args)..., container);
+        twin->setGeometry(real->geometry());
+        twin->show();
+        return twin;
+    }
+
+    std::unique_ptr<frmPressureCalc> m_window;
+
+private:
+    QTimer m_watchdog;
+    std::map<QWidget *, QWidget *> m_boundContainers;
+};
+
+// ---------------------------------------------------------------- validation
+
+// The air pressure of the bore panel loses the focus holding a negative
+// number; the validation writes its absolute value.
+constexpr const char *validatedField = "txtAirPressure(0)";
+constexpr const char *validatedText = "-1234.5678";
+
+class Validation : public WindowFixture
+{
+public:
+    Validation() : WindowFixture(0) { m_field = field(validatedField); }
+    void before() override { m_field->setText(QString::fromLatin1(validatedText)); }
+    void run() override
+    {
+        QFocusEvent focusOut(QEvent::FocusOut, Qt::TabFocusReason);
+        QApplication::sendEvent(m_field, &focusOut);
+    }
+
+protected:
+    QLineEdit *m_field;
+};
+
+class ValidationBound : public Validation
+{
+public:
+    ValidationBound()
+    {
+        // The cleaned text, as the real validation writes it.
+        before();
+        Validation::run();
+        const QString cleaned = m_field->text();
+        if (cleaned == QString::fromLatin1(validatedText))
+            fail("the validation did not clean the field");
+
+        m_field = boundTwin<QLineEdit>(validatedField);
+        m_filter = std::make_unique<FocusOutHandler>([this, cleaned] {
+            const QString read = m_field->text();
+            keepLength(read);
+            m_field->setText(cleaned);
+        });
+        m_field->installEventFilter(m_filter.get());
+    }
+
+private:
+    std::unique_ptr<FocusOutHandler> m_filter;
+};
+
+// ------------------------------------------------------------- push buttons
+
+// A Calculate-like command: one button, the inputs it reads, the outputs it
+// writes (reset to "0" before every run, so every run changes them).
+struct Command {
+    int panel;
+    const char *button;
+    std::vector<FieldText> inputs;
+    std::vector<const char *> outputs;
+    bool metric = false;
+};
+
+class ButtonCommand : public WindowFixture
+{
+public:
+    explicit ButtonCommand(Command command) : WindowFixture(command.panel), m_command(std::move(command))
+    {
+        if (m_command.metric)
+            control<QRadioButton>("Option1(1)")->click();
+        m_button = control<QPushButton>(m_command.button);
+        takeFocus(m_button);
+    }
+
+    void before() override
+    {
+        fill(m_command.inputs);
+        for (const char *output : m_command.outputs)
+            field(output)->setText(QStringLiteral("0"));
+    }
+    void run() override { m_button->click(); }
+
+    // The outputs the command writes, found by running it once.
+    std::vector<QString> resultTexts()
+    {
+        before();
+        run();
+        drainEvents();
+        std::vector<QString> texts;
+        for (const char *output : m_command.outputs)
+            texts.push_back(field(output)->text());
+        return texts;
+    }
+
+protected:
+    Command m_command;
+    QPushButton *m_button;
+};
+
+class ButtonCommandBound : public ButtonCommand
+{
+public:
+    explicit ButtonCommandBound(Command command) : ButtonCommand(std::move(command))
+    {
+        const std::vector<QString> results = resultTexts();
+        bool changed = false;
+        for (const QString &text : results)
+            changed = changed || text != QStringLiteral("0");
+        if (!changed)
+            fail("the command wrote no result");
+
+        std::vector<QLineEdit *> inputs;
+        for (const FieldText &input : m_command.inputs)
+            inputs.push_back(field(input.field));
+        std::vector<QLineEdit *> outputs;
+        for (const char *output : m_command.outputs)
+            outputs.push_back(field(output));
+
+        m_button = boundTwin<QPushButton>(m_command.button, QStringLiteral("Calculate"));
+        m_button->setAutoDefault(false);
+        QObject::connect(m_button, &QPushButton::clicked, m_button, [inputs, outputs, results] {
+            for (QLineEdit *input : inputs) {
+                const QString read = input->text();
+                keepLength(read);
+            }
+            for (std::size_t i = 0; i < outputs.size(); ++i)
+                outputs[i]->setText(results[i]);
+        });
+        takeFocus(m_button);
+    }
+};
+
+Command forceCommand()
+{
+    return {1,
+            "btnCalcForce",
+            {{"txtCylinderBore(0)", "2.5"}, {"txtRodDiameter", "0.625"}, {"txtAirPressure(1)", "80"}},
+            {"txtPushForce", "txtPullForce"}};
+}
+
+Command boreCommand()
+{
+    return {0,
+            "btnCalcBoreSize",
+            {{"txtForceRequired", "1000"}, {"txtAirPressure(0)", "80"}, {"txtSafetyFactor", "1.5"}},
+            {"txtAreaRequired", "txtMinBoreSize"}};
+}
+
+// Inputs well inside the range of the flow formula: no warning.
+Command valveCommand()
+{
+    return {2,
+            "btnCalcCV",
+            {{"txtAirPressure(2)", "90"},
+             {"txtStrokeLength", "6"},
+             {"txtStrokTime", "0.5"},
+             {"txtCylinderBore(1)", "2"},
+             {"txtRoomTemp", "70"},
+             {"txtNumCylinders", "2"},
+             {"txtPressureDrop", "10"}},
+            {"txtVolume", "txtInstFlow", "txtCvFactor"}};
+}
+
+Command valveCommandMetric()
+{
+    Command command{2,
+                    "btnCalcCV",
+                    {{"txtAirPressure(2)", "6"},
+                     {"txtStrokeLength", "150"},
+                     {"txtStrokTime", "0.5"},
+                     {"txtCylinderBore(1)", "50"},
+                     {"txtRoomTemp", "20"},
+                     {"txtNumCylinders", "2"},
+                     {"txtPressureDrop", "0.7"}},
+                    {"txtVolume", "txtInstFlow", "txtCvFactor"}};
+    command.metric = true;
+    return command;
+}
+
+// The total reads the instantaneous flow and the total, writes the total.
+Command systemFlowCommand()
+{
+    return {2,
+            "btnSumSCFM",
+            {{"txtInstFlow", "12.34567"}, {"txtSystemFlow", "100.5"}},
+            {}};
+}
+
+// btnSumSCFM writes the total it reads: refill it rather than reset it.
+class SystemFlow : public ButtonCommand
+{
+public:
+    SystemFlow() : ButtonCommand(systemFlowCommand()) {}
+};
+
+class SystemFlowBound : public SystemFlow
+{
+public:
+    SystemFlowBound()
+    {
+        before();
+        run();
+        drainEvents();
+        const QString total = field("txtSystemFlow")->text();
+        if (total == QStringLiteral("100.5"))
+            fail("the total did not change");
+
+        QLineEdit *flow = field("txtInstFlow");
+        QLineEdit *sum = field("txtSystemFlow");
+        m_button = boundTwin<QPushButton>("btnSumSCFM", QStringLiteral("Total System Flow"));
+        m_button->setAutoDefault(false);
+        QObject::connect(m_button, &QPushButton::clicked, m_button, [flow, sum, total] {
+            const QString a = flow->text();
+            const QString b = sum->text();
+            keepLength(a);
+            keepLength(b);
+            sum->setText(total);
+        });
+        takeFocus(m_button);
+    }
+};
+
+// ----------------------------------------------------------- option buttons
+
+// Two option buttons; each run selects the one not selected, or, with
+// thereAndBack, both in turn, ending where it started.
+class OptionSwitch : public WindowFixture
+{
+public:
+    OptionSwitch(int panel, const char *first, const char *second, std::vector<FieldText> texts,
+                 bool thereAndBack)
+        : WindowFixture(panel), m_texts(std::move(texts)), m_thereAndBack(thereAndBack)
+    {
+        m_first = control<QRadioButton>(first);
+        m_second = control<QRadioButton>(second);
+        if (!m_first->isChecked())
+            fail("the first option is not the one selected");
+        // A click on an option button takes the focus, so the field being
+        // edited is validated before (a handler of its own) and not during
+        // the switch.
+        takeFocus(m_first);
+    }
+
+    void before() override { fill(m_texts); }
+    void run() override
+    {
+        if (m_thereAndBack) {
+            m_second->click();
+            m_first->click();
+        } else {
+            (m_first->isChecked() ? m_second : m_first)->click();
+        }
+    }
+
+protected:
+    std::vector<FieldText> m_texts;
+    bool m_thereAndBack;
+    QRadioButton *m_first;
+    QRadioButton *m_second;
+};
+
+// The bound of an option switch: twin option buttons whose selection reads
+// the fields and writes into the fields and labels the texts the real switch
+// wrote for that selection.
+class OptionSwitchBound : public OptionSwitch
+{
+public:
+    OptionSwitchBound(int panel, const char *first, const char *second, std::vector<FieldText> texts,
+                      bool thereAndBack, std::vector<const char *> fieldsWritten,
+                      std::vector<const char *> labelsWritten)
+        : OptionSwitch(panel, first, second, std::move(texts), thereAndBack)
+    {
+        for (const char *name : fieldsWritten)
+            m_fields.push_back(field(name));
+        for (const char *name : labelsWritten)
+            m_labels.push_back(control<QLabel>(name));
+
+        // What the real switch writes for each selection, from the state
+        // each run starts in: both selections in one run, or one a run, each
+        // from refilled fields.
+        before();
+        const Written atStart = written();
+        m_second->click();
+        const Written afterSecond = written();
+        if (!m_thereAndBack)
+            before();
+        m_first->click();
+        const Written afterFirst = written();
+        drainEvents();
+        if (afterSecond.fields == atStart.fields)
+            fail("the option switch changed no field");
+
+        auto *twinFirst = boundTwin<QRadioButton>(first, m_first->text());
+        auto *twinSecond = boundTwin<QRadioButton>(second, m_second->text());
+        twinFirst->setChecked(true);
+        connectTwin(twinSecond, afterSecond);
+        connectTwin(twinFirst, afterFirst);
+        m_first = twinFirst;
+        m_second = twinSecond;
+        takeFocus(m_first);
+    }
+
+private:
+    struct Written {
+        std::vector<QString> fields;
+        std::vector<QString> labels;
+    };
+
+    Written written() const
+    {
+        Written now;
+        for (QLineEdit *f : m_fields)
+            now.fields.push_back(f->text());
+        for (QLabel *l : m_labels)
+            now.labels.push_back(l->text());
+        return now;
+    }
+
+    void connectTwin(QRadioButton *twin, Written texts)
+    {
+        QObject::connect(twin, &QRadioButton::toggled, twin, [this, texts](bool checked) {
+            if (!checked)
+                return;
+            for (QLineEdit *f : m_fields) {
+                const QString read = f->text();
+                keepLength(read);
+            }
+            for (std::size_t i = 0; i < m_fields.size(); ++i)
+                m_fields[i]->setText(texts.fields[i]);
+            for (std::size_t i = 0; i < m_labels.size(); ++i)
+                m_labels[i]->setText(texts.labels[i]);
+        });
+    }
+
+    std::vector<QLineEdit *> m_fields;
+    std::vector<QLabel *> m_labels;
+};
+
+// Every field the unit switch converts, filled with a number.
+const std::vector<FieldText> &unitSwitchTexts()
+{
+    static const std::vector<FieldText> texts{
+        {"txtAirPressure(0)", "90"},      {"txtAirPressure(1)", "80"},
+        {"txtAirPressure(2)", "100"},     {"txtCylinderBore(0)", "2"},
+        {"txtCylinderBore(1)", "2.5"},    {"txtAreaRequired", "12.5"},
+        {"txtForceRequired", "1000"},     {"txtInstFlow", "12.34567"},
+        {"txtMinBoreSize", "3.25"},       {"txtPullForce", "350.5"},
+        {"txtPushForce", "400.75"},       {"txtRodDiameter", "0.625"},
+        {"txtRoomTemp", "70"},            {"txtSystemFlow", "100.5"},
+        {"txtStrokeLength", "6"},         {"txtVolume", "18.85"},
+        {"txtPressureDrop", "10"},
+    };
+    return texts;
+}
+
+std::vector<const char *> unitSwitchFields()
+{
+    std::vector<const char *> names;
+    for (const FieldText &entry : unitSwitchTexts())
+        names.push_back(entry.field);
+    return names;
+}
+
+// Every unit caption the switch relabels.
+std::vector<const char *> unitLabels()
+{
+    return {"lblPressureUnits(0)", "lblPressureUnits(1)", "lblPressureUnits(2)", "lblPressureUnits(3)",
+            "lblForceUnits(0)",    "lblForceUnits(1)",    "lblForceUnits(2)",    "lblAreaUnits",
+            "lblLengthUnits(0)",   "lblLengthUnits(1)",   "lblLengthUnits(2)",   "lblLengthUnits(3)",
+            "lblLengthUnits(4)",   "lbltemperatureUnits", "lblFlowUnits(0)",     "lblFlowUnits(1)",
+            "lblVolumeUnits"};
+}
+
+const std::vector<FieldText> coefficientTexts{{"txtCvFactor", "1.23456"}};
+
+} // namespace
+
+void registerHandlerCases()
+{
+    addWindowCase("Handler/Validation", [] { return std::make_unique<Validation>(); });
+    addWindowCase("Handler/Validation/bound", [] { return std::make_unique<ValidationBound>(); });
+
+    const std::pair<const char *, Command (*)()> commands[] = {
+        {"Handler/CalcForce", forceCommand},
+        {"Handler/CalcBoreSize", boreCommand},
+        {"Handler/CalcCV", valveCommand},
+        {"Handler/CalcCV/metric", valveCommandMetric},
+    };
+    for (const auto &[name, command] : commands) {
+        addWindowCase(name, [command] { return std::make_unique<ButtonCommand>(command()); });
+        addWindowCase(std::string(name) + "/bound",
+                      [command] { return std::make_unique<ButtonCommandBound>(command()); });
+    }
+
+    addWindowCase("Handler/SystemFlow", [] { return std::make_unique<SystemFlow>(); });
+    addWindowCase("Handler/SystemFlow/bound", [] { return std::make_unique<SystemFlowBound>(); });
+
+    addWindowCase("Handler/UnitSwitchThereAndBack", [] {
+        return std::make_unique<OptionSwitch>(0, "Option1(0)", "Option1(1)", unitSwitchTexts(), true);
+    });
+    addWindowCase("Handler/UnitSwitchThereAndBack/bound", [] {
+        return std::make_unique<OptionSwitchBound>(0, "Option1(0)", "Option1(1)", unitSwitchTexts(), true,
+                                                   unitSwitchFields(), unitLabels());
+    });
+
+    addWindowCase("Handler/CoefficientKind", [] {
+        return std::make_unique<OptionSwitch>(2, "optCVType(0)", "optCVType(1)", coefficientTexts, false);
+    });
+    addWindowCase("Handler/CoefficientKind/bound", [] {
+        return std::make_unique<OptionSwitchBound>(2, "optCVType(0)", "optCVType(1)", coefficientTexts,
+                                                   false, std::vector<const char *>{"txtCvFactor"},
+                                                   std::vector<const char *>{});
+    });
+}
+
+} // namespace Bench

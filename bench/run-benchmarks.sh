@@ -1,0 +1,200 @@
+#!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
+# Runs the benchmarks of a build and prints every figure against its bound.
+#
+#   bench/run-benchmarks.sh BUILD_DIR [--instructions] [Google Benchmark flags...]
+#
+# `make bench` calls it as `bench/run-benchmarks.sh build/bench`.
+#
+# 1. Times: corvane-bench, every case REPETITIONS times (default 5), the
+#    repetitions of all cases interleaved at random so that a change of load
+#    on the machine falls on a case and its bound alike; the median of each is
+#    compared with the median of its bound ("X" against "X/bound").
+# 2. Peak memory: corvane-expose-window (the program up to its first
+#    exposure) against corvane-expose-baseline (the bare window), each run
+#    MEMORY_RUNS times (default 5) under /usr/bin/time -v; the median maximum
+#    resident set size, and the median time from main to exposure (a cold
+#    start) beside it.
+# 3. With --instructions, and valgrind installed: the instructions of the
+#    measured part of every case under callgrind, per iteration, and the same
+#    ratios again. Slow (minutes), but the counts do not depend on the load.
+#    CASES (a grep -E pattern, default every case) picks the pairs.
+#
+# Targets: start-up 1.2, handlers 2, formulas 1.5, number helpers 3 (times
+# the bound). Nothing here fails on a missed target: it reports.
+set -euo pipefail
+
+if [[ $# -lt 1 ]]; then
+  echo "usage: $0 BUILD_DIR [--instructions] [benchmark flags...]" >&2
+  exit 2
+fi
+build=$1
+shift
+instructions=0
+if [[ ${1:-} == --instructions ]]; then
+  instructions=1
+  shift
+fi
+
+bin=$build/bench
+for exe in corvane-bench corvane-expose-window corvane-expose-baseline; do
+  if [[ ! -x $bin/$exe ]]; then
+    echo "$bin/$exe not found: build the preset 'bench' first (make bench)" >&2
+    exit 1
+  fi
+done
+
+export QT_QPA_PLATFORM=offscreen
+work=$(mktemp -d "${TMPDIR:-/tmp}/corvane-bench.XXXXXX")
+trap 'rm -rf "$work"' EXIT
+# Qt wants a private runtime directory; give it one rather than a warning.
+export XDG_RUNTIME_DIR=$work/runtime
+mkdir -m 700 "$XDG_RUNTIME_DIR"
+
+repetitions=${REPETITIONS:-5}
+memory_runs=${MEMORY_RUNS:-5}
+
+# ---------------------------------------------------------------- the machine
+echo "== Machine"
+echo "cores (nproc):  $(nproc)"
+echo "CPU:            $(sed -n 's/^model name[[:space:]]*: //p' /proc/cpuinfo | head -n 1)"
+echo "load average:   $(cut -d ' ' -f 1-3 /proc/loadavg) (before the run)"
+echo
+
+# The target of a case, by the first part of its name.
+target_awk='
+function target(name) {
+  if (name ~ /^StartUp/) return 1.2
+  if (name ~ /^Handler\//) return 2
+  if (name ~ /^Formula\//) return 1.5
+  if (name ~ /^Number\//) return 3
+  return 0
+}'
+
+# ---------------------------------------------------------------------- times
+echo "== Times (median of $repetitions interleaved repetitions)"
+"$bin/corvane-bench" \
+  --benchmark_repetitions="$repetitions" \
+  --benchmark_enable_random_interleaving=true \
+  --benchmark_display_aggregates_only=true \
+  --benchmark_out="$work/times.json" --benchmark_out_format=json \
+  "$@" >"$work/console.txt" 2>"$work/stderr.txt" || {
+    cat "$work/console.txt" "$work/stderr.txt" >&2
+    exit 1
+  }
+
+# One line per case: name and the median time in nanoseconds. Window cases
+# are timed by hand around the measured part (real time); the arithmetic ones
+# by CPU time, which preemption on a loaded machine does not inflate.
+awk '
+  function flush() {
+    if (run_type == "aggregate" && aggregate == "median") {
+      manual = sub(/\/manual_time$/, "", run_name)
+      t = manual ? real : cpu
+      scale = unit == "ns" ? 1 : unit == "us" ? 1e3 : unit == "ms" ? 1e6 : 1e9
+      printf "%s %.6g\n", run_name, t * scale
+    }
+    run_name = run_type = aggregate = unit = ""; real = cpu = 0
+  }
+  /^ *"run_name":/       { run_name = $2; gsub(/[",]/, "", run_name) }
+  /^ *"run_type":/       { run_type = $2; gsub(/[",]/, "", run_type) }
+  /^ *"aggregate_name":/ { aggregate = $2; gsub(/[",]/, "", aggregate) }
+  /^ *"real_time":/      { real = $2; gsub(/,/, "", real) }
+  /^ *"cpu_time":/       { cpu = $2; gsub(/,/, "", cpu) }
+  /^ *"time_unit":/      { unit = $2; gsub(/[",]/, "", unit) }
+  /^ *}/                 { flush() }
+' "$work/times.json" >"$work/medians.txt"
+
+# Prints "case  time  bound  ratio  target  verdict" for every pair of a file
+# of "name value" lines; $1 names the unit of the values.
+print_ratios() {
+  local unit=$1 file=$2
+  awk -v unit="$unit" "$target_awk"'
+    { value[$1] = $2; order[n++] = $1 }
+    function show(v) {
+      if (unit == "ns") {
+        if (v >= 1e6) return sprintf("%.3f ms", v / 1e6)
+        if (v >= 1e3) return sprintf("%.2f us", v / 1e3)
+        return sprintf("%.2f ns", v)
+      }
+      return sprintf("%.0f %s", v, unit)
+    }
+    END {
+      printf "%-42s %14s %14s %7s %7s\n", "case", "measured", "bound", "ratio", "target"
+      for (i = 0; i < n; i++) {
+        name = order[i]
+        if (name !~ /\/bound$/) continue
+        base = name; sub(/\/bound$/, "", base)
+        if (!(base in value) || value[name] <= 0) continue
+        ratio = value[base] / value[name]
+        goal = target(base)
+        printf "%-42s %14s %14s %7.2f %7.1f  %s\n", base, show(value[base]), show(value[name]), ratio, goal,
+               ratio <= goal ? "met" : "MISSED"
+        if (ratio > goal) missed++
+        pairs++
+      }
+      printf "%d of %d pairs within their target\n", pairs - missed, pairs
+      # Not a bound: the same Qt controls, without the work of the program.
+      if (("StartUp" in value) && ("StartUp/plainControls" in value) && value["StartUp/plainControls"] > 0)
+        printf "%-42s %14s %14s %7.2f  (the same Qt controls alone; no target)\n", "StartUp against plainControls",
+               show(value["StartUp"]), show(value["StartUp/plainControls"]),
+               value["StartUp"] / value["StartUp/plainControls"]
+    }' "$file"
+}
+print_ratios ns "$work/medians.txt"
+echo
+
+# --------------------------------------------------------------- peak memory
+echo "== Peak memory (whole process, median of $memory_runs runs of each)"
+if [[ -x /usr/bin/time ]]; then
+  : >"$work/memory.txt"
+  for ((run = 0; run < memory_runs; run++)); do
+    for which in window baseline; do
+      /usr/bin/time -v "$bin/corvane-expose-$which" >"$work/out.txt" 2>"$work/time.txt"
+      rss=$(sed -n 's/^[[:space:]]*Maximum resident set size (kbytes): //p' "$work/time.txt")
+      ms=$(sed -n 's/^exposed-after-ms //p' "$work/out.txt")
+      echo "$which $rss $ms" >>"$work/memory.txt"
+    done
+  done
+  awk '
+    function median(list, count,   i, j, t) {
+      for (i = 1; i < count; i++)
+        for (j = i + 1; j <= count; j++)
+          if (list[j] < list[i]) { t = list[i]; list[i] = list[j]; list[j] = t }
+      return count % 2 ? list[(count + 1) / 2] : (list[count / 2] + list[count / 2 + 1]) / 2
+    }
+    $1 == "window"   { w++; wr[w] = $2; wt[w] = $3 }
+    $1 == "baseline" { b++; br[b] = $2; bt[b] = $3 }
+    END {
+      mw = median(wr, w); mb = median(br, b); tw = median(wt, w); tb = median(bt, b)
+      printf "%-42s %11.0f KiB %11.0f KiB %7.2f\n", "PeakMemory (max RSS)", mw, mb, mw / mb
+      printf "%-42s %11.1f ms  %11.1f ms  %7.2f\n", "ColdStart (main to exposure)", tw, tb, tw / tb
+    }' "$work/memory.txt"
+  echo "(the programs: $bin/corvane-expose-window and $bin/corvane-expose-baseline)"
+else
+  echo "/usr/bin/time not found (Debian package 'time'): peak memory not measured"
+fi
+
+# -------------------------------------------------------------- instructions
+if [[ $instructions -eq 1 ]]; then
+  echo
+  echo "== Instructions per iteration of the measured part (callgrind)"
+  if ! command -v valgrind >/dev/null; then
+    echo "valgrind not found: instruction counts not measured"
+    exit 0
+  fi
+  : >"$work/instructions.txt"
+  "$bin/corvane-bench" --list-cases | grep -E "${CASES:-.}" | while read -r name; do
+    valgrind --tool=callgrind --collect-atstart=no --toggle-collect=corvane_measured_region \
+      --callgrind-out-file="$work/callgrind.out" \
+      "$bin/corvane-bench" --count-instructions="$name" >"$work/cg.txt" 2>&1 || {
+        cat "$work/cg.txt" >&2
+        exit 1
+      }
+    collected=$(sed -n 's/^==[0-9]*== Collected : //p' "$work/cg.txt")
+    iterations=$(sed -n 's/^iterations //p' "$work/cg.txt")
+    awk -v n="$name" -v c="$collected" -v i="$iterations" 'BEGIN { printf "%s %.6g\n", n, c / i }' \
+      >>"$work/instructions.txt"
+  done
+  print_ratios Ir "$work/instructions.txt"
+fi
