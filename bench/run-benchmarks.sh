@@ -14,7 +14,8 @@
 #    exposure) against corvane-expose-baseline (the bare window), each run
 #    MEMORY_RUNS times (default 5) under /usr/bin/time -v; the median maximum
 #    resident set size, and the median time from main to exposure (a cold
-#    start) beside it.
+#    start) beside it; corvane-expose-plain (the same Qt controls without the
+#    work of the program) for information.
 # 3. With --instructions, and valgrind installed: the instructions of the
 #    measured part of every case under callgrind, per iteration, and the same
 #    ratios again. Slow (minutes), but the counts do not depend on the load.
@@ -37,7 +38,7 @@ if [[ ${1:-} == --instructions ]]; then
 fi
 
 bin=$build/bench
-for exe in corvane-bench corvane-expose-window corvane-expose-baseline; do
+for exe in corvane-bench corvane-expose-window corvane-expose-baseline corvane-expose-plain; do
   if [[ ! -x $bin/$exe ]]; then
     echo "$bin/$exe not found: build the preset 'bench' first (make bench)" >&2
     exit 1
@@ -51,6 +52,9 @@ trap 'rm -rf "$work"' EXIT
 export XDG_RUNTIME_DIR=$work/runtime
 mkdir -m 700 "$XDG_RUNTIME_DIR"
 
+# REPETITIONS and MEMORY_RUNS (default 5 each) and MIN_TIME (seconds per
+# repetition of a case, default 0.2) trade run time against noise; Google
+# Benchmark flags given after BUILD_DIR override these.
 repetitions=${REPETITIONS:-5}
 memory_runs=${MEMORY_RUNS:-5}
 
@@ -74,6 +78,7 @@ function target(name) {
 # ---------------------------------------------------------------------- times
 echo "== Times (median of $repetitions interleaved repetitions)"
 "$bin/corvane-bench" \
+  --benchmark_min_time="${MIN_TIME:-0.2}" \
   --benchmark_repetitions="$repetitions" \
   --benchmark_enable_random_interleaving=true \
   --benchmark_display_aggregates_only=true \
@@ -149,7 +154,7 @@ echo "== Peak memory (whole process, median of $memory_runs runs of each)"
 if [[ -x /usr/bin/time ]]; then
   : >"$work/memory.txt"
   for ((run = 0; run < memory_runs; run++)); do
-    for which in window baseline; do
+    for which in window baseline plain; do
       /usr/bin/time -v "$bin/corvane-expose-$which" >"$work/out.txt" 2>"$work/time.txt"
       rss=$(sed -n 's/^[[:space:]]*Maximum resident set size (kbytes): //p' "$work/time.txt")
       ms=$(sed -n 's/^exposed-after-ms //p' "$work/out.txt")
@@ -165,12 +170,17 @@ if [[ -x /usr/bin/time ]]; then
     }
     $1 == "window"   { w++; wr[w] = $2; wt[w] = $3 }
     $1 == "baseline" { b++; br[b] = $2; bt[b] = $3 }
+    $1 == "plain"    { p++; pr[p] = $2; pt[p] = $3 }
     END {
-      mw = median(wr, w); mb = median(br, b); tw = median(wt, w); tb = median(bt, b)
-      printf "%-42s %11.0f KiB %11.0f KiB %7.2f\n", "PeakMemory (max RSS)", mw, mb, mw / mb
-      printf "%-42s %11.1f ms  %11.1f ms  %7.2f\n", "ColdStart (main to exposure)", tw, tb, tw / tb
+      mw = median(wr, w); mb = median(br, b); mp = median(pr, p)
+      tw = median(wt, w); tb = median(bt, b); tp = median(pt, p)
+      printf "%-42s %14s %14s %7s\n", "", "program", "baseline", "ratio"
+      printf "%-42s %10.0f KiB %10.0f KiB %7.2f\n", "PeakMemory (max RSS)", mw, mb, mw / mb
+      printf "%-42s %11.1f ms %11.1f ms %7.2f\n", "ColdStart (main to exposure)", tw, tb, tw / tb
+      printf "%-42s %10.0f KiB %11.1f ms  (the same Qt controls alone; no target)\n", "plainControls: max RSS, cold start", mp, tp
+      printf "%-42s %10.2f     %10.2f\n", "program against plainControls", mw / mp, tw / tp
     }' "$work/memory.txt"
-  echo "(the programs: $bin/corvane-expose-window and $bin/corvane-expose-baseline)"
+  echo "(the programs: $bin/corvane-expose-window, -baseline and -plain)"
 else
   echo "/usr/bin/time not found (Debian package 'time'): peak memory not measured"
 fi
@@ -179,6 +189,7 @@ fi
 if [[ $instructions -eq 1 ]]; then
   echo
   echo "== Instructions per iteration of the measured part (callgrind)"
+  echo "(the targets are on the times; these ratios are the load-independent evidence)"
   if ! command -v valgrind >/dev/null; then
     echo "valgrind not found: instruction counts not measured"
     exit 0

@@ -50,6 +50,41 @@ inline double SquareRoot(double x)
     return Checked(std::sqrt(x));
 }
 
+// The formulas below are each written once over the arithmetic they use and
+// run in two passes. The first does plain IEEE arithmetic and checks only the
+// result. A step that fails (an infinite or NaN result, a division by zero,
+// the square root of a negative number) gives an infinity or a NaN, and every
+// operation these formulas apply to it keeps it one (+, -, *, sqrt, fabs, a
+// division of it); the one that would not, a division by a computed value
+// that has become infinite, is made to give a NaN (DivideByResult). So a
+// finite result means no step failed, and it is the value the checked steps
+// give, operation for operation. Otherwise the second pass does the same
+// arithmetic with every step checked, which throws the error of the first
+// step that fails, writing what the checked steps would have written before.
+struct CheckedSteps {
+    static double Step(double x) { return Checked(x); }
+    static double Divide(double numerator, double divisor) { return Calculator::Divide(numerator, divisor); }
+    static double DivideByResult(double numerator, double divisor) { return Divide(numerator, divisor); }
+    static double Root(double x) { return SquareRoot(x); }
+};
+
+struct PlainSteps {
+    static double Step(double x) { return x; }
+    static double Divide(double numerator, double divisor) { return numerator / divisor; }
+    // divisor - divisor is +0 for a finite divisor, which subtracting leaves
+    // the quotient exactly as it is (-0 included), and a NaN otherwise.
+    static double DivideByResult(double numerator, double divisor)
+    {
+        return numerator / divisor - (divisor - divisor);
+    }
+    static double Root(double x) { return std::sqrt(x); }
+};
+
+inline bool Finite(double x)
+{
+    return std::isfinite(x);
+}
+
 }  // namespace
 
 double ConvertUnits(double value, std::string_view unitKey)
@@ -105,52 +140,55 @@ double ConvertUnits(double value, std::string_view unitKey)
     return 0.0;
 }
 
-double CircleArea(double diameter)
+namespace {
+
+template <class A>
+double CircleAreaWith(double diameter)
 {
-    const double half = Divide(diameter, 2.0);
-    const double squared = Checked(half * half);
-    return Checked(squared * kCircle);
+    const double half = A::Divide(diameter, 2.0);
+    const double squared = A::Step(half * half);
+    return A::Step(squared * kCircle);
 }
 
-double DiameterFromArea(double area)
+template <class A>
+double DiameterFromAreaWith(double area)
 {
-    const double s = SquareRoot(Divide(area, kCircle));
-    return Checked(s + s);
+    const double s = A::Root(A::Divide(area, kCircle));
+    return A::Step(s + s);
 }
 
-double SafeDivide(double numerator, double divisor)
+template <class A>
+double SafeDivideWith(double numerator, double divisor)
 {
     if (divisor == 0.0)
         return 0.0;
-    return Divide(numerator, divisor);
+    return A::Divide(numerator, divisor);
 }
 
-bool CylinderForceImperial(double bore, double rod, double pressure, double& push, double& pull)
+template <class A>
+void CylinderForceImperialWith(double bore, double rod, double pressure, double& push, double& pull)
 {
     // The push force is stored before the pull force is started.
-    push = Checked(CircleArea(bore) * pressure);
-    const double rodArea = CircleArea(rod);
-    const double boreArea = CircleArea(bore);
-    const double annulus = Checked(boreArea - rodArea);
-    pull = Checked(annulus * pressure);
-    return true;
+    push = A::Step(CircleAreaWith<A>(bore) * pressure);
+    const double rodArea = CircleAreaWith<A>(rod);
+    const double boreArea = CircleAreaWith<A>(bore);
+    const double annulus = A::Step(boreArea - rodArea);
+    pull = A::Step(annulus * pressure);
 }
 
-bool CylinderForceMetric(double bore, double rod, double pressure, double& push, double& pull)
+template <class A>
+void CylinderForceMetricWith(double bore, double rod, double pressure, double& push, double& pull)
 {
     // One bar on one square millimetre exerts 0.1 newton; the 0.1 is applied to
     // the area before the pressure.
-    const double pushArea = Checked(CircleArea(bore) * 0.1);
-    push = Checked(pushArea * pressure);
-    const double rodArea = CircleArea(rod);
-    const double boreArea = CircleArea(bore);
-    const double annulus = Checked(boreArea - rodArea);
-    const double pullArea = Checked(annulus * 0.1);
-    pull = Checked(pullArea * pressure);
-    return true;
+    const double pushArea = A::Step(CircleAreaWith<A>(bore) * 0.1);
+    push = A::Step(pushArea * pressure);
+    const double rodArea = CircleAreaWith<A>(rod);
+    const double boreArea = CircleAreaWith<A>(bore);
+    const double annulus = A::Step(boreArea - rodArea);
+    const double pullArea = A::Step(annulus * 0.1);
+    pull = A::Step(pullArea * pressure);
 }
-
-namespace {
 
 // The safety-factor field starts at "0", which means no margin.
 inline double Margin(double safetyFactor)
@@ -158,20 +196,130 @@ inline double Margin(double safetyFactor)
     return safetyFactor == 0.0 ? 1.0 : safetyFactor;
 }
 
+template <class A>
+double AreaRequiredImperialWith(double force, double pressure, double safetyFactor)
+{
+    const double bare = SafeDivideWith<A>(force, pressure);
+    return A::Step(bare * Margin(safetyFactor));
+}
+
+template <class A>
+double AreaRequiredMetricWith(double force, double pressure, double safetyFactor)
+{
+    // newtons / bar gives tenths of a square millimetre.
+    const double bare = A::Step(SafeDivideWith<A>(force, pressure) * 10.0);
+    return A::Step(bare * Margin(safetyFactor));
+}
+
+template <class A>
+double TemperatureCorrectWith(double temperature, double value)
+{
+    const double absolute = A::Step(temperature + 460.0);
+    const double factor = A::Divide(absolute, 528.0);
+    return A::Step(factor * value);
+}
+
+template <class A>
+double CylinderVolumeWith(double length, double diameter, double factor, bool cylindrical)
+{
+    if (cylindrical) {
+        const double lengthTimesCircle = A::Step(length * kCircle);
+        const double half = A::Divide(diameter, 2.0);
+        const double squared = A::Step(half * half);
+        return A::Step(squared * lengthTimesCircle);
+    }
+    const double face = A::Step(length * diameter);
+    return A::Step(face * factor);
+}
+
+template <class A>
+double FlowCoefficientWith(double pressureDrop, double downstreamPressure, double flow)
+{
+    if (pressureDrop == 0.0)
+        return 0.0;
+    const double scaled = A::Step(flow * 1.024);
+    const double absolute = A::Step(downstreamPressure + 14.7);
+    const double product = A::Step(absolute * pressureDrop);
+    const double root = A::Root(std::fabs(product));
+    return A::DivideByResult(scaled, root);
+}
+
+template <class A>
+double CylinderFlowScfmWith(double bore, double strokeLength, double pressure, double strokeTime)
+{
+    if (strokeTime == 0.0)
+        return 0.0;
+    const double squared = A::Step(bore * bore);
+    const double t1 = A::Step(squared * 0.0273);
+    const double t2 = A::Step(t1 * strokeLength);
+    const double absolute = A::Step(pressure + 14.7);
+    const double numerator = A::Step(t2 * absolute);
+    const double denominator = A::Step(strokeTime * 14.7);
+    return A::DivideByResult(numerator, denominator);
+}
+
 }  // namespace
+
+double CircleArea(double diameter)
+{
+    const double area = CircleAreaWith<PlainSteps>(diameter);
+    if (Finite(area)) [[likely]]
+        return area;
+    return CircleAreaWith<CheckedSteps>(diameter);
+}
+
+double DiameterFromArea(double area)
+{
+    const double diameter = DiameterFromAreaWith<PlainSteps>(area);
+    if (Finite(diameter)) [[likely]]
+        return diameter;
+    return DiameterFromAreaWith<CheckedSteps>(area);
+}
+
+double SafeDivide(double numerator, double divisor)
+{
+    return SafeDivideWith<CheckedSteps>(numerator, divisor);
+}
+
+bool CylinderForceImperial(double bore, double rod, double pressure, double& push, double& pull)
+{
+    double pushPlain = 0.0;
+    double pullPlain = 0.0;
+    CylinderForceImperialWith<PlainSteps>(bore, rod, pressure, pushPlain, pullPlain);
+    if (Finite(pushPlain) && Finite(pullPlain)) [[likely]] {
+        push = pushPlain;
+        pull = pullPlain;
+    } else {
+        CylinderForceImperialWith<CheckedSteps>(bore, rod, pressure, push, pull);
+    }
+    return true;
+}
+
+bool CylinderForceMetric(double bore, double rod, double pressure, double& push, double& pull)
+{
+    double pushPlain = 0.0;
+    double pullPlain = 0.0;
+    CylinderForceMetricWith<PlainSteps>(bore, rod, pressure, pushPlain, pullPlain);
+    if (Finite(pushPlain) && Finite(pullPlain)) [[likely]] {
+        push = pushPlain;
+        pull = pullPlain;
+    } else {
+        CylinderForceMetricWith<CheckedSteps>(bore, rod, pressure, push, pull);
+    }
+    return true;
+}
 
 bool AreaRequiredImperial(double force, double pressure, double safetyFactor, double& area)
 {
-    const double bare = SafeDivide(force, pressure);
-    area = Checked(bare * Margin(safetyFactor));
+    const double plain = AreaRequiredImperialWith<PlainSteps>(force, pressure, safetyFactor);
+    area = Finite(plain) ? plain : AreaRequiredImperialWith<CheckedSteps>(force, pressure, safetyFactor);
     return true;
 }
 
 bool AreaRequiredMetric(double force, double pressure, double safetyFactor, double& area)
 {
-    // newtons / bar gives tenths of a square millimetre.
-    const double bare = Checked(SafeDivide(force, pressure) * 10.0);
-    area = Checked(bare * Margin(safetyFactor));
+    const double plain = AreaRequiredMetricWith<PlainSteps>(force, pressure, safetyFactor);
+    area = Finite(plain) ? plain : AreaRequiredMetricWith<CheckedSteps>(force, pressure, safetyFactor);
     return true;
 }
 
@@ -183,45 +331,34 @@ bool MinimumBore(double area, double& bore)
 
 double TemperatureCorrect(double temperature, double value)
 {
-    const double absolute = Checked(temperature + 460.0);
-    const double factor = Divide(absolute, 528.0);
-    return Checked(factor * value);
+    const double corrected = TemperatureCorrectWith<PlainSteps>(temperature, value);
+    if (Finite(corrected)) [[likely]]
+        return corrected;
+    return TemperatureCorrectWith<CheckedSteps>(temperature, value);
 }
 
 double CylinderVolume(double length, double diameter, double factor, bool cylindrical)
 {
-    if (cylindrical) {
-        const double lengthTimesCircle = Checked(length * kCircle);
-        const double half = Divide(diameter, 2.0);
-        const double squared = Checked(half * half);
-        return Checked(squared * lengthTimesCircle);
-    }
-    const double face = Checked(length * diameter);
-    return Checked(face * factor);
+    const double volume = CylinderVolumeWith<PlainSteps>(length, diameter, factor, cylindrical);
+    if (Finite(volume)) [[likely]]
+        return volume;
+    return CylinderVolumeWith<CheckedSteps>(length, diameter, factor, cylindrical);
 }
 
 double FlowCoefficient(double pressureDrop, double downstreamPressure, double flow)
 {
-    if (pressureDrop == 0.0)
-        return 0.0;
-    const double scaled = Checked(flow * 1.024);
-    const double absolute = Checked(downstreamPressure + 14.7);
-    const double product = Checked(absolute * pressureDrop);
-    const double root = SquareRoot(std::fabs(product));
-    return Divide(scaled, root);
+    const double coefficient = FlowCoefficientWith<PlainSteps>(pressureDrop, downstreamPressure, flow);
+    if (Finite(coefficient)) [[likely]]
+        return coefficient;
+    return FlowCoefficientWith<CheckedSteps>(pressureDrop, downstreamPressure, flow);
 }
 
 double CylinderFlowScfm(double bore, double strokeLength, double pressure, double strokeTime)
 {
-    if (strokeTime == 0.0)
-        return 0.0;
-    const double squared = Checked(bore * bore);
-    const double t1 = Checked(squared * 0.0273);
-    const double t2 = Checked(t1 * strokeLength);
-    const double absolute = Checked(pressure + 14.7);
-    const double numerator = Checked(t2 * absolute);
-    const double denominator = Checked(strokeTime * 14.7);
-    return Divide(numerator, denominator);
+    const double flow = CylinderFlowScfmWith<PlainSteps>(bore, strokeLength, pressure, strokeTime);
+    if (Finite(flow)) [[likely]]
+        return flow;
+    return CylinderFlowScfmWith<CheckedSteps>(bore, strokeLength, pressure, strokeTime);
 }
 
 bool ValveFlowImperial(double& airPressure, double& strokeLength, double& strokeTime, double& bore,

@@ -2,19 +2,23 @@
 // Fuzzes the number test and text-to-number rule of the window's fields.
 //
 // The input bytes are read as UTF-8 and as Latin-1 text, each under the C and
-// the German locale. For every text: no crash; a text taken as a number gives
-// a finite double, the same with blanks around it; that double written in the
-// general format reads back, in the same locale, as the same value to 15
-// significant digits. The one exception is the band just below the largest
-// double whose 15-digit form, rounded, would lie beyond the double range:
-// there the last digit is cut instead, and the text must read back as
-// 1.79769313486231E+308.
+// the German locale, and under US English, which reads plain numbers as C
+// does but groups digits with commas. For every text: no crash; the text is a
+// number exactly when the locale's own reading of the trimmed text gives a
+// finite double, and then it is that very double (plain forms are read by a
+// faster path that must agree with the locale); a text taken as a number is
+// the same with blanks around it; its double written in the general format
+// reads back, in the same locale, as the same value to 15 significant digits.
+// The one exception is the band just below the largest double whose 15-digit
+// form, rounded, would lie beyond the double range: there the last digit is
+// cut instead, and the text must read back as 1.79769313486231E+308.
 #include "fuzzCheck.h"
 #include "numberText.h"
 
 #include <QLocale>
 #include <QString>
 
+#include <bit>
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
@@ -33,10 +37,22 @@ bool beyondRangeWhenRounded(double value)
 
 void checkText(const QString &text, const QLocale &locale, const char *decoding)
 {
-    const char *localeName = locale.language() == QLocale::C ? "C" : "de_DE";
+    const QByteArray nameBytes = locale.name().toLatin1();
+    const char *localeName = nameBytes.constData();
     const auto value = NumberText::parse(text, locale);
+
+    bool localeOk = false;
+    const double localeValue = locale.toDouble(text.trimmed(), &localeOk);
+    const bool localeAccepts = localeOk && std::isfinite(localeValue) && !text.trimmed().isEmpty();
+    FUZZ_CHECK(value.has_value() == localeAccepts, "%s text \"%s\" under %s: %s, but the locale %s it",
+               decoding, qPrintable(text), localeName, value ? "a number" : "no number",
+               localeAccepts ? "accepts" : "rejects");
     if (!value)
         return;
+    FUZZ_CHECK(std::bit_cast<std::uint64_t>(*value) == std::bit_cast<std::uint64_t>(localeValue),
+               "%s text \"%s\" under %s reads as %s, the locale reads %s", decoding, qPrintable(text), localeName,
+               FuzzCheck::exact(*value).c_str(), FuzzCheck::exact(localeValue).c_str());
+
     FUZZ_CHECK(std::isfinite(*value), "%s text \"%s\" under %s gave %s", decoding, qPrintable(text),
                localeName, FuzzCheck::exact(*value).c_str());
 
@@ -65,11 +81,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
 {
     static const QLocale c = QLocale::c();
     static const QLocale german(QLocale::German, QLocale::Germany);
+    // Reads plain numbers as C does, but groups digits with commas.
+    static const QLocale english(QLocale::English, QLocale::UnitedStates);
 
     const auto *bytes = reinterpret_cast<const char *>(data);
     const QString utf8 = QString::fromUtf8(bytes, qsizetype(size));
     const QString latin1 = QString::fromLatin1(bytes, qsizetype(size));
-    for (const QLocale *locale : {&c, &german}) {
+    for (const QLocale *locale : {&c, &german, &english}) {
         checkText(utf8, *locale, "UTF-8");
         checkText(latin1, *locale, "Latin-1");
     }
