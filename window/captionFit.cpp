@@ -2,6 +2,7 @@
 #include "captionFit.h"
 
 #include <QFontMetrics>
+#include <QHash>
 #include <QLabel>
 #include <QRadioButton>
 #include <QStyle>
@@ -31,6 +32,38 @@ std::pair<QString, int> captionAndRoom(const QWidget *control)
     return {QString(), control->width()};
 }
 
+// The largest size, in steps down from the design size, at which the caption
+// fits its room.
+double fittedPointSize(QFont font, const QString &caption, int room)
+{
+    while (QFontMetrics(font).horizontalAdvance(caption) > room && font.pointSizeF() > smallestPointSize)
+        font.setPointSizeF(font.pointSizeF() - step);
+    return font.pointSizeF();
+}
+
+// What decides a fitted size, and so the key it is remembered by.
+struct FitKey {
+    QString caption;
+    QFont font; // at the design size
+    int room;
+    bool operator==(const FitKey &) const = default;
+};
+
+size_t qHash(const FitKey &key, size_t seed = 0) noexcept
+{
+    return qHashMulti(seed, key.caption, key.font, key.room);
+}
+
+// The sizes found so far. Measuring a caption shapes its text, the dearest
+// step of fitting; several labels share a caption and room ("PSI"), and a
+// unit label only ever alternates between two captions, so each switch of
+// units would otherwise measure the same texts again.
+QHash<FitKey, double> &fittedSizes()
+{
+    static QHash<FitKey, double> sizes;
+    return sizes;
+}
+
 } // namespace
 
 void fit(QWidget *control)
@@ -43,9 +76,19 @@ void fit(QWidget *control)
     }
     font.setPointSizeF(design.toDouble());
     const auto [caption, room] = captionAndRoom(control);
-    while (QFontMetrics(font).horizontalAdvance(caption) > room && font.pointSizeF() > smallestPointSize)
-        font.setPointSizeF(font.pointSizeF() - step);
-    control->setFont(font);
+
+    FitKey key{caption, font, room};
+    auto found = fittedSizes().constFind(key);
+    if (found == fittedSizes().cend())
+        found = fittedSizes().insert(std::move(key), fittedPointSize(font, caption, room));
+    font.setPointSizeF(*found);
+    if (control->font() != font)
+        control->setFont(font);
+}
+
+void forgetFittedSizes()
+{
+    fittedSizes().clear();
 }
 
 void fitTogether(const QList<QWidget *> &controls)
