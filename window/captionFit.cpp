@@ -9,6 +9,7 @@
 #include <QVariant>
 
 #include <algorithm>
+#include <optional>
 
 namespace CaptionFit {
 namespace {
@@ -64,26 +65,42 @@ QHash<FitKey, double> &fittedSizes()
     return sizes;
 }
 
+// A control whose font is inherited still has its design size; one that was
+// drawn smaller remembers the size it was designed for. (Reading a dynamic
+// property looks up the class's properties by name first, which costs more
+// than fitting most captions, so it is read only when it can be there.)
+std::optional<double> rememberedDesignSize(const QWidget *control)
+{
+    if (!control->testAttribute(Qt::WA_SetFont))
+        return std::nullopt;
+    const QVariant design = control->property(designSizeProperty);
+    return design.isValid() ? std::optional(design.toDouble()) : std::nullopt;
+}
+
+void setPointSize(QWidget *control, double pointSize)
+{
+    QFont font = control->font();
+    if (font.pointSizeF() == pointSize)
+        return;
+    if (!rememberedDesignSize(control))
+        control->setProperty(designSizeProperty, font.pointSizeF());
+    font.setPointSizeF(pointSize);
+    control->setFont(font);
+}
+
 } // namespace
 
 void fit(QWidget *control)
 {
     QFont font = control->font();
-    QVariant design = control->property(designSizeProperty);
-    if (!design.isValid()) {
-        design = font.pointSizeF();
-        control->setProperty(designSizeProperty, design);
-    }
-    font.setPointSizeF(design.toDouble());
+    font.setPointSizeF(rememberedDesignSize(control).value_or(font.pointSizeF()));
     const auto [caption, room] = captionAndRoom(control);
 
     FitKey key{caption, font, room};
     auto found = fittedSizes().constFind(key);
     if (found == fittedSizes().cend())
         found = fittedSizes().insert(std::move(key), fittedPointSize(font, caption, room));
-    font.setPointSizeF(*found);
-    if (control->font() != font)
-        control->setFont(font);
+    setPointSize(control, *found);
 }
 
 void forgetFittedSizes()
@@ -99,11 +116,8 @@ void fitTogether(const QList<QWidget *> &controls)
         const double size = control->font().pointSizeF();
         smallest = smallest == 0.0 ? size : std::min(smallest, size);
     }
-    for (QWidget *control : controls) {
-        QFont font = control->font();
-        font.setPointSizeF(smallest);
-        control->setFont(font);
-    }
+    for (QWidget *control : controls)
+        setPointSize(control, smallest);
 }
 
 } // namespace CaptionFit

@@ -146,6 +146,13 @@ private slots:
         verifyLargestFit(longButton->font(), longButton->text(), buttonRoom(*longButton));
         QVERIFY(longButton->font().pointSizeF() < designPointSize);
         QCOMPARE(buttons.at(0)->font().pointSizeF(), longButton->font().pointSizeF());
+
+        // Drawn smaller only for the group's sake, both return to the design
+        // size once every caption fits.
+        longButton->setText(QStringLiteral("Force"));
+        CaptionFit::fitTogether(buttons);
+        QCOMPARE(buttons.at(0)->font().pointSizeF(), designPointSize);
+        QCOMPARE(longButton->font().pointSizeF(), designPointSize);
     }
 
     // In the window itself: every label's caption fits (or is at the smallest
