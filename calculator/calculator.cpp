@@ -258,22 +258,54 @@ double CylinderFlowScfmWith(double bore, double strokeLength, double pressure, d
     return A::DivideByResult(numerator, denominator);
 }
 
+// The two passes of a formula with one result. The checked pass is kept out
+// of line: it runs only on the way to an error.
+template <class Formula>
+[[gnu::noinline, gnu::cold]] double Recheck(Formula formula)
+{
+    return formula.template operator()<CheckedSteps>();
+}
+
+template <class Formula>
+[[gnu::always_inline]] inline double PlainFirst(Formula formula)
+{
+    const double result = formula.template operator()<PlainSteps>();
+    if (Finite(result)) [[likely]]
+        return result;
+    return Recheck(formula);
+}
+
+// The parts of the valve sizing, inline in it as well as on their own.
+[[gnu::always_inline]] inline double TemperatureCorrected(double temperature, double value)
+{
+    return PlainFirst([=]<class A>() { return TemperatureCorrectWith<A>(temperature, value); });
+}
+
+[[gnu::always_inline]] inline double Volume(double length, double diameter, double factor, bool cylindrical)
+{
+    return PlainFirst([=]<class A>() { return CylinderVolumeWith<A>(length, diameter, factor, cylindrical); });
+}
+
+[[gnu::always_inline]] inline double Coefficient(double pressureDrop, double downstreamPressure, double flow)
+{
+    return PlainFirst([=]<class A>() { return FlowCoefficientWith<A>(pressureDrop, downstreamPressure, flow); });
+}
+
+[[gnu::always_inline]] inline double StrokeFlow(double bore, double strokeLength, double pressure, double strokeTime)
+{
+    return PlainFirst([=]<class A>() { return CylinderFlowScfmWith<A>(bore, strokeLength, pressure, strokeTime); });
+}
+
 }  // namespace
 
 double CircleArea(double diameter)
 {
-    const double area = CircleAreaWith<PlainSteps>(diameter);
-    if (Finite(area)) [[likely]]
-        return area;
-    return CircleAreaWith<CheckedSteps>(diameter);
+    return PlainFirst([=]<class A>() { return CircleAreaWith<A>(diameter); });
 }
 
 double DiameterFromArea(double area)
 {
-    const double diameter = DiameterFromAreaWith<PlainSteps>(area);
-    if (Finite(diameter)) [[likely]]
-        return diameter;
-    return DiameterFromAreaWith<CheckedSteps>(area);
+    return PlainFirst([=]<class A>() { return DiameterFromAreaWith<A>(area); });
 }
 
 double SafeDivide(double numerator, double divisor)
@@ -311,15 +343,13 @@ bool CylinderForceMetric(double bore, double rod, double pressure, double& push,
 
 bool AreaRequiredImperial(double force, double pressure, double safetyFactor, double& area)
 {
-    const double plain = AreaRequiredImperialWith<PlainSteps>(force, pressure, safetyFactor);
-    area = Finite(plain) ? plain : AreaRequiredImperialWith<CheckedSteps>(force, pressure, safetyFactor);
+    area = PlainFirst([=]<class A>() { return AreaRequiredImperialWith<A>(force, pressure, safetyFactor); });
     return true;
 }
 
 bool AreaRequiredMetric(double force, double pressure, double safetyFactor, double& area)
 {
-    const double plain = AreaRequiredMetricWith<PlainSteps>(force, pressure, safetyFactor);
-    area = Finite(plain) ? plain : AreaRequiredMetricWith<CheckedSteps>(force, pressure, safetyFactor);
+    area = PlainFirst([=]<class A>() { return AreaRequiredMetricWith<A>(force, pressure, safetyFactor); });
     return true;
 }
 
@@ -331,42 +361,30 @@ bool MinimumBore(double area, double& bore)
 
 double TemperatureCorrect(double temperature, double value)
 {
-    const double corrected = TemperatureCorrectWith<PlainSteps>(temperature, value);
-    if (Finite(corrected)) [[likely]]
-        return corrected;
-    return TemperatureCorrectWith<CheckedSteps>(temperature, value);
+    return TemperatureCorrected(temperature, value);
 }
 
 double CylinderVolume(double length, double diameter, double factor, bool cylindrical)
 {
-    const double volume = CylinderVolumeWith<PlainSteps>(length, diameter, factor, cylindrical);
-    if (Finite(volume)) [[likely]]
-        return volume;
-    return CylinderVolumeWith<CheckedSteps>(length, diameter, factor, cylindrical);
+    return Volume(length, diameter, factor, cylindrical);
 }
 
 double FlowCoefficient(double pressureDrop, double downstreamPressure, double flow)
 {
-    const double coefficient = FlowCoefficientWith<PlainSteps>(pressureDrop, downstreamPressure, flow);
-    if (Finite(coefficient)) [[likely]]
-        return coefficient;
-    return FlowCoefficientWith<CheckedSteps>(pressureDrop, downstreamPressure, flow);
+    return Coefficient(pressureDrop, downstreamPressure, flow);
 }
 
 double CylinderFlowScfm(double bore, double strokeLength, double pressure, double strokeTime)
 {
-    const double flow = CylinderFlowScfmWith<PlainSteps>(bore, strokeLength, pressure, strokeTime);
-    if (Finite(flow)) [[likely]]
-        return flow;
-    return CylinderFlowScfmWith<CheckedSteps>(bore, strokeLength, pressure, strokeTime);
+    return StrokeFlow(bore, strokeLength, pressure, strokeTime);
 }
 
 bool ValveFlowImperial(double& airPressure, double& strokeLength, double& strokeTime, double& bore,
                        double& roomTemperature, std::int16_t& cylinders, double& pressureDrop,
                        double& volume, double& flow, double& coefficient)
 {
-    airPressure = TemperatureCorrect(roomTemperature, airPressure);
-    pressureDrop = TemperatureCorrect(roomTemperature, pressureDrop);
+    airPressure = TemperatureCorrected(roomTemperature, airPressure);
+    pressureDrop = TemperatureCorrected(roomTemperature, pressureDrop);
     const double downstream = Checked(airPressure - pressureDrop);
 
     // Compares the downstream pressure, whatever the prompt's wording; equality
@@ -379,9 +397,9 @@ bool ValveFlowImperial(double& airPressure, double& strokeLength, double& stroke
     }
 
     const double count = static_cast<double>(cylinders);
-    const double oneFlow = CylinderFlowScfm(bore, strokeLength, downstream, strokeTime);
-    coefficient = Checked(FlowCoefficient(pressureDrop, downstream, oneFlow) * count);
-    volume = Checked(CylinderVolume(strokeLength, bore, 0.0, true) * count);
+    const double oneFlow = StrokeFlow(bore, strokeLength, downstream, strokeTime);
+    coefficient = Checked(Coefficient(pressureDrop, downstream, oneFlow) * count);
+    volume = Checked(Volume(strokeLength, bore, 0.0, true) * count);
     flow = Checked(count * oneFlow);
     return true;
 }
