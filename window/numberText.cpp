@@ -58,7 +58,7 @@ bool isDigit(char16_t c) { return c >= u'0' && c <= u'9'; }
 
 // A text of the plain form [+-]digits[.digits][(e|E)[+-]digits], at most 40
 // characters, read by std::from_chars. Gives nothing for any other text, and
-// for the values the locale's reading treats specially (no value at all after
+// for the values the locale reads its own way (no value at all after
 // rounding, or one below the normal range), so the caller asks the locale.
 std::optional<double> parsePlain(QStringView text)
 {

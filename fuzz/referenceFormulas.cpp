@@ -1,0 +1,280 @@
+// SPDX-License-Identifier: MIT
+// The formulas written the slow, obvious way: one step at a time, every step
+// checked as it is taken. The library's fast path must agree with this to the
+// last bit, in its results, in the error it throws, in what it has written by
+// then and in the messages it shows; the calculator fuzz target compares the
+// two. Keep the order of operations here exactly as documented in
+// calculator/calculator.h and as the worked values in tests/calculator pin it.
+#include "referenceFormulas.h"
+
+#include <cfloat>
+#include <cmath>
+#include <limits>
+#include <string>
+
+// Every result must match the worked values to the last bit: each operation is
+// rounded to a 64-bit double as it is written, with no wider intermediates.
+static_assert(std::numeric_limits<double>::is_iec559, "IEEE 754 doubles required");
+#if !defined(FLT_EVAL_METHOD) || FLT_EVAL_METHOD != 0
+#error "intermediates must be evaluated in double precision (FLT_EVAL_METHOD 0)"
+#endif
+
+namespace CalculatorReference {
+
+using Calculator::ArithmeticError;
+using Calculator::MessageIcon;
+namespace detail = Calculator::detail;
+
+namespace {
+
+using Kind = ArithmeticError::Kind;
+
+// The circle constant is the 15-digit literal, not full-precision pi.
+constexpr double kCircle = 3.14159265358979;
+
+[[noreturn, gnu::cold, gnu::noinline]] void Raise(Kind kind)
+{
+    throw ArithmeticError(kind);
+}
+
+// Applied to the result of every arithmetic step; a plain compare on the hot
+// path, the throw lives out of line.
+inline double Checked(double x)
+{
+    if (!std::isfinite(x)) [[unlikely]]
+        Raise(Kind::Overflow);
+    return x;
+}
+
+inline double Divide(double numerator, double divisor)
+{
+    if (divisor == 0.0) [[unlikely]]
+        Raise(Kind::DivisionByZero);
+    return Checked(numerator / divisor);
+}
+
+inline double SquareRoot(double x)
+{
+    if (x < 0.0) [[unlikely]]
+        Raise(Kind::InvalidOperation);
+    return Checked(std::sqrt(x));
+}
+
+}  // namespace
+
+double ConvertUnits(double value, std::string_view unitKey)
+{
+    // The program's own rounded factors; several differ from the published
+    // ones on purpose. Bracketed constant quotients are formed first.
+    if (unitKey == "inch")
+        return Checked(value * 25.4);
+    if (unitKey == "mm")
+        return Checked(value * 0.0394);
+    if (unitKey == "psi")
+        return Divide(value, 14.5);
+    if (unitKey == "bar")
+        return Checked(value * 14.5);
+    if (unitKey == "newtons") {
+        const double factor = Divide(2.0, 9.0);
+        return Checked(factor * value);
+    }
+    if (unitKey == "pounds") {
+        const double factor = Divide(9.0, 2.0);
+        return Checked(factor * value);
+    }
+    if (unitKey == "sqinch")
+        return Checked(value * 645.16);
+    if (unitKey == "sqmm")
+        return Checked(value * 0.00155);
+    if (unitKey == "f") {
+        const double offset = Checked(value - 32.0);
+        const double factor = Divide(5.0, 9.0);
+        return Checked(offset * factor);
+    }
+    if (unitKey == "c") {
+        const double factor = Divide(9.0, 5.0);
+        const double scaled = Checked(factor * value);
+        return Checked(scaled + 32.0);
+    }
+    if (unitKey == "scfm")
+        return Checked(value * 28.31685);
+    if (unitKey == "cmps")
+        return Checked(value * 0.03531467);
+    if (unitKey == "cinch")
+        return Checked(value * 16387.0);
+    if (unitKey == "cmm")
+        return Checked(value * 0.000061);
+    if (unitKey == "cv")
+        return Checked(value * 0.869);
+    if (unitKey == "kv")
+        return Divide(value, 0.869);
+
+    std::string prompt = "unknown unit type: ";
+    prompt.append(unitKey);
+    detail::ShowMessage({prompt, {}, MessageIcon::None});
+    return 0.0;
+}
+
+double CircleArea(double diameter)
+{
+    const double half = Divide(diameter, 2.0);
+    const double squared = Checked(half * half);
+    return Checked(squared * kCircle);
+}
+
+double DiameterFromArea(double area)
+{
+    const double s = SquareRoot(Divide(area, kCircle));
+    return Checked(s + s);
+}
+
+double SafeDivide(double numerator, double divisor)
+{
+    if (divisor == 0.0)
+        return 0.0;
+    return Divide(numerator, divisor);
+}
+
+bool CylinderForceImperial(double bore, double rod, double pressure, double& push, double& pull)
+{
+    // The push force is stored before the pull force is started.
+    push = Checked(CircleArea(bore) * pressure);
+    const double rodArea = CircleArea(rod);
+    const double boreArea = CircleArea(bore);
+    const double annulus = Checked(boreArea - rodArea);
+    pull = Checked(annulus * pressure);
+    return true;
+}
+
+bool CylinderForceMetric(double bore, double rod, double pressure, double& push, double& pull)
+{
+    // One bar on one square millimetre exerts 0.1 newton; the 0.1 is applied to
+    // the area before the pressure.
+    const double pushArea = Checked(CircleArea(bore) * 0.1);
+    push = Checked(pushArea * pressure);
+    const double rodArea = CircleArea(rod);
+    const double boreArea = CircleArea(bore);
+    const double annulus = Checked(boreArea - rodArea);
+    const double pullArea = Checked(annulus * 0.1);
+    pull = Checked(pullArea * pressure);
+    return true;
+}
+
+namespace {
+
+// The safety-factor field starts at "0", which means no margin.
+inline double Margin(double safetyFactor)
+{
+    return safetyFactor == 0.0 ? 1.0 : safetyFactor;
+}
+
+}  // namespace
+
+bool AreaRequiredImperial(double force, double pressure, double safetyFactor, double& area)
+{
+    const double bare = SafeDivide(force, pressure);
+    area = Checked(bare * Margin(safetyFactor));
+    return true;
+}
+
+bool AreaRequiredMetric(double force, double pressure, double safetyFactor, double& area)
+{
+    // newtons / bar gives tenths of a square millimetre.
+    const double bare = Checked(SafeDivide(force, pressure) * 10.0);
+    area = Checked(bare * Margin(safetyFactor));
+    return true;
+}
+
+bool MinimumBore(double area, double& bore)
+{
+    bore = DiameterFromArea(area);
+    return true;
+}
+
+double TemperatureCorrect(double temperature, double value)
+{
+    const double absolute = Checked(temperature + 460.0);
+    const double factor = Divide(absolute, 528.0);
+    return Checked(factor * value);
+}
+
+double CylinderVolume(double length, double diameter, double factor, bool cylindrical)
+{
+    if (cylindrical) {
+        const double lengthTimesCircle = Checked(length * kCircle);
+        const double half = Divide(diameter, 2.0);
+        const double squared = Checked(half * half);
+        return Checked(squared * lengthTimesCircle);
+    }
+    const double face = Checked(length * diameter);
+    return Checked(face * factor);
+}
+
+double FlowCoefficient(double pressureDrop, double downstreamPressure, double flow)
+{
+    if (pressureDrop == 0.0)
+        return 0.0;
+    const double scaled = Checked(flow * 1.024);
+    const double absolute = Checked(downstreamPressure + 14.7);
+    const double product = Checked(absolute * pressureDrop);
+    const double root = SquareRoot(std::fabs(product));
+    return Divide(scaled, root);
+}
+
+double CylinderFlowScfm(double bore, double strokeLength, double pressure, double strokeTime)
+{
+    if (strokeTime == 0.0)
+        return 0.0;
+    const double squared = Checked(bore * bore);
+    const double t1 = Checked(squared * 0.0273);
+    const double t2 = Checked(t1 * strokeLength);
+    const double absolute = Checked(pressure + 14.7);
+    const double numerator = Checked(t2 * absolute);
+    const double denominator = Checked(strokeTime * 14.7);
+    return Divide(numerator, denominator);
+}
+
+bool ValveFlowImperial(double& airPressure, double& strokeLength, double& strokeTime, double& bore,
+                       double& roomTemperature, std::int16_t& cylinders, double& pressureDrop,
+                       double& volume, double& flow, double& coefficient)
+{
+    airPressure = TemperatureCorrect(roomTemperature, airPressure);
+    pressureDrop = TemperatureCorrect(roomTemperature, pressureDrop);
+    const double downstream = Checked(airPressure - pressureDrop);
+
+    // Compares the downstream pressure, whatever the prompt's wording; equality
+    // shows nothing.
+    const double limit = Checked(0.53 * airPressure);
+    if (limit > downstream) {
+        detail::ShowMessage({"These calculations are only valid when the pressure drop is at least "
+                             "53% of the initial air pressure",
+                             "Warning", MessageIcon::Exclamation});
+    }
+
+    const double count = static_cast<double>(cylinders);
+    const double oneFlow = CylinderFlowScfm(bore, strokeLength, downstream, strokeTime);
+    coefficient = Checked(FlowCoefficient(pressureDrop, downstream, oneFlow) * count);
+    volume = Checked(CylinderVolume(strokeLength, bore, 0.0, true) * count);
+    flow = Checked(count * oneFlow);
+    return true;
+}
+
+void ValveFlowMetric(double& airPressure, double& strokeLength, double& strokeTime, double& bore,
+                     double& roomTemperature, std::int16_t& cylinders, double& pressureDrop,
+                     double& volume, double& flow, double& coefficient)
+{
+    airPressure = ConvertUnits(airPressure, "bar");
+    pressureDrop = ConvertUnits(pressureDrop, "bar");
+    strokeLength = ConvertUnits(strokeLength, "mm");
+    bore = ConvertUnits(bore, "mm");
+    roomTemperature = ConvertUnits(roomTemperature, "c");
+
+    ValveFlowImperial(airPressure, strokeLength, strokeTime, bore, roomTemperature, cylinders,
+                      pressureDrop, volume, flow, coefficient);
+
+    volume = ConvertUnits(volume, "cinch");
+    flow = ConvertUnits(flow, "scfm");
+    coefficient = ConvertUnits(coefficient, "cv");
+}
+
+}  // namespace CalculatorReference
