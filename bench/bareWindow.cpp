@@ -16,8 +16,12 @@
 #include <QWidget>
 
 namespace Bench {
+namespace {
 
-std::unique_ptr<QWidget> makeBareWindow()
+// A window of the program's size with one child per control of the table,
+// each made by makeChild in its container and given the table's geometry.
+template<class MakeChild>
+std::unique_ptr<QWidget> windowFromTable(MakeChild makeChild)
 {
     using ControlTable::twipsToPixels;
     auto window = std::make_unique<QWidget>();
@@ -27,7 +31,7 @@ std::unique_ptr<QWidget> makeBareWindow()
     QHash<QString, QWidget *> byName;
     for (const ControlTable::Control &entry : ControlTable::controls()) {
         QWidget *parent = entry.container ? byName.value(QString::fromLatin1(entry.container)) : window.get();
-        auto *child = new QWidget(parent ? parent : window.get());
+        QWidget *child = makeChild(entry, parent ? parent : window.get());
         child->setGeometry(twipsToPixels(entry.left), twipsToPixels(entry.top),
                            twipsToPixels(entry.width), twipsToPixels(entry.height));
         byName.insert(QString::fromLatin1(entry.name), child);
@@ -35,65 +39,57 @@ std::unique_ptr<QWidget> makeBareWindow()
     return window;
 }
 
+} // namespace
+
+std::unique_ptr<QWidget> makeBareWindow()
+{
+    return windowFromTable([](const ControlTable::Control &, QWidget *parent) { return new QWidget(parent); });
+}
+
 std::unique_ptr<QWidget> makePlainControlsWindow()
 {
     using ControlTable::Kind;
-    using ControlTable::twipsToPixels;
-    auto window = std::make_unique<QWidget>();
-    window->setFixedSize(twipsToPixels(ControlTable::clientWidthTwips),
-                         twipsToPixels(ControlTable::clientHeightTwips));
-
-    QHash<QString, QWidget *> byName;
-    for (const ControlTable::Control &entry : ControlTable::controls()) {
-        QWidget *parent = entry.container ? byName.value(QString::fromLatin1(entry.container)) : window.get();
+    return windowFromTable([](const ControlTable::Control &entry, QWidget *parent) -> QWidget * {
         const QString text = QString::fromLatin1(entry.text);
-        QWidget *child = nullptr;
         switch (entry.kind) {
-        case Kind::Frame:
-            child = new QGroupBox(text, parent);
-            break;
+        case Kind::Frame: {
+            auto *frame = new QGroupBox(text, parent);
+            // Only the first panel shows at start-up.
+            for (const char *hidden : {"Frame(1)", "Frame(2)", "Frame(3)"})
+                if (qstrcmp(entry.name, hidden) == 0)
+                    frame->hide();
+            return frame;
+        }
         case Kind::OptionButton: {
             auto *button = new QRadioButton(text, parent);
             button->setChecked(entry.selected);
-            child = button;
-            break;
+            return button;
         }
         case Kind::InputField:
-            child = new QLineEdit(text, parent);
-            break;
+            return new QLineEdit(text, parent);
         case Kind::OutputField: {
             auto *field = new QLineEdit(text, parent);
             field->setReadOnly(true);
-            child = field;
-            break;
+            return field;
         }
         case Kind::DisclaimerField: {
             auto *field = new QPlainTextEdit(parent);
             field->setReadOnly(true);
             field->setPlainText(frmPressureCalc::disclaimerText());
-            child = field;
-            break;
+            return field;
         }
         case Kind::CommandButton:
-            child = new QPushButton(text, parent);
-            break;
+            return new QPushButton(text, parent);
         case Kind::Label:
-            child = new QLabel(text, parent);
-            break;
+            return new QLabel(text, parent);
         case Kind::PictureBox: {
             auto *logo = new QLabel(parent);
             logo->setPixmap(QPixmap(QStringLiteral(":/corvane/logo.png")));
-            child = logo;
-            break;
+            return logo;
         }
         }
-        child->setGeometry(twipsToPixels(entry.left), twipsToPixels(entry.top),
-                           twipsToPixels(entry.width), twipsToPixels(entry.height));
-        byName.insert(QString::fromLatin1(entry.name), child);
-    }
-    for (const char *panel : {"Frame(1)", "Frame(2)", "Frame(3)"})
-        byName.value(QString::fromLatin1(panel))->hide();
-    return window;
+        return new QWidget(parent);
+    });
 }
 
 int bareWindowChildCount()
