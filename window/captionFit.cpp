@@ -2,7 +2,6 @@
 #include "captionFit.h"
 
 #include <QFontMetrics>
-#include <QHash>
 #include <QLabel>
 #include <QRadioButton>
 #include <QStyle>
@@ -42,33 +41,8 @@ double fittedPointSize(QFont font, const QString &caption, int room)
     return font.pointSizeF();
 }
 
-// What decides a fitted size, and so the key it is remembered by.
-struct FitKey {
-    QString caption;
-    QFont font; // at the design size
-    int room;
-    bool operator==(const FitKey &) const = default;
-};
-
-size_t qHash(const FitKey &key, size_t seed = 0) noexcept
-{
-    return qHashMulti(seed, key.caption, key.font, key.room);
-}
-
-// The sizes found so far. Measuring a caption shapes its text, the dearest
-// step of fitting; several labels share a caption and room ("PSI"), and a
-// unit label only ever alternates between two captions, so each switch of
-// units would otherwise measure the same texts again.
-QHash<FitKey, double> &fittedSizes()
-{
-    static QHash<FitKey, double> sizes;
-    return sizes;
-}
-
 // A control whose font is inherited still has its design size; one that was
-// drawn smaller remembers the size it was designed for. (Reading a dynamic
-// property looks up the class's properties by name first, which costs more
-// than fitting most captions, so it is read only when it can be there.)
+// drawn smaller remembers the size it was designed for.
 std::optional<double> rememberedDesignSize(const QWidget *control)
 {
     if (!control->testAttribute(Qt::WA_SetFont))
@@ -95,17 +69,7 @@ void fit(QWidget *control)
     QFont font = control->font();
     font.setPointSizeF(rememberedDesignSize(control).value_or(font.pointSizeF()));
     const auto [caption, room] = captionAndRoom(control);
-
-    FitKey key{caption, font, room};
-    auto found = fittedSizes().constFind(key);
-    if (found == fittedSizes().cend())
-        found = fittedSizes().insert(std::move(key), fittedPointSize(font, caption, room));
-    setPointSize(control, *found);
-}
-
-void forgetFittedSizes()
-{
-    fittedSizes().clear();
+    setPointSize(control, fittedPointSize(font, caption, room));
 }
 
 void fitTogether(const QList<QWidget *> &controls)

@@ -17,8 +17,4 @@ void fit(QWidget *control);
 // so that a group of option buttons reads evenly.
 void fitTogether(const QList<QWidget *> &controls);
 
-// Forgets every size found so far, so that the next fit of each caption
-// measures it again as the first one in a new process does.
-void forgetFittedSizes();
-
 } // namespace CaptionFit
