@@ -1,15 +1,16 @@
 // SPDX-License-Identifier: MIT
 // What every command of the window shares: cleaning the pending edit, reading
-// its inputs, and telling the user when a calculation cannot be done.
+// its inputs, writing its results last, and the one place that tells the
+// user why a command could not be carried out.
 #include "frmPressureCalc.h"
 
-#include "controlTable.h"
 #include "messageBoxes.h"
 #include "numberText.h"
 
 #include <calculator/calculator.h>
 
 #include <QLabel>
+#include <QLineEdit>
 
 namespace {
 
@@ -30,38 +31,39 @@ QString describe(const Calculator::ArithmeticError &error)
 
 } // namespace
 
-QString frmPressureCalc::captionOf(const QString &fieldName) const
+QString frmPressureCalc::captionOf(const QWidget *field) const
 {
-    for (const ControlTable::Caption &caption : ControlTable::captions())
-        if (fieldName == QLatin1StringView(caption.field))
-            return control<QLabel>(QString::fromLatin1(caption.label))->text();
-    return fieldName;
+    const QLabel *label = m_captionLabels.value(field);
+    return label ? label->text() : field->objectName();
 }
 
-void frmPressureCalc::runCommand(const std::function<void()> &command)
+void frmPressureCalc::runCommand(const std::function<FieldTexts()> &command,
+                                 const std::function<void()> &undo)
 {
+    QString failure;
     try {
         finishPendingEdit();
-        command();
+        for (const FieldText &result : command())
+            result.field->setText(result.text);
+        return;
+    } catch (const CommandRefused &refused) {
+        failure = refused.message;
     } catch (const Calculator::ArithmeticError &error) {
-        MessageBoxes::warn(this, describe(error));
+        failure = describe(error);
     } catch (const std::exception &error) {
-        MessageBoxes::warn(this, QStringLiteral("The calculation failed: %1. No result was changed.")
-                                     .arg(QString::fromUtf8(error.what())));
+        failure = QStringLiteral("The calculation failed: %1. No result was changed.")
+                      .arg(QString::fromUtf8(error.what()));
     }
+    if (undo)
+        undo();
+    MessageBoxes::warn(this, failure);
 }
 
-bool frmPressureCalc::readNumbers(std::initializer_list<NumberInput> inputs)
+double frmPressureCalc::readNumber(const QLineEdit *field) const
 {
-    for (const NumberInput &input : inputs) {
-        const QString name = QString::fromLatin1(input.field);
-        const auto value = NumberText::parse(field(name)->text());
-        if (!value) {
-            MessageBoxes::warn(this, QStringLiteral("\"%1\" does not hold a number. No result was changed.")
-                                         .arg(captionOf(name)));
-            return false;
-        }
-        *input.value = *value;
-    }
-    return true;
+    const auto value = NumberText::parse(field->text());
+    if (!value)
+        throw CommandRefused{QStringLiteral("\"%1\" does not hold a number. No result was changed.")
+                                 .arg(captionOf(field))};
+    return *value;
 }

@@ -3,8 +3,12 @@
 
 #include <span>
 
+struct FormControls;
+class QWidget;
+
 // The window's fixed layout, one row per control. The window builds itself
-// from this table; handlers find their controls by name afterwards.
+// from this table, and each row that the window's code uses puts its control
+// into the matching typed member of FormControls.
 namespace ControlTable {
 
 enum class Kind {
@@ -18,8 +22,12 @@ enum class Kind {
     PictureBox,      // the logo
 };
 
+// Puts a newly created control into its member of FormControls.
+using Place = void (*)(FormControls &controls, QWidget *control);
+
 struct Control {
     const char *name;      // object name; an array element carries "(index)"
+    Place place;           // nullptr: no member, the window's code never uses it
     Kind kind;
     const char *container; // nullptr: the window's client area
     int left, top, width, height; // twips, from the container's top-left corner

@@ -2,9 +2,8 @@
 // The Calculate commands of the cylinder-force and cylinder-bore panels.
 //
 // Each reads its panel's inputs, takes the imperial or the metric formula by
-// the unit system in force and writes its two results, rounded, last. A text
-// that is no number or a calculation that cannot be done is reported by
-// runCommand, and then no field changes.
+// the unit system in force and gives its two results, rounded, for
+// runCommand to write.
 #include "frmPressureCalc.h"
 
 #include "numberText.h"
@@ -15,19 +14,16 @@
 
 void frmPressureCalc::connectCylinderCommands()
 {
-    connect(control<QPushButton>(QStringLiteral("btnCalcForce")), &QPushButton::clicked, this,
-            [this] { runCommand([this] { calculateForce(); }); });
-    connect(control<QPushButton>(QStringLiteral("btnCalcBoreSize")), &QPushButton::clicked, this,
-            [this] { runCommand([this] { calculateBoreSize(); }); });
+    connect(m_ui.btnCalcForce, &QPushButton::clicked, this, [this] { runCommand([this] { return calculateForce(); }); });
+    connect(m_ui.btnCalcBoreSize, &QPushButton::clicked, this,
+            [this] { runCommand([this] { return calculateBoreSize(); }); });
 }
 
-void frmPressureCalc::calculateForce()
+frmPressureCalc::FieldTexts frmPressureCalc::calculateForce() const
 {
-    double bore = 0.0;
-    double rod = 0.0;
-    double pressure = 0.0;
-    if (!readNumbers({{"txtCylinderBore(0)", &bore}, {"txtRodDiameter", &rod}, {"txtAirPressure(1)", &pressure}}))
-        return;
+    const double bore = readNumber(m_ui.txtCylinderBore[0]);
+    const double rod = readNumber(m_ui.txtRodDiameter);
+    const double pressure = readNumber(m_ui.txtAirPressure[1]);
 
     double push = 0.0;
     double pull = 0.0;
@@ -36,21 +32,15 @@ void frmPressureCalc::calculateForce()
     else
         Calculator::CylinderForceMetric(bore, rod, pressure, push, pull);
 
-    const QString pushText = NumberText::formatRounded(push);
-    const QString pullText = NumberText::formatRounded(pull);
-    field(QStringLiteral("txtPushForce"))->setText(pushText);
-    field(QStringLiteral("txtPullForce"))->setText(pullText);
+    return {{m_ui.txtPushForce, NumberText::formatRounded(push)},
+            {m_ui.txtPullForce, NumberText::formatRounded(pull)}};
 }
 
-void frmPressureCalc::calculateBoreSize()
+frmPressureCalc::FieldTexts frmPressureCalc::calculateBoreSize() const
 {
-    double force = 0.0;
-    double pressure = 0.0;
-    double safetyFactor = 0.0;
-    if (!readNumbers({{"txtForceRequired", &force},
-                      {"txtAirPressure(0)", &pressure},
-                      {"txtSafetyFactor", &safetyFactor}}))
-        return;
+    const double force = readNumber(m_ui.txtForceRequired);
+    const double pressure = readNumber(m_ui.txtAirPressure[0]);
+    const double safetyFactor = readNumber(m_ui.txtSafetyFactor);
 
     // The area is scaled by the safety factor; 0, the start-up text, means 1.
     double area = 0.0;
@@ -61,8 +51,6 @@ void frmPressureCalc::calculateBoreSize()
     double bore = 0.0;
     Calculator::MinimumBore(area, bore);
 
-    const QString areaText = NumberText::formatRounded(area);
-    const QString boreText = NumberText::formatRounded(bore);
-    field(QStringLiteral("txtAreaRequired"))->setText(areaText);
-    field(QStringLiteral("txtMinBoreSize"))->setText(boreText);
+    return {{m_ui.txtAreaRequired, NumberText::formatRounded(area)},
+            {m_ui.txtMinBoreSize, NumberText::formatRounded(bore)}};
 }

@@ -6,53 +6,19 @@
 // room temperature may be negative and keeps its text as typed. The cleaning
 // runs on every loss of focus, also when the text did not change (Qt's
 // editingFinished is not emitted then, so a focus-out event filter drives it).
-#include "frmPressureCalc.h"
+#include "fieldValidation.h"
 
+#include "frmPressureCalc.h"
 #include "numberText.h"
 
 #include <QApplication>
 #include <QFocusEvent>
-#include <QHash>
+#include <QLineEdit>
 #include <QRadioButton>
 
 #include <cmath>
-#include <functional>
-#include <utility>
 
 namespace {
-
-// Runs a field's handler whenever that field loses the focus.
-class FocusOutWatcher : public QObject
-{
-public:
-    void watch(QWidget *field, std::function<void()> handler)
-    {
-        m_handlers.insert(field, std::move(handler));
-        field->installEventFilter(this);
-    }
-
-    // Runs the handler of the field, if it is a watched one.
-    void runFor(QWidget *field) const
-    {
-        const auto found = m_handlers.constFind(field);
-        if (found != m_handlers.cend())
-            (*found)();
-    }
-
-protected:
-    bool eventFilter(QObject *watched, QEvent *event) override
-    {
-        // A context menu taking the focus for a moment is not leaving the
-        // field: cleaning it then would spoil a paste into an empty field.
-        if (event->type() == QEvent::FocusOut
-            && static_cast<QFocusEvent *>(event)->reason() != Qt::PopupFocusReason)
-            runFor(static_cast<QWidget *>(watched));
-        return false;
-    }
-
-private:
-    QHash<QWidget *, std::function<void()>> m_handlers;
-};
 
 // The cleaned text of a field that holds a magnitude. A value whose general
 // form would read back beyond the double range (just below the largest
@@ -66,83 +32,67 @@ QString magnitudeText(const QString &text)
     return NumberText::isNumber(cleaned) ? cleaned : QStringLiteral("0");
 }
 
-void cleanMagnitude(QLineEdit *field)
-{
-    field->setText(magnitudeText(field->text()));
-}
-
 // A temperature keeps its sign and its text exactly as typed.
-void cleanTemperature(QLineEdit *field)
+QString temperatureText(const QString &text)
 {
-    const QString text = field->text();
-    field->setText(NumberText::isNumber(text) ? text : QStringLiteral("0"));
+    return NumberText::isNumber(text) ? text : QStringLiteral("0");
 }
 
 } // namespace
 
+void FieldValidation::watch(QLineEdit *field, Cleaner clean)
+{
+    m_fields.insert(field, {field, clean});
+    field->installEventFilter(this);
+}
+
+void FieldValidation::clean(QWidget *control) const
+{
+    const auto found = m_fields.constFind(control);
+    if (found == m_fields.cend())
+        return;
+    const auto [field, cleaner] = *found;
+    field->setText(cleaner(field->text()));
+}
+
+bool FieldValidation::eventFilter(QObject *watched, QEvent *event)
+{
+    // A context menu taking the focus for a moment is not leaving the
+    // field: cleaning it then would spoil a paste into an empty field.
+    if (event->type() == QEvent::FocusOut && static_cast<QFocusEvent *>(event)->reason() != Qt::PopupFocusReason)
+        clean(static_cast<QWidget *>(watched));
+    return false;
+}
+
 void frmPressureCalc::installFieldValidation()
 {
-    auto watcher = std::make_unique<FocusOutWatcher>();
-    const auto watchArray = [&](const char *name, void (frmPressureCalc::*handler)(int)) {
-        for (int index = 0; QWidget *element : controlArray(QString::fromLatin1(name))) {
-            watcher->watch(element, [this, handler, index] { (this->*handler)(index); });
-            ++index;
-        }
+    m_fieldValidation = std::make_unique<FieldValidation>();
+    const std::pair<QLineEdit *, FieldValidation::Cleaner> cleaners[] = {
+        {m_ui.txtAirPressure[0], magnitudeText},  {m_ui.txtAirPressure[1], magnitudeText},
+        {m_ui.txtAirPressure[2], magnitudeText},  {m_ui.txtCylinderBore[0], magnitudeText},
+        {m_ui.txtCylinderBore[1], magnitudeText}, {m_ui.txtForceRequired, magnitudeText},
+        {m_ui.txtSafetyFactor, magnitudeText},    {m_ui.txtAreaRequired, magnitudeText},
+        {m_ui.txtMinBoreSize, magnitudeText},     {m_ui.txtRodDiameter, magnitudeText},
+        {m_ui.txtStrokeLength, magnitudeText},    {m_ui.txtStrokTime, magnitudeText},
+        // The count is not forced to a whole number here; the valve command rounds it.
+        {m_ui.txtNumCylinders, magnitudeText},    {m_ui.txtPressureDrop, magnitudeText},
+        {m_ui.txtRoomTemp, temperatureText},
     };
-    const auto watchField = [&](const char *name, void (frmPressureCalc::*handler)()) {
-        watcher->watch(field(QString::fromLatin1(name)), [this, handler] { (this->*handler)(); });
-    };
-
-    watchArray("txtAirPressure", &frmPressureCalc::txtAirPressureLostFocus);
-    watchArray("txtCylinderBore", &frmPressureCalc::txtCylinderBoreLostFocus);
-    watchField("txtForceRequired", &frmPressureCalc::txtForceRequiredLostFocus);
-    watchField("txtSafetyFactor", &frmPressureCalc::txtSafetyFactorLostFocus);
-    watchField("txtAreaRequired", &frmPressureCalc::txtAreaRequiredLostFocus);
-    watchField("txtMinBoreSize", &frmPressureCalc::txtMinBoreSizeLostFocus);
-    watchField("txtRodDiameter", &frmPressureCalc::txtRodDiameterLostFocus);
-    watchField("txtStrokeLength", &frmPressureCalc::txtStrokeLengthLostFocus);
-    watchField("txtStrokTime", &frmPressureCalc::txtStrokTimeLostFocus);
-    watchField("txtNumCylinders", &frmPressureCalc::txtNumCylindersLostFocus);
-    watchField("txtPressureDrop", &frmPressureCalc::txtPressureDropLostFocus);
-    watchField("txtRoomTemp", &frmPressureCalc::txtRoomTempLostFocus);
-    m_fieldValidation = std::move(watcher);
+    for (const auto &[field, cleaner] : cleaners)
+        m_fieldValidation->watch(field, cleaner);
 
     // Selecting another panel hides the field being edited; on a platform
     // whose option buttons take no focus, clean it before the panel goes.
     // Connected before the selector itself, so this runs first.
-    for (QWidget *button : controlArray(QStringLiteral("optCalculator")))
-        connect(qobject_cast<QRadioButton *>(button), &QRadioButton::toggled, this,
-                [this](bool checked) {
-                    if (checked)
-                        finishPendingEdit();
-                });
+    for (QRadioButton *button : m_ui.optCalculator)
+        connect(button, &QRadioButton::toggled, this, [this](bool checked) {
+            if (checked)
+                finishPendingEdit();
+        });
 }
 
 void frmPressureCalc::finishPendingEdit()
 {
     if (m_fieldValidation)
-        static_cast<const FocusOutWatcher *>(m_fieldValidation.get())
-            ->runFor(QApplication::focusWidget());
+        m_fieldValidation->clean(QApplication::focusWidget());
 }
-
-void frmPressureCalc::txtAirPressureLostFocus(int index)
-{
-    cleanMagnitude(qobject_cast<QLineEdit *>(controlArray(QStringLiteral("txtAirPressure")).at(index)));
-}
-
-void frmPressureCalc::txtCylinderBoreLostFocus(int index)
-{
-    cleanMagnitude(qobject_cast<QLineEdit *>(controlArray(QStringLiteral("txtCylinderBore")).at(index)));
-}
-
-void frmPressureCalc::txtForceRequiredLostFocus() { cleanMagnitude(field(QStringLiteral("txtForceRequired"))); }
-void frmPressureCalc::txtSafetyFactorLostFocus() { cleanMagnitude(field(QStringLiteral("txtSafetyFactor"))); }
-void frmPressureCalc::txtAreaRequiredLostFocus() { cleanMagnitude(field(QStringLiteral("txtAreaRequired"))); }
-void frmPressureCalc::txtMinBoreSizeLostFocus() { cleanMagnitude(field(QStringLiteral("txtMinBoreSize"))); }
-void frmPressureCalc::txtRodDiameterLostFocus() { cleanMagnitude(field(QStringLiteral("txtRodDiameter"))); }
-void frmPressureCalc::txtStrokeLengthLostFocus() { cleanMagnitude(field(QStringLiteral("txtStrokeLength"))); }
-void frmPressureCalc::txtStrokTimeLostFocus() { cleanMagnitude(field(QStringLiteral("txtStrokTime"))); }
-// The count is not forced to a whole number here; the valve command rounds it.
-void frmPressureCalc::txtNumCylindersLostFocus() { cleanMagnitude(field(QStringLiteral("txtNumCylinders"))); }
-void frmPressureCalc::txtPressureDropLostFocus() { cleanMagnitude(field(QStringLiteral("txtPressureDrop"))); }
-void frmPressureCalc::txtRoomTempLostFocus() { cleanTemperature(field(QStringLiteral("txtRoomTemp"))); }

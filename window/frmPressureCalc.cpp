@@ -3,6 +3,8 @@
 
 #include "captionFit.h"
 #include "controlTable.h"
+#include "fieldValidation.h"
+#include "keyboardUse.h"
 #include "logoLink.h"
 #include "messageBoxes.h"
 
@@ -94,12 +96,11 @@ frmPressureCalc::frmPressureCalc(QWidget *parent) : QWidget(parent)
     connectValveFlowCommands();
     connectWebsiteLink();
     installKeyboardUse();
-    for (int index = 0; QWidget *button : controlArray(QStringLiteral("optCalculator"))) {
-        connect(qobject_cast<QRadioButton *>(button), &QRadioButton::toggled, this,
-                [this, index](bool checked) {
-                    if (checked)
-                        selectCalculator(index);
-                });
+    for (int index = 0; QRadioButton *button : m_ui.optCalculator) {
+        connect(button, &QRadioButton::toggled, this, [this, index](bool checked) {
+            if (checked)
+                selectCalculator(index);
+        });
         ++index;
     }
 
@@ -114,15 +115,20 @@ frmPressureCalc::~frmPressureCalc()
 
 QWidget *frmPressureCalc::control(const QString &name) const
 {
-    QWidget *widget = m_controls.value(name);
+    QWidget *widget = m_controlsByName.value(name);
     if (!widget)
         qFatal("frmPressureCalc has no control named %s", qPrintable(name));
     return widget;
 }
 
+QLineEdit *frmPressureCalc::field(const QString &name) const
+{
+    return control<QLineEdit>(name);
+}
+
 QList<QWidget *> frmPressureCalc::controlArray(const QString &name) const
 {
-    return m_arrays.value(name);
+    return m_arraysByName.value(name);
 }
 
 void frmPressureCalc::buildControls()
@@ -135,17 +141,27 @@ void frmPressureCalc::buildControls()
         widget->setGeometry(pixelGeometry(entry));
         if (entry.toolTip)
             widget->setToolTip(QString::fromLatin1(entry.toolTip));
-        m_controls.insert(name, widget);
+        if (entry.place)
+            entry.place(m_ui, widget);
+        m_controlsByName.insert(name, widget);
         if (entry.kind == ControlTable::Kind::Label || entry.kind == ControlTable::Kind::OptionButton)
             CaptionFit::fit(widget);
 
         const auto [arrayName, index] = splitArrayName(name);
         if (index >= 0) {
-            QList<QWidget *> &elements = m_arrays[arrayName];
+            QList<QWidget *> &elements = m_arraysByName[arrayName];
             if (elements.size() <= index)
                 elements.resize(index + 1);
             elements[index] = widget;
         }
+    }
+
+    // A field is named to the user by the caption beside it.
+    for (const ControlTable::Caption &caption : ControlTable::captions()) {
+        auto *label = control<QLabel>(QString::fromLatin1(caption.label));
+        QWidget *captioned = control(QString::fromLatin1(caption.field));
+        label->setBuddy(captioned);
+        m_captionLabels.insert(captioned, label);
     }
 }
 
@@ -212,12 +228,11 @@ void frmPressureCalc::keepOptionGroupsOneTabStop()
             button->setFocusPolicy(stop ? Qt::StrongFocus : Qt::ClickFocus);
         }
     };
-    for (const char *group : {"Option1", "optCalculator", "optCVType"}) {
-        QWidget *container = controlArray(QString::fromLatin1(group)).first()->parentWidget();
+    for (QRadioButton *first : {m_ui.Option1[0], m_ui.optCalculator[0], m_ui.optCVType[0]}) {
+        QWidget *container = first->parentWidget();
         updateGroup(container);
-        for (QWidget *button : controlArray(QString::fromLatin1(group)))
-            connect(qobject_cast<QRadioButton *>(button), &QRadioButton::toggled, container,
-                    [container, updateGroup] { updateGroup(container); });
+        for (QRadioButton *button : container->findChildren<QRadioButton *>(Qt::FindDirectChildrenOnly))
+            connect(button, &QRadioButton::toggled, container, [container, updateGroup] { updateGroup(container); });
     }
 }
 

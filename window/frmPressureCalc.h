@@ -1,19 +1,22 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "formControls.h"
+#include "websiteLink.h"
+
 #include <QHash>
+#include <QLineEdit>
 #include <QList>
 #include <QString>
 #include <QWidget>
 
 #include <array>
 #include <functional>
-#include <initializer_list>
 #include <memory>
+#include <vector>
 
-#include <QLineEdit>
-
-#include "websiteLink.h"
+class FieldValidation;
+class ReturnCalculates;
 namespace ControlTable { struct Control; }
 
 // Captions of each unit in both unit systems: entry 0 imperial, entry 1
@@ -45,20 +48,17 @@ public:
     qint16 unitSystem() const { return m_unitSystem; }
     const UnitNameTables &unitNames() const { return m_unitNames; }
 
-    // A control by its name, array elements as "txtAirPressure(2)".
+    // Controls by object name, array elements as "txtAirPressure(2)", for
+    // tests and benchmarks; the window's own code uses the typed members.
     // Asking for a name the window does not have is a programming error.
     QWidget *control(const QString &name) const;
     template<class T> T *control(const QString &name) const
     {
         return qobject_cast<T *>(control(name));
     }
-    QLineEdit *field(const QString &name) const { return control<QLineEdit>(name); }
-
+    QLineEdit *field(const QString &name) const;
     // The elements of a control array, in index order.
     QList<QWidget *> controlArray(const QString &name) const;
-
-    // The caption beside a field, which names it to the user ("Air Pressure").
-    QString captionOf(const QString &fieldName) const;
 
     static QString disclaimerText();
 
@@ -78,62 +78,55 @@ private:
     void labelUnits(int system);
 
     // commandSupport.cpp: what every command shares.
-    struct NumberInput {
-        const char *field;
-        double *value;
+    // A field and the text a command gives it.
+    struct FieldText {
+        QLineEdit *field;
+        QString text;
     };
-    // Runs a command after the field being edited has been cleaned. A command
-    // computes into locals and writes its fields last; an arithmetic error or
-    // any other exception it throws is reported in a message box instead, so
-    // that no field is half-written and nothing reaches the event loop.
-    void runCommand(const std::function<void()> &command);
-    // Reads each field as a number, in the order given. Returns false, after
-    // telling the user which field holds no number, if any of them fails.
-    bool readNumbers(std::initializer_list<NumberInput> inputs);
+    using FieldTexts = std::vector<FieldText>;
+    // Thrown by a command that cannot be carried out; the message tells the
+    // user why.
+    struct CommandRefused {
+        QString message;
+    };
+    // The one way a command runs. It cleans the field being edited, then
+    // works out every new text; only when all are known are they written, in
+    // order. A refusal, an arithmetic error or any other exception is caught
+    // here: undo (if given) puts back what the user changed to start the
+    // command, and one message box tells the user why nothing was written.
+    void runCommand(const std::function<FieldTexts()> &command,
+                    const std::function<void()> &undo = {});
+    // A field's text as a number, or CommandRefused naming the field.
+    double readNumber(const QLineEdit *field) const;
+    // The caption beside a field, which names it to the user ("Air Pressure").
+    QString captionOf(const QWidget *field) const;
 
     // fieldValidation.cpp: cleaning each input field when it loses the focus.
     void installFieldValidation();
     // Cleans the field that has the focus now, as its focus loss would, so a
     // command sees clean texts even when its button took no focus.
     void finishPendingEdit();
-    // One handler per validated field, run each time it loses the focus; the
-    // handler of a control array is given the index of the element.
-    void txtAirPressureLostFocus(int index);
-    void txtCylinderBoreLostFocus(int index);
-    void txtForceRequiredLostFocus();
-    void txtSafetyFactorLostFocus();
-    void txtAreaRequiredLostFocus();
-    void txtMinBoreSizeLostFocus();
-    void txtRodDiameterLostFocus();
-    void txtStrokeLengthLostFocus();
-    void txtStrokTimeLostFocus();
-    void txtNumCylindersLostFocus();
-    void txtPressureDropLostFocus();
-    void txtRoomTempLostFocus();
-    // Watches the validated fields for the loss of focus and knows each
-    // field's handler. A member rather than a child object: it goes before
-    // the controls do, so no handler runs while the window is torn down.
-    std::unique_ptr<QObject> m_fieldValidation;
+    // A member rather than a child object: it goes before the controls do,
+    // so no handler runs while the window is torn down.
+    std::unique_ptr<FieldValidation> m_fieldValidation;
 
     // cylinderCommands.cpp: the Calculate commands of the two cylinder panels.
     void connectCylinderCommands();
-    void calculateForce();
-    void calculateBoreSize();
+    FieldTexts calculateForce() const;
+    FieldTexts calculateBoreSize() const;
 
     // unitSwitch.cpp: converting the whole window to the other unit system.
     void connectUnitSwitch();
     void switchUnits(int system);
-    // Leaves the window in the system in force and tells the user which field
-    // could not be converted.
-    void refuseUnitSwitch(QLineEdit *failedField, int system);
+    FieldTexts convertFieldsTo(int system) const;
 
     // valveFlowCommands.cpp: the valve-flow panel and the system flow total.
     void connectValveFlowCommands();
-    void calculateValveFlow();
+    FieldTexts calculateValveFlow() const;
     // Converts the coefficient shown to the kind now selected.
-    void changeCoefficientKind();
-    void addToSystemFlow();
-    void resetSystemFlow();
+    FieldTexts changeCoefficientKind() const;
+    FieldTexts addToSystemFlow() const;
+    FieldTexts resetSystemFlow() const;
     // Whether "CV Factor" rather than "kV Factor" is selected.
     bool cvFactorSelected() const;
     // Set while a refused change of kind puts the old selection back.
@@ -152,12 +145,15 @@ private:
     // Names every field, button and option button for screen readers; runs
     // after start-up has given the selector its captions.
     void nameControlsForScreenReaders();
-    std::unique_ptr<QObject> m_keyboardUse;
+    std::unique_ptr<ReturnCalculates> m_returnCalculates;
 
     qint16 m_currentCalculator = 0;
     qint16 m_unitSystem = Imperial;
     UnitNameTables m_unitNames;
 
-    QHash<QString, QWidget *> m_controls;
-    QHash<QString, QList<QWidget *>> m_arrays;
+    FormControls m_ui;
+    // Each captioned field's caption label.
+    QHash<const QWidget *, QLabel *> m_captionLabels;
+    QHash<QString, QWidget *> m_controlsByName;
+    QHash<QString, QList<QWidget *>> m_arraysByName;
 };

@@ -9,6 +9,8 @@
 #include <QPlainTextEdit>
 #include <QRadioButton>
 
+#include <span>
+
 namespace {
 
 const QChar degreeSign(0x00B0);
@@ -34,22 +36,24 @@ QString frmPressureCalc::disclaimerText()
 void frmPressureCalc::startUp()
 {
     m_currentCalculator = 0;
-    for (QWidget *panel : controlArray(QStringLiteral("Frame")))
+    for (QGroupBox *panel : m_ui.Frame)
         panel->hide();
-    controlArray(QStringLiteral("Frame")).at(m_currentCalculator)->show();
+    m_ui.Frame[m_currentCalculator]->show();
 
     // Both are already selected or change nothing: no unit switch runs, and
     // the selection finds panel 0 current.
-    control<QRadioButton>(QStringLiteral("Option1(0)"))->setChecked(true);
-    control<QRadioButton>(QStringLiteral("optCalculator(0)"))->setChecked(true);
+    m_ui.Option1[0]->setChecked(true);
+    m_ui.optCalculator[0]->setChecked(true);
 
-    const QList<QWidget *> selector = controlArray(QStringLiteral("optCalculator"));
     const char *captions[] = {"Cylinder Bore", "Cylinder Force", "Valve Flow", "Disclaimer"};
-    for (int index = 0; index < selector.size(); ++index)
-        qobject_cast<QRadioButton *>(selector[index])->setText(QString::fromLatin1(captions[index]));
+    QList<QWidget *> selector;
+    for (int index = 0; QRadioButton *button : m_ui.optCalculator) {
+        button->setText(QString::fromLatin1(captions[index++]));
+        selector.append(button);
+    }
     CaptionFit::fitTogether(selector);
 
-    control<QPlainTextEdit>(QStringLiteral("txtdisclaimer"))->setPlainText(disclaimerText());
+    m_ui.txtdisclaimer->setPlainText(disclaimerText());
 
     m_unitNames.pressureUnits = {QStringLiteral("PSI"), QStringLiteral("Bar"), QString()};
     m_unitNames.forceUnits = {QStringLiteral("Pounds"), QStringLiteral("Newtons"), QString()};
@@ -65,32 +69,27 @@ void frmPressureCalc::startUp()
 
 void frmPressureCalc::labelUnits(int system)
 {
-    const auto labelArray = [&](const char *name, const UnitNameTables::Table &table) {
-        for (QWidget *label : controlArray(QString::fromLatin1(name))) {
-            qobject_cast<QLabel *>(label)->setText(table[system]);
-            CaptionFit::fit(label);
+    // Every element of an array, from element 0 upward, in this order.
+    const auto label = [system](std::span<QLabel *const> labels, const UnitNameTables::Table &table) {
+        for (QLabel *unitLabel : labels) {
+            unitLabel->setText(table[system]);
+            CaptionFit::fit(unitLabel);
         }
     };
-    const auto labelSingle = [&](const char *name, const UnitNameTables::Table &table) {
-        auto *label = control<QLabel>(QString::fromLatin1(name));
-        label->setText(table[system]);
-        CaptionFit::fit(label);
-    };
-    labelArray("lblPressureUnits", m_unitNames.pressureUnits);
-    labelArray("lblForceUnits", m_unitNames.forceUnits);
-    labelSingle("lblAreaUnits", m_unitNames.areaUnits);
-    labelArray("lblLengthUnits", m_unitNames.lengthUnits);
-    labelSingle("lbltemperatureUnits", m_unitNames.temperatureUnits);
-    labelArray("lblFlowUnits", m_unitNames.flowUnits);
-    labelSingle("lblVolumeUnits", m_unitNames.volumeUnits);
+    label(m_ui.lblPressureUnits, m_unitNames.pressureUnits);
+    label(m_ui.lblForceUnits, m_unitNames.forceUnits);
+    label({&m_ui.lblAreaUnits, 1}, m_unitNames.areaUnits);
+    label(m_ui.lblLengthUnits, m_unitNames.lengthUnits);
+    label({&m_ui.lbltemperatureUnits, 1}, m_unitNames.temperatureUnits);
+    label(m_ui.lblFlowUnits, m_unitNames.flowUnits);
+    label({&m_ui.lblVolumeUnits, 1}, m_unitNames.volumeUnits);
 }
 
 void frmPressureCalc::selectCalculator(int index)
 {
     if (index == m_currentCalculator)
         return;
-    const QList<QWidget *> panels = controlArray(QStringLiteral("Frame"));
-    panels.at(index)->show();
-    panels.at(m_currentCalculator)->hide();
+    m_ui.Frame.at(index)->show();
+    m_ui.Frame.at(m_currentCalculator)->hide();
     m_currentCalculator = qint16(index);
 }

@@ -8,44 +8,28 @@
 // window as it was.
 #include "frmPressureCalc.h"
 
-#include "messageBoxes.h"
 #include "numberText.h"
 
 #include <calculator/calculator.h>
 
+#include <QGroupBox>
+#include <QLineEdit>
 #include <QRadioButton>
 
 #include <optional>
+#include <span>
 #include <string_view>
-#include <vector>
 
 namespace {
 
-// The converted fields in the order they are converted, each with the unit
-// key of its value in imperial and in metric units. The keys name the unit
+// A converted field, or every element of a control array, with the unit key
+// of its value in imperial and in metric units. The keys name the unit
 // converted from.
 struct FieldConversion {
-    const char *name; // a single field, or every element of a control array
+    std::span<QLineEdit *const> fields;
     const char *fromImperial;
     const char *fromMetric;
     bool rounded;
-};
-
-constexpr FieldConversion conversions[] = {
-    {"txtAirPressure", "psi", "bar", false},
-    {"txtCylinderBore", "inch", "mm", false},
-    {"txtAreaRequired", "sqinch", "sqmm", false},
-    {"txtForceRequired", "pounds", "newtons", false},
-    {"txtInstFlow", "scfm", "cmps", false},
-    {"txtMinBoreSize", "inch", "mm", false},
-    {"txtPullForce", "pounds", "newtons", false},
-    {"txtPushForce", "pounds", "newtons", false},
-    {"txtRodDiameter", "inch", "mm", false},
-    {"txtRoomTemp", "f", "c", true},
-    {"txtSystemFlow", "scfm", "cmps", false},
-    {"txtStrokeLength", "inch", "mm", false},
-    {"txtVolume", "cinch", "cmm", false},
-    {"txtPressureDrop", "psi", "bar", false},
 };
 
 // The text of a value converted with a unit key, or nothing when the result
@@ -76,12 +60,11 @@ void frmPressureCalc::connectUnitSwitch()
 {
     // Only the button that becomes selected reports; a click on the button
     // already selected toggles nothing.
-    for (int index = 0; QWidget *button : controlArray(QStringLiteral("Option1"))) {
-        connect(qobject_cast<QRadioButton *>(button), &QRadioButton::toggled, this,
-                [this, index](bool checked) {
-                    if (checked)
-                        switchUnits(index);
-                });
+    for (int index = 0; QRadioButton *button : m_ui.Option1) {
+        connect(button, &QRadioButton::toggled, this, [this, index](bool checked) {
+            if (checked)
+                switchUnits(index);
+        });
         ++index;
     }
 }
@@ -93,55 +76,62 @@ void frmPressureCalc::switchUnits(int system)
     // back after a refused switch.
     if (system == m_unitSystem)
         return;
-    finishPendingEdit();
 
-    struct NewText {
-        QLineEdit *field;
-        QString text;
+    // A refused switch puts the selection back first, so the window shows the
+    // system it is still in while the message is up. The old button reports
+    // its selection, which the test above ignores.
+    const auto putSelectionBack = [this] { m_ui.Option1[m_unitSystem]->setChecked(true); };
+    runCommand(
+        [this, system] {
+            FieldTexts converted = convertFieldsTo(system);
+            m_unitSystem = qint16(system);
+            m_ui.Option1[system]->setChecked(true);
+            labelUnits(system);
+            return converted;
+        },
+        putSelectionBack);
+}
+
+frmPressureCalc::FieldTexts frmPressureCalc::convertFieldsTo(int system) const
+{
+    // The order in which the fields are converted.
+    const FieldConversion conversions[] = {
+        {m_ui.txtAirPressure, "psi", "bar", false},
+        {m_ui.txtCylinderBore, "inch", "mm", false},
+        {{&m_ui.txtAreaRequired, 1}, "sqinch", "sqmm", false},
+        {{&m_ui.txtForceRequired, 1}, "pounds", "newtons", false},
+        {{&m_ui.txtInstFlow, 1}, "scfm", "cmps", false},
+        {{&m_ui.txtMinBoreSize, 1}, "inch", "mm", false},
+        {{&m_ui.txtPullForce, 1}, "pounds", "newtons", false},
+        {{&m_ui.txtPushForce, 1}, "pounds", "newtons", false},
+        {{&m_ui.txtRodDiameter, 1}, "inch", "mm", false},
+        {{&m_ui.txtRoomTemp, 1}, "f", "c", true},
+        {{&m_ui.txtSystemFlow, 1}, "scfm", "cmps", false},
+        {{&m_ui.txtStrokeLength, 1}, "inch", "mm", false},
+        {{&m_ui.txtVolume, 1}, "cinch", "cmm", false},
+        {{&m_ui.txtPressureDrop, 1}, "psi", "bar", false},
     };
-    std::vector<NewText> newTexts;
+
+    FieldTexts newTexts;
     for (const FieldConversion &conversion : conversions) {
         const std::string_view key = system == Metric ? conversion.fromImperial : conversion.fromMetric;
-        const QString name = QString::fromLatin1(conversion.name);
-        QList<QWidget *> elements = controlArray(name);
-        if (elements.isEmpty())
-            elements.append(field(name));
-        for (QWidget *element : elements) {
-            auto *lineEdit = qobject_cast<QLineEdit *>(element);
-            const auto value = NumberText::parse(lineEdit->text());
+        for (QLineEdit *field : conversion.fields) {
+            const auto value = NumberText::parse(field->text());
             if (!value)
                 continue; // a text that is no number stays as it is
             const auto text = convertedText(*value, key, conversion.rounded);
             if (!text) {
-                refuseUnitSwitch(lineEdit, system);
-                return;
+                QString panel;
+                for (int index = 0; index < int(m_ui.Frame.size()); ++index)
+                    if (m_ui.Frame[index]->isAncestorOf(field))
+                        panel = m_ui.optCalculator[index]->text();
+                throw CommandRefused{
+                    QStringLiteral("The value in \"%1\" on the %2 panel is too large to convert to %3 units. "
+                                   "Nothing was changed: the window stays in %4 units.")
+                        .arg(captionOf(field), panel, systemName(system), systemName(m_unitSystem))};
             }
-            newTexts.push_back({lineEdit, *text});
+            newTexts.push_back({field, *text});
         }
     }
-
-    m_unitSystem = qint16(system);
-    control<QRadioButton>(QStringLiteral("Option1(%1)").arg(system))->setChecked(true);
-    labelUnits(system);
-    for (const NewText &newText : newTexts)
-        newText.field->setText(newText.text);
-}
-
-void frmPressureCalc::refuseUnitSwitch(QLineEdit *failedField, int system)
-{
-    // Put the selection back first, so the window shows the system it is
-    // still in while the message is up. The old button reports its selection,
-    // which switchUnits ignores: that system is the one in force.
-    control<QRadioButton>(QStringLiteral("Option1(%1)").arg(m_unitSystem))->setChecked(true);
-
-    QString panel;
-    const QList<QWidget *> panels = controlArray(QStringLiteral("Frame"));
-    for (int index = 0; index < panels.size(); ++index)
-        if (panels[index]->isAncestorOf(failedField))
-            panel = control<QRadioButton>(QStringLiteral("optCalculator(%1)").arg(index))->text();
-
-    MessageBoxes::warn(this, QStringLiteral("The value in \"%1\" on the %2 panel is too large to convert "
-                                            "to %3 units. Nothing was changed: the window stays in %4 units.")
-                                 .arg(captionOf(failedField->objectName()), panel, systemName(system),
-                                      systemName(m_unitSystem)));
+    return newTexts;
 }

@@ -2,20 +2,20 @@
 // The valve-flow panel: Calculate, the Cv/Kv choice and the system flow total.
 //
 // Calculate reads the seven inputs, takes the imperial or the metric formula
-// by the unit system in force and writes volume, flow and coefficient, all
-// three together and only once all three are known. The coefficient always
+// by the unit system in force and gives volume, flow and coefficient for
+// runCommand to write, all three together. The coefficient always
 // shows the kind selected beside it, whatever the unit system. The running
 // total has no variable of its own: it is the text of txtSystemFlow.
 #include "frmPressureCalc.h"
 
-#include "messageBoxes.h"
 #include "numberText.h"
 
 #include <calculator/calculator.h>
 
 #include <QPushButton>
-#include <QScopedValueRollback>
+#include <QLineEdit>
 #include <QRadioButton>
+#include <QScopedValueRollback>
 
 #include <cmath>
 #include <cstdint>
@@ -40,54 +40,47 @@ std::optional<std::int16_t> cylinderCount(double value)
 
 void frmPressureCalc::connectValveFlowCommands()
 {
-    connect(control<QPushButton>(QStringLiteral("btnCalcCV")), &QPushButton::clicked, this,
-            [this] { runCommand([this] { calculateValveFlow(); }); });
-    connect(control<QPushButton>(QStringLiteral("btnSumSCFM")), &QPushButton::clicked, this,
-            [this] { runCommand([this] { addToSystemFlow(); }); });
-    connect(control<QPushButton>(QStringLiteral("btnResetSCFM")), &QPushButton::clicked, this,
-            [this] { runCommand([this] { resetSystemFlow(); }); });
+    connect(m_ui.btnCalcCV, &QPushButton::clicked, this, [this] { runCommand([this] { return calculateValveFlow(); }); });
+    connect(m_ui.btnSumSCFM, &QPushButton::clicked, this, [this] { runCommand([this] { return addToSystemFlow(); }); });
+    connect(m_ui.btnResetSCFM, &QPushButton::clicked, this,
+            [this] { runCommand([this] { return resetSystemFlow(); }); });
 
     // Only the option that becomes selected reports, so the coefficient is
     // converted once per change of selection; a click on the option already
-    // selected toggles nothing.
-    for (QWidget *button : controlArray(QStringLiteral("optCVType")))
-        connect(qobject_cast<QRadioButton *>(button), &QRadioButton::toggled, this, [this](bool checked) {
+    // selected toggles nothing. A refused change puts the selection back to
+    // the kind the field still shows, so the two never disagree.
+    const auto putSelectionBack = [this] {
+        const QScopedValueRollback restoring(m_restoringCoefficientKind, true);
+        m_ui.optCVType[cvFactorSelected() ? 1 : 0]->setChecked(true);
+    };
+    for (QRadioButton *button : m_ui.optCVType)
+        connect(button, &QRadioButton::toggled, this, [this, putSelectionBack](bool checked) {
             if (checked && !m_restoringCoefficientKind)
-                runCommand([this] { changeCoefficientKind(); });
+                runCommand([this] { return changeCoefficientKind(); }, putSelectionBack);
         });
 }
 
 bool frmPressureCalc::cvFactorSelected() const
 {
-    return control<QRadioButton>(QStringLiteral("optCVType(0)"))->isChecked();
+    return m_ui.optCVType[0]->isChecked();
 }
 
-void frmPressureCalc::calculateValveFlow()
+frmPressureCalc::FieldTexts frmPressureCalc::calculateValveFlow() const
 {
-    double airPressure = 0.0;
-    double strokeLength = 0.0;
-    double strokeTime = 0.0;
-    double bore = 0.0;
-    double roomTemperature = 0.0;
-    double cylindersRead = 0.0;
-    double pressureDrop = 0.0;
-    if (!readNumbers({{"txtAirPressure(2)", &airPressure},
-                      {"txtStrokeLength", &strokeLength},
-                      {"txtStrokTime", &strokeTime},
-                      {"txtCylinderBore(1)", &bore},
-                      {"txtRoomTemp", &roomTemperature},
-                      {"txtNumCylinders", &cylindersRead},
-                      {"txtPressureDrop", &pressureDrop}}))
-        return;
+    double airPressure = readNumber(m_ui.txtAirPressure[2]);
+    double strokeLength = readNumber(m_ui.txtStrokeLength);
+    double strokeTime = readNumber(m_ui.txtStrokTime);
+    double bore = readNumber(m_ui.txtCylinderBore[1]);
+    double roomTemperature = readNumber(m_ui.txtRoomTemp);
+    const double cylindersRead = readNumber(m_ui.txtNumCylinders);
+    double pressureDrop = readNumber(m_ui.txtPressureDrop);
 
     const std::optional<std::int16_t> count = cylinderCount(cylindersRead);
-    if (!count) {
-        MessageBoxes::warn(this, QStringLiteral("\"%1\" must lie between %2 and %3. No result was changed.")
-                                     .arg(captionOf(QStringLiteral("txtNumCylinders")),
-                                          NumberText::formatGeneral(std::numeric_limits<std::int16_t>::min()),
-                                          NumberText::formatGeneral(std::numeric_limits<std::int16_t>::max())));
-        return;
-    }
+    if (!count)
+        throw CommandRefused{QStringLiteral("\"%1\" must lie between %2 and %3. No result was changed.")
+                                 .arg(captionOf(m_ui.txtNumCylinders),
+                                      NumberText::formatGeneral(std::numeric_limits<std::int16_t>::min()),
+                                      NumberText::formatGeneral(std::numeric_limits<std::int16_t>::max()))};
     std::int16_t cylinders = *count;
 
     // Imperial gives the coefficient as a Cv, metric as a Kv.
@@ -106,56 +99,36 @@ void frmPressureCalc::calculateValveFlow()
     else if (m_unitSystem == Metric && cvFactorSelected())
         coefficient = Calculator::ConvertUnits(coefficient, "kv");
 
-    const QString volumeText = NumberText::formatRounded(volume);
-    const QString flowText = NumberText::formatRounded(flow);
-    const QString coefficientText = NumberText::formatRounded(coefficient);
-    field(QStringLiteral("txtVolume"))->setText(volumeText);
-    field(QStringLiteral("txtInstFlow"))->setText(flowText);
-    field(QStringLiteral("txtCvFactor"))->setText(coefficientText);
+    return {{m_ui.txtVolume, NumberText::formatRounded(volume)},
+            {m_ui.txtInstFlow, NumberText::formatRounded(flow)},
+            {m_ui.txtCvFactor, NumberText::formatRounded(coefficient)}};
 }
 
-void frmPressureCalc::changeCoefficientKind()
+frmPressureCalc::FieldTexts frmPressureCalc::changeCoefficientKind() const
 {
-    QLineEdit *coefficientField = field(QStringLiteral("txtCvFactor"));
-    const std::optional<double> shown = NumberText::parse(coefficientField->text());
+    const std::optional<double> shown = NumberText::parse(m_ui.txtCvFactor->text());
     if (!shown)
-        return;
-
+        return {};
     // The value shown is of the kind selected before: a Kv when CV is now
     // selected, a Cv when kV is.
-    double converted = 0.0;
-    try {
-        converted = Calculator::ConvertUnits(*shown, cvFactorSelected() ? "kv" : "cv");
-    } catch (const Calculator::ArithmeticError &) {
-        // The value cannot be shown as the other kind: the selection goes back
-        // to the kind the field still shows, so the two never disagree.
-        const QScopedValueRollback restoring(m_restoringCoefficientKind, true);
-        control<QRadioButton>(cvFactorSelected() ? QStringLiteral("optCVType(1)")
-                                                 : QStringLiteral("optCVType(0)"))
-            ->setChecked(true);
-        throw;
-    }
-    coefficientField->setText(NumberText::formatGeneral(converted));
+    const double converted = Calculator::ConvertUnits(*shown, cvFactorSelected() ? "kv" : "cv");
+    return {{m_ui.txtCvFactor, NumberText::formatGeneral(converted)}};
 }
 
-void frmPressureCalc::addToSystemFlow()
+frmPressureCalc::FieldTexts frmPressureCalc::addToSystemFlow() const
 {
-    double flow = 0.0;
-    double total = 0.0;
-    if (!readNumbers({{"txtInstFlow", &flow}, {"txtSystemFlow", &total}}))
-        return;
+    const double flow = readNumber(m_ui.txtInstFlow);
+    const double total = readNumber(m_ui.txtSystemFlow);
 
     const double sum = flow + total;
     const QString text = std::isfinite(sum) ? NumberText::formatGeneral(sum) : QString();
-    if (!NumberText::isNumber(text)) {
-        MessageBoxes::warn(this, QStringLiteral("The total system flow would be too large to show. "
-                                                "The total was not changed."));
-        return;
-    }
-    field(QStringLiteral("txtSystemFlow"))->setText(text);
+    if (!NumberText::isNumber(text))
+        throw CommandRefused{QStringLiteral("The total system flow would be too large to show. "
+                                            "The total was not changed.")};
+    return {{m_ui.txtSystemFlow, text}};
 }
 
-void frmPressureCalc::resetSystemFlow()
+frmPressureCalc::FieldTexts frmPressureCalc::resetSystemFlow() const
 {
-    field(QStringLiteral("txtSystemFlow"))->setText(QStringLiteral("0"));
+    return {{m_ui.txtSystemFlow, QStringLiteral("0")}};
 }
