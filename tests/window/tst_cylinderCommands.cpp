@@ -15,12 +15,6 @@ namespace {
 
 const QString overflowMessage = QStringLiteral("The result is too large to calculate. No result was changed.");
 
-void useUnits(frmPressureCalc &window, int system)
-{
-    if (window.unitSystem() != system)
-        click(window, QStringLiteral("Option1(%1)").arg(system));
-}
-
 struct Inputs {
     QString first, second, third;
 };

@@ -15,26 +15,6 @@ using namespace WindowDriver;
 
 namespace {
 
-// The panel each validated field sits on.
-int panelOf(const QString &fieldName)
-{
-    static const QHash<QString, int> panels{
-        {"txtAirPressure(0)", 0}, {"txtForceRequired", 0},   {"txtSafetyFactor", 0},
-        {"txtAreaRequired", 0},   {"txtMinBoreSize", 0},     {"txtAirPressure(1)", 1},
-        {"txtCylinderBore(0)", 1}, {"txtRodDiameter", 1},    {"txtAirPressure(2)", 2},
-        {"txtCylinderBore(1)", 2}, {"txtRoomTemp", 2},       {"txtStrokeLength", 2},
-        {"txtStrokTime", 2},      {"txtNumCylinders", 2},    {"txtPressureDrop", 2}};
-    return panels.value(fieldName, -1);
-}
-
-// Types into a field on its panel and moves the focus on with Tab.
-void typeAndTab(frmPressureCalc &window, const QString &fieldName, const QString &text)
-{
-    selectPanel(window, panelOf(fieldName));
-    typeInto(window, fieldName, text);
-    QTest::keyClick(window.field(fieldName), Qt::Key_Tab);
-}
-
 const QLocale german(QLocale::German, QLocale::Germany);
 
 } // namespace
@@ -103,7 +83,7 @@ void tst_FieldValidation::cleansTextOnTab()
     MessageBoxWatcher boxes;
     frmPressureCalc window;
     QVERIFY(showAndActivate(window));
-    selectPanel(window, panelOf(fieldName));
+    selectPanel(window, panelOf(window, fieldName));
     typeInto(window, fieldName, typed);
     QCOMPARE(text(window, fieldName), typed); // nothing is filtered while typing
     QTest::keyClick(window.field(fieldName), Qt::Key_Tab);

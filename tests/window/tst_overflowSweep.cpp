@@ -65,41 +65,6 @@ const QList<Command> commands{
      {"6", "100", "1", "50", "20", "1", "0.5", "196796.78953", "75.9488", "0.09121"}},
 };
 
-// Every field the unit switch converts, array elements one by one.
-const QStringList convertedFields{"txtAirPressure(0)", "txtAirPressure(1)", "txtAirPressure(2)",
-                                  "txtCylinderBore(0)", "txtCylinderBore(1)", "txtAreaRequired",
-                                  "txtForceRequired",   "txtInstFlow",        "txtMinBoreSize",
-                                  "txtPullForce",       "txtPushForce",       "txtRodDiameter",
-                                  "txtRoomTemp",        "txtSystemFlow",      "txtStrokeLength",
-                                  "txtVolume",          "txtPressureDrop"};
-
-// Everything the user can see that a refused command must leave alone.
-struct WindowState {
-    QStringList texts;
-    QStringList captions;
-    QList<bool> selections;
-    qint16 units;
-    qint16 panel;
-    bool operator==(const WindowState &) const = default;
-};
-
-WindowState stateOf(const frmPressureCalc &window)
-{
-    WindowState state;
-    QList<QLineEdit *> fields = window.findChildren<QLineEdit *>();
-    std::sort(fields.begin(), fields.end(),
-              [](const QLineEdit *a, const QLineEdit *b) { return a->objectName() < b->objectName(); });
-    for (const QLineEdit *field : fields)
-        state.texts.append(field->objectName() + QLatin1Char('=') + field->text());
-    for (const QLabel *label : window.findChildren<QLabel *>())
-        state.captions.append(label->text());
-    for (const QRadioButton *option : window.findChildren<QRadioButton *>())
-        state.selections.append(option->isChecked());
-    state.units = window.unitSystem();
-    state.panel = window.currentCalculator();
-    return state;
-}
-
 // The lines that differ between two states, for a failure message.
 QString differences(const WindowState &before, const WindowState &after)
 {
@@ -134,12 +99,6 @@ QList<MessageBoxWatcher::Seen> refusals(const MessageBoxWatcher &boxes)
         if (box.title != validityTitle)
             found.append(box);
     return found;
-}
-
-void useUnits(frmPressureCalc &window, int system)
-{
-    if (window.unitSystem() != system)
-        click(window, QStringLiteral("Option1(%1)").arg(system));
 }
 
 // Types a text into a field and leaves it, so that it cleans itself.
@@ -290,7 +249,7 @@ void tst_OverflowSweep::unitSwitch_data()
     QTest::addColumn<int>("target");
     QTest::addColumn<QString>("hugeField");
     for (int target : {1, 0})
-        for (const QString &name : convertedFields)
+        for (const QString &name : convertedFields())
             QTest::addRow("to %s, %s", target ? "metric" : "imperial", qPrintable(name)) << target << name;
 }
 

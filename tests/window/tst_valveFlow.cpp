@@ -31,12 +31,6 @@ struct ValveInputs {
 const ValveInputs imperialCase{"80", "4", "1", "2", "68", "1", "5"};
 const ValveInputs metricCase{"6", "100", "1", "50", "20", "1", "0.5"};
 
-void useUnits(frmPressureCalc &window, int system)
-{
-    if (window.unitSystem() != system)
-        click(window, QStringLiteral("Option1(%1)").arg(system));
-}
-
 void useKind(frmPressureCalc &window, int kind)
 {
     click(window, QStringLiteral("optCVType(%1)").arg(kind));

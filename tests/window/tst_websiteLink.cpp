@@ -50,25 +50,6 @@ private:
     Answer m_answer;
 };
 
-// Everything the user can see change in the window.
-struct WindowState {
-    QStringList texts;
-    QList<bool> selections;
-    qint16 panel;
-    qint16 units;
-    bool operator==(const WindowState &) const = default;
-};
-
-WindowState stateOf(const frmPressureCalc &window)
-{
-    WindowState state{{}, {}, window.currentCalculator(), window.unitSystem()};
-    for (const QLineEdit *field : window.findChildren<QLineEdit *>())
-        state.texts.append(field->objectName() + QLatin1Char('=') + field->text());
-    for (const QRadioButton *button : window.findChildren<QRadioButton *>())
-        state.selections.append(button->isChecked());
-    return state;
-}
-
 void verifyFallbackBox(const MessageBoxWatcher::Seen &box)
 {
     QCOMPARE(box.text, fallbackText);

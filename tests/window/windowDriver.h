@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <QList>
 #include <QString>
+#include <QStringList>
 
 class frmPressureCalc;
 class QWidget;
@@ -22,5 +24,28 @@ void click(frmPressureCalc &window, const QString &controlName);
 void selectPanel(frmPressureCalc &window, int index);
 
 QString text(const frmPressureCalc &window, const QString &fieldName);
+
+// Switches to the unit system given (0 imperial, 1 metric) unless it is in force.
+void useUnits(frmPressureCalc &window, int system);
+
+// The index of the panel a control lies on, or -1.
+int panelOf(const frmPressureCalc &window, const QString &controlName);
+
+// Types into a field on its panel and moves the focus on with Tab.
+void typeAndTab(frmPressureCalc &window, const QString &fieldName, const QString &text);
+
+// Every field element the unit switch converts, in the order it converts them.
+const QStringList &convertedFields();
+
+// Everything the user can see change in the window.
+struct WindowState {
+    QStringList texts;      // "name=text" of every field, by name
+    QStringList captions;   // every label
+    QList<bool> selections; // every option button
+    qint16 units;
+    qint16 panel;
+    bool operator==(const WindowState &) const = default;
+};
+WindowState stateOf(const frmPressureCalc &window);
 
 } // namespace WindowDriver
