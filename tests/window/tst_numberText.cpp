@@ -63,6 +63,8 @@ void tst_NumberText::parseAccepts_data()
     QTest::newRow("de_DE: decimal comma") << "de_DE" << "2,5" << 2.5;
     QTest::newRow("de_DE: grouping with dots") << "de_DE" << "1.234,5" << 1234.5;
     QTest::newRow("de_DE: exponent") << "de_DE" << "1,5E3" << 1500.0;
+    QTest::newRow("C: the longest text a field takes") << "C" << "2.5" + QString(32764, QLatin1Char('0')) << 2.5;
+    QTest::newRow("de_DE: long text with grouping") << "de_DE" << "1.234,5" + QString(100, QLatin1Char('0')) << 1234.5;
     QTest::newRow("he_IL: minus after a direction mark") << "he_IL" << QString::fromUtf8("\u200E-5") << -5.0;
     QTest::newRow("he_IL: plain minus") << "he_IL" << "-5" << -5.0;
     QTest::newRow("ar_EG: Arabic digits and minus")
@@ -97,6 +99,7 @@ void tst_NumberText::parseRejects_data()
     QTest::newRow("blank inside") << "C" << "1 2";
     QTest::newRow("de_DE: infinity") << "de_DE" << "inf";
     QTest::newRow("de_DE: letters") << "de_DE" << "zwei";
+    QTest::newRow("long text with a letter at its end") << "C" << "2.5" + QString(100, QLatin1Char('0')) + "x";
 }
 
 void tst_NumberText::parseRejects()
