@@ -196,7 +196,7 @@ void tst_NumberText::general_data()
     // Exactly halfway at the 15th digit: rounded away from zero.
     QTest::newRow("tie at the 15th digit") << 1000000000000005.0 << "1.00000000000001E+15";
     QTest::newRow("negative tie at the 15th digit") << -1000000000000005.0 << "-1.00000000000001E+15";
-    QTest::newRow("just below 0.00001 rounds to it") << 0.0000099999999999999999 << "0.00001";
+    QTest::newRow("just below 0.00001 rounds to it") << std::nextafter(0.00001, 0.0) << "0.00001";
 }
 
 void tst_NumberText::general()
