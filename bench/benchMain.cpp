@@ -121,8 +121,6 @@ int main(int argc, char *argv[])
 
     Bench::registerStartUpCases();
     Bench::registerHandlerCases();
-    Bench::registerFormulaCases();
-    Bench::registerNumberTextCases();
 
     std::string instructionsCase;
     long iterations = 0;

@@ -8,7 +8,7 @@
 //
 // Names: a case "X/bound" is the lower bound of the case "X"; the script
 // prints the ratio of each pair. The first part of the name picks the target:
-// StartUp, Handler, Formula, Number.
+// StartUp, Handler.
 
 #include <benchmark/benchmark.h>
 
@@ -80,7 +80,5 @@ void addArithmetic(const std::string &name, Body body)
 // Each file's cases; benchMain.cpp calls them once QApplication exists.
 void registerStartUpCases();
 void registerHandlerCases();
-void registerFormulaCases();
-void registerNumberTextCases();
 
 } // namespace Bench

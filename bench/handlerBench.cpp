@@ -28,6 +28,7 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <string>
 #include <utility>
 #include <vector>
 
@@ -154,11 +155,22 @@ private:
 constexpr const char *validatedField = "txtAirPressure(0)";
 constexpr const char *validatedText = "-1234.5678";
 
+// The longest text a field takes (a QLineEdit's default maximum length,
+// 32,767 characters), typed or pasted: "-2.555...5", a number.
+const char *longNumber()
+{
+    static const std::string text = "-2." + std::string(32764, '5');
+    return text.c_str();
+}
+
 class Validation : public WindowFixture
 {
 public:
-    Validation() : WindowFixture(0) { m_field = field(validatedField); }
-    void before() override { m_field->setText(QString::fromLatin1(validatedText)); }
+    explicit Validation(const char *text = validatedText) : WindowFixture(0), m_text(text)
+    {
+        m_field = field(validatedField);
+    }
+    void before() override { m_field->setText(QString::fromLatin1(m_text)); }
     void run() override
     {
         QFocusEvent focusOut(QEvent::FocusOut, Qt::TabFocusReason);
@@ -166,19 +178,20 @@ public:
     }
 
 protected:
+    const char *m_text;
     QLineEdit *m_field;
 };
 
 class ValidationBound : public Validation
 {
 public:
-    ValidationBound()
+    explicit ValidationBound(const char *text = validatedText) : Validation(text)
     {
         // The cleaned text, as the real validation writes it.
         before();
         Validation::run();
         const QString cleaned = m_field->text();
-        if (cleaned == QString::fromLatin1(validatedText))
+        if (cleaned == QString::fromLatin1(m_text))
             fail("the validation did not clean the field");
 
         m_field = boundTwin<QLineEdit>(validatedField);
@@ -281,6 +294,14 @@ Command forceCommand()
             "btnCalcForce",
             {{"txtCylinderBore(0)", "2.5"}, {"txtRodDiameter", "0.625"}, {"txtAirPressure(1)", "80"}},
             {"txtPushForce", "txtPullForce"}};
+}
+
+// The same with the bore typed as the longest text a field takes.
+Command forceCommandLong()
+{
+    Command command = forceCommand();
+    command.inputs[0].text = longNumber() + 1; // without the minus sign
+    return command;
 }
 
 Command boreCommand()
@@ -524,9 +545,13 @@ void registerHandlerCases()
 {
     addWindowCase("Handler/Validation", [] { return std::make_unique<Validation>(); });
     addWindowCase("Handler/Validation/bound", [] { return std::make_unique<ValidationBound>(); });
+    addWindowCase("Handler/Validation/longInput", [] { return std::make_unique<Validation>(longNumber()); });
+    addWindowCase("Handler/Validation/longInput/bound",
+                  [] { return std::make_unique<ValidationBound>(longNumber()); });
 
     const std::pair<const char *, Command (*)()> commands[] = {
         {"Handler/CalcForce", forceCommand},
+        {"Handler/CalcForce/longInput", forceCommandLong},
         {"Handler/CalcBoreSize", boreCommand},
         {"Handler/CalcCV", valveCommand},
         {"Handler/CalcCV/metric", valveCommandMetric},

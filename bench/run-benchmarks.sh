@@ -11,18 +11,21 @@
 #    on the machine falls on a case and its bound alike; the median of each is
 #    compared with the median of its bound ("X" against "X/bound").
 # 2. Peak memory: corvane-expose-window (the program up to its first
-#    exposure) against corvane-expose-baseline (the bare window), each run
-#    MEMORY_RUNS times (default 5) under /usr/bin/time -v; the median maximum
-#    resident set size, and the median time from main to exposure (a cold
-#    start) beside it; corvane-expose-plain (the same Qt controls without the
-#    work of the program) for information.
+#    exposure) against corvane-expose-plain (a bare window holding the same
+#    Qt controls), each run MEMORY_RUNS times (default 5) under
+#    /usr/bin/time -v; the median maximum resident set size, and the median
+#    time from main to exposure (a cold start) beside it;
+#    corvane-expose-baseline (one empty QWidget per control) for information.
 # 3. With --instructions, and valgrind installed: the instructions of the
 #    measured part of every case under callgrind, per iteration, and the same
 #    ratios again. Slow (minutes), but the counts do not depend on the load.
 #    CASES (a grep -E pattern, default every case) picks the pairs.
 #
-# Targets: start-up 1.2, handlers 2, formulas 1.5, number helpers 3 (times
-# the bound). Nothing here fails on a missed target: it reports.
+# Targets: start-up within 1.1 times the bare window with the same controls;
+# every handler under 1 ms on ordinary input and under one 16 ms frame on the
+# longest input a field takes (cases named .../longInput); the ratio of each
+# handler to its read-and-write bound is reported beside it. Nothing here
+# fails on a missed target: it reports.
 set -euo pipefail
 
 if [[ $# -lt 1 ]]; then
@@ -52,10 +55,10 @@ trap 'rm -rf "$work"' EXIT
 export XDG_RUNTIME_DIR=$work/runtime
 mkdir -m 700 "$XDG_RUNTIME_DIR"
 
-# REPETITIONS and MEMORY_RUNS (default 5 each) and MIN_TIME (seconds per
-# repetition of a case, default 0.2) trade run time against noise; Google
+# REPETITIONS (default 3), MEMORY_RUNS (default 5) and MIN_TIME (seconds per
+# repetition of a case, default 0.05) trade run time against noise; Google
 # Benchmark flags given after BUILD_DIR override these.
-repetitions=${REPETITIONS:-5}
+repetitions=${REPETITIONS:-3}
 memory_runs=${MEMORY_RUNS:-5}
 
 # ---------------------------------------------------------------- the machine
@@ -65,20 +68,20 @@ echo "CPU:            $(sed -n 's/^model name[[:space:]]*: //p' /proc/cpuinfo | 
 echo "load average:   $(cut -d ' ' -f 1-3 /proc/loadavg) (before the run)"
 echo
 
-# The target of a case, by the first part of its name.
+# The target of a case, by its name: a ratio to the bound for the start-up,
+# an absolute time in nanoseconds for a handler.
 target_awk='
 function target(name) {
-  if (name ~ /^StartUp/) return 1.2
-  if (name ~ /^Handler\//) return 2
-  if (name ~ /^Formula\//) return 1.5
-  if (name ~ /^Number\//) return 3
+  if (name ~ /^StartUp/) return 1.1
+  if (name ~ /\/longInput$/) return 16e6
+  if (name ~ /^Handler\//) return 1e6
   return 0
 }'
 
 # ---------------------------------------------------------------------- times
 echo "== Times (median of $repetitions interleaved repetitions)"
 "$bin/corvane-bench" \
-  --benchmark_min_time="${MIN_TIME:-0.2}" \
+  --benchmark_min_time="${MIN_TIME:-0.05}" \
   --benchmark_repetitions="$repetitions" \
   --benchmark_enable_random_interleaving=true \
   --benchmark_display_aggregates_only=true \
@@ -125,7 +128,7 @@ print_ratios() {
       return sprintf("%.0f %s", v, unit)
     }
     END {
-      printf "%-42s %14s %14s %7s %7s\n", "case", "measured", "bound", "ratio", "target"
+      printf "%-42s %14s %14s %7s %9s\n", "case", "measured", "bound", "ratio", "target"
       for (i = 0; i < n; i++) {
         name = order[i]
         if (name !~ /\/bound$/) continue
@@ -133,17 +136,25 @@ print_ratios() {
         if (!(base in value) || value[name] <= 0) continue
         ratio = value[base] / value[name]
         goal = target(base)
-        printf "%-42s %14s %14s %7.2f %7.1f  %s\n", base, show(value[base]), show(value[name]), ratio, goal,
-               ratio <= goal ? "met" : "MISSED"
-        if (ratio > goal) missed++
+        if (base ~ /^StartUp/) {
+          ok = ratio <= goal
+          shown = sprintf("%.1fx", goal)
+        } else {
+          # A handler: its own time against the target, when times are shown.
+          ok = unit != "ns" || value[base] <= goal
+          shown = unit == "ns" ? sprintf("<%g ms", goal / 1e6) : "-"
+        }
+        printf "%-42s %14s %14s %7.2f %9s  %s\n", base, show(value[base]), show(value[name]), ratio, shown,
+               unit != "ns" && base !~ /^StartUp/ ? "" : ok ? "met" : "MISSED"
+        if (!ok) missed++
         pairs++
       }
-      printf "%d of %d pairs within their target\n", pairs - missed, pairs
-      # Not a bound: the same Qt controls, without the work of the program.
-      if (("StartUp" in value) && ("StartUp/plainControls" in value) && value["StartUp/plainControls"] > 0)
-        printf "%-42s %14s %14s %7.2f  (the same Qt controls alone; no target)\n", "StartUp against plainControls",
-               show(value["StartUp"]), show(value["StartUp/plainControls"]),
-               value["StartUp"] / value["StartUp/plainControls"]
+      printf "%d of %d cases within their target\n", pairs - missed, pairs
+      # Not a bound: one empty QWidget per control.
+      if (("StartUp" in value) && ("StartUp/emptyWidgets" in value) && value["StartUp/emptyWidgets"] > 0)
+        printf "%-42s %14s %14s %7.2f  (one empty QWidget per control; no target)\n", "StartUp against emptyWidgets",
+               show(value["StartUp"]), show(value["StartUp/emptyWidgets"]),
+               value["StartUp"] / value["StartUp/emptyWidgets"]
     }' "$file"
 }
 print_ratios ns "$work/medians.txt"
@@ -174,11 +185,10 @@ if [[ -x /usr/bin/time ]]; then
     END {
       mw = median(wr, w); mb = median(br, b); mp = median(pr, p)
       tw = median(wt, w); tb = median(bt, b); tp = median(pt, p)
-      printf "%-42s %14s %14s %7s\n", "", "program", "baseline", "ratio"
-      printf "%-42s %10.0f KiB %10.0f KiB %7.2f\n", "PeakMemory (max RSS)", mw, mb, mw / mb
-      printf "%-42s %11.1f ms %11.1f ms %7.2f\n", "ColdStart (main to exposure)", tw, tb, tw / tb
-      printf "%-42s %10.0f KiB %11.1f ms  (the same Qt controls alone; no target)\n", "plainControls: max RSS, cold start", mp, tp
-      printf "%-42s %10.2f     %10.2f\n", "program against plainControls", mw / mp, tw / tp
+      printf "%-42s %14s %14s %7s\n", "", "program", "same controls", "ratio"
+      printf "%-42s %10.0f KiB %10.0f KiB %7.2f\n", "PeakMemory (max RSS)", mw, mp, mw / mp
+      printf "%-42s %11.1f ms %11.1f ms %7.2f\n", "ColdStart (main to exposure)", tw, tp, tw / tp
+      printf "%-42s %10.0f KiB %11.1f ms  (one empty QWidget per control; no target)\n", "emptyWidgets: max RSS, cold start", mb, tb
     }' "$work/memory.txt"
   echo "(the programs: $bin/corvane-expose-window, -baseline and -plain)"
 else

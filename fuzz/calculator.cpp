@@ -5,19 +5,21 @@
 // infinities and subnormals included), values of interest (zero, the largest
 // double, minus 460 degrees F that makes the absolute temperature 0, minus
 // 14.7 psi that makes the absolute pressure 0, ...), moderate values, values
-// spread evenly over every binade and any finite double. Every call either
-// returns with every result finite or throws Calculator::ArithmeticError;
-// nothing else may escape. After an error each output holds either its old
-// value or a finite one: no NaN or infinity is ever written. A known unit key
-// never shows a message; an unknown one shows exactly the unknown-unit prompt
-// and gives 0. The valve sizing shows at most the one warning.
-//
-// Each call is also made to the reference formulas (referenceFormulas.cpp),
-// which take one checked step at a time: the library must give the same
-// results to the last bit, throw the same kind of error, have written the
-// same outputs by then and show the same messages.
+// spread evenly over every binade and any finite double. What must hold for
+// every call:
+//   - it returns, or throws Calculator::ArithmeticError; nothing else escapes;
+//   - on return every result is finite;
+//   - on an error no result is written after the failing step: each output
+//     keeps its old value, except those the function writes before the step
+//     that failed (in their documented order), which are finite;
+//   - a known unit key never shows a message; an unknown one shows exactly the
+//     unknown-unit prompt and gives 0; the valve sizing shows at most the one
+//     warning;
+//   - the metric valve sizing is the imperial one through the unit
+//     conversions: converting the metric inputs with ConvertUnits, sizing in
+//     imperial units and converting the results back gives the same values to
+//     the last bit, or the same error at the same point.
 #include "fuzzCheck.h"
-#include "referenceFormulas.h"
 
 #include <calculator/calculator.h>
 
@@ -29,8 +31,8 @@
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
-#include <limits>
 #include <functional>
+#include <limits>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -47,9 +49,9 @@ struct SeenMessage {
 };
 std::vector<SeenMessage> messages;
 
-constexpr std::array<std::string_view, 16> knownKeys{"inch",   "mm",   "psi",  "bar", "newtons", "pounds",
-                                                     "sqinch", "sqmm", "f",    "c",   "scfm",    "cmps",
-                                                     "cinch",  "cmm",  "cv",   "kv"};
+constexpr std::array<std::string_view, 16> knownKeys{"inch",   "mm",   "psi", "bar", "newtons", "pounds",
+                                                     "sqinch", "sqmm", "f",   "c",   "scfm",    "cmps",
+                                                     "cinch",  "cmm",  "cv",  "kv"};
 
 constexpr double interesting[] = {
     0.0,       -0.0,     1.0,     -1.0,     0.5,      2.0,     14.7,     -14.7,   460.0,   -460.0,
@@ -86,120 +88,56 @@ bool sameBits(double a, double b)
     return std::bit_cast<std::uint64_t>(a) == std::bit_cast<std::uint64_t>(b);
 }
 
-// The functions under test, from the library or from the reference.
-struct Functions {
-    const char *source;
-    double (*convertUnits)(double, std::string_view);
-    double (*circleArea)(double);
-    double (*diameterFromArea)(double);
-    double (*safeDivide)(double, double);
-    bool (*cylinderForceImperial)(double, double, double, double &, double &);
-    bool (*cylinderForceMetric)(double, double, double, double &, double &);
-    bool (*areaRequiredImperial)(double, double, double, double &);
-    bool (*areaRequiredMetric)(double, double, double, double &);
-    bool (*minimumBore)(double, double &);
-    double (*temperatureCorrect)(double, double);
-    double (*cylinderVolume)(double, double, double, bool);
-    double (*flowCoefficient)(double, double, double);
-    double (*cylinderFlowScfm)(double, double, double, double);
-    bool (*valveFlowImperial)(double &, double &, double &, double &, double &, std::int16_t &, double &, double &,
-                              double &, double &);
-    void (*valveFlowMetric)(double &, double &, double &, double &, double &, std::int16_t &, double &, double &,
-                            double &, double &);
-};
-
-#define CORVANE_FUNCTIONS(ns)                                                                                     \
-    Functions                                                                                                    \
-    {                                                                                                            \
-        #ns, &ns::ConvertUnits, &ns::CircleArea, &ns::DiameterFromArea, &ns::SafeDivide,                         \
-            &ns::CylinderForceImperial, &ns::CylinderForceMetric, &ns::AreaRequiredImperial,                    \
-            &ns::AreaRequiredMetric, &ns::MinimumBore, &ns::TemperatureCorrect, &ns::CylinderVolume,            \
-            &ns::FlowCoefficient, &ns::CylinderFlowScfm, &ns::ValveFlowImperial, &ns::ValveFlowMetric          \
-    }
-const Functions library = CORVANE_FUNCTIONS(Calculator);
-const Functions reference = CORVANE_FUNCTIONS(CalculatorReference);
-
-// What one call left behind.
-struct Outcome {
-    std::vector<double> values; // every result and output argument, in a fixed order
-    std::optional<ArithmeticError::Kind> error;
-    bool status = true;
-    std::vector<SeenMessage> messages;
-};
-
-// A value no function writes: the quiet NaN with a payload of its own.
+// A value no function writes: a quiet NaN with a payload of its own.
 const double unwritten = std::bit_cast<double>(std::uint64_t{0x7ff8'dead'beef'0001});
 
-// One call of one function with fixed arguments. It is given the functions to
-// call and fills in the values it left; the names say what each value is.
-struct Call {
-    const char *function;
+// The outputs of one call, in the order the function writes them, each
+// starting as `unwritten`.
+struct Outputs {
     std::vector<const char *> names;
-    std::vector<double> before; // what each value held before the call
-    std::function<void(const Functions &, Outcome &)> run;
+    std::vector<double> values;
+    explicit Outputs(std::vector<const char *> outputNames)
+        : names(std::move(outputNames)), values(names.size(), unwritten)
+    {
+    }
+    double &operator[](std::size_t i) { return values[i]; }
 };
 
-Outcome perform(const Call &call, const Functions &functions)
+// Runs a call and checks what must hold of its outputs; gives the error it
+// threw, if any.
+std::optional<ArithmeticError::Kind> run(const char *function, Outputs &outputs, const std::function<bool()> &call)
 {
-    Outcome outcome;
     messages.clear();
+    std::optional<ArithmeticError::Kind> error;
     try {
-        call.run(functions, outcome);
-    } catch (const ArithmeticError &error) {
-        FUZZ_CHECK(error.what() && *error.what(), "%s threw an ArithmeticError without a text", call.function);
-        outcome.error = error.kind();
+        FUZZ_CHECK(call(), "%s returned false", function);
+    } catch (const ArithmeticError &e) {
+        FUZZ_CHECK(e.what() && *e.what(), "%s threw an ArithmeticError without a text", function);
+        error = e.kind();
     }
-    outcome.messages = messages;
-    FUZZ_CHECK(outcome.values.size() == call.names.size(), "%s left %zu values", call.function,
-               outcome.values.size());
-    return outcome;
-}
-
-std::string describe(const Outcome &outcome, const Call &call)
-{
-    std::string text = outcome.error ? "error " + std::to_string(int(*outcome.error)) : std::string("returned");
-    for (std::size_t i = 0; i < outcome.values.size(); ++i)
-        text += std::string(", ") + call.names[i] + " = " + FuzzCheck::exact(outcome.values[i]);
-    text += ", " + std::to_string(outcome.messages.size()) + " messages";
-    return text;
-}
-
-Outcome check(const Call &call)
-{
-    const Outcome got = perform(call, library);
-    FUZZ_CHECK(got.status, "%s returned false", call.function);
-    for (std::size_t i = 0; i < got.values.size(); ++i) {
-        if (got.error)
-            FUZZ_CHECK(std::isfinite(got.values[i]) || sameBits(got.values[i], call.before[i]),
-                       "%s failed and left %s = %s (it was %s)", call.function, call.names[i],
-                       FuzzCheck::exact(got.values[i]).c_str(), FuzzCheck::exact(call.before[i]).c_str());
-        else
-            FUZZ_CHECK(std::isfinite(got.values[i]) || (sameBits(got.values[i], call.before[i])
-                                                        && call.before[i] != unwritten),
-                       "%s returned with %s = %s", call.function, call.names[i],
-                       FuzzCheck::exact(got.values[i]).c_str());
+    bool laterWritten = false;
+    for (std::size_t i = outputs.values.size(); i-- > 0;) {
+        const double value = outputs.values[i];
+        const bool written = !sameBits(value, unwritten);
+        FUZZ_CHECK(written || error, "%s returned without writing %s", function, outputs.names[i]);
+        FUZZ_CHECK(!written || std::isfinite(value), "%s wrote %s = %s", function, outputs.names[i],
+                   FuzzCheck::exact(value).c_str());
+        FUZZ_CHECK(written || !laterWritten, "%s failed before writing %s but wrote a later output", function,
+                   outputs.names[i]);
+        laterWritten = laterWritten || written;
     }
-
-    const Outcome expected = perform(call, reference);
-    bool same = got.error == expected.error && got.messages.size() == expected.messages.size();
-    for (std::size_t i = 0; same && i < got.values.size(); ++i)
-        same = sameBits(got.values[i], expected.values[i]);
-    for (std::size_t i = 0; same && i < got.messages.size(); ++i)
-        same = got.messages[i].prompt == expected.messages[i].prompt && got.messages[i].title == expected.messages[i].title
-               && got.messages[i].icon == expected.messages[i].icon;
-    FUZZ_CHECK(same, "%s differs from the step-by-step reference:\n  library:   %s\n  reference: %s", call.function,
-               describe(got, call).c_str(), describe(expected, call).c_str());
-    return got;
+    return error;
 }
 
-// A function of doubles that returns its result.
 template<class... Args>
-Call returning(const char *function, double (*Functions::*member)(Args...), Args... args)
+void returning(const char *function, double (*f)(Args...), Args... args)
 {
-    return {function, {"the result"}, {unwritten}, [=](const Functions &f, Outcome &outcome) {
-                outcome.values.push_back(unwritten);
-                outcome.values.back() = (f.*member)(args...);
-            }};
+    Outputs out({"the result"});
+    run(function, out, [&] {
+        out[0] = f(args...);
+        return true;
+    });
+    FUZZ_CHECK(messages.empty(), "%s showed \"%s\"", function, messages.front().prompt.c_str());
 }
 
 void convertUnits(FuzzedDataProvider &input)
@@ -214,93 +152,151 @@ void convertUnits(FuzzedDataProvider &input)
     for (std::string_view candidate : knownKeys)
         known = known || candidate == key;
 
-    const Outcome got = check({"ConvertUnits", {"the result"}, {unwritten}, [=](const Functions &f, Outcome &outcome) {
-        outcome.values.push_back(unwritten);
-        outcome.values.back() = f.convertUnits(value, key);
-    }});
+    Outputs out({"the result"});
+    const auto error = run("ConvertUnits", out, [&] {
+        out[0] = Calculator::ConvertUnits(value, key);
+        return true;
+    });
     if (known) {
-        FUZZ_CHECK(got.messages.empty(), "ConvertUnits(%s, \"%s\") showed \"%s\"", FuzzCheck::exact(value).c_str(),
-                   key.c_str(), got.messages.front().prompt.c_str());
+        FUZZ_CHECK(messages.empty(), "ConvertUnits(%s, \"%s\") showed \"%s\"", FuzzCheck::exact(value).c_str(),
+                   key.c_str(), messages.front().prompt.c_str());
     } else {
-        FUZZ_CHECK(got.messages.size() == 1 && got.messages[0].prompt == "unknown unit type: " + key
-                       && got.messages[0].title.empty() && got.messages[0].icon == Calculator::MessageIcon::None,
-                   "ConvertUnits with the unknown key \"%s\" showed %zu messages", key.c_str(), got.messages.size());
-        FUZZ_CHECK(!got.error && sameBits(got.values[0], 0.0), "ConvertUnits with the unknown key \"%s\" gave %s",
-                   key.c_str(), FuzzCheck::exact(got.values[0]).c_str());
+        FUZZ_CHECK(messages.size() == 1 && messages[0].prompt == "unknown unit type: " + key
+                       && messages[0].title.empty() && messages[0].icon == Calculator::MessageIcon::None,
+                   "ConvertUnits with the unknown key \"%s\" showed %zu messages", key.c_str(), messages.size());
+        FUZZ_CHECK(!error && sameBits(out[0], 0.0), "ConvertUnits with the unknown key \"%s\" gave %s", key.c_str(),
+                   FuzzCheck::exact(out[0]).c_str());
     }
 }
 
-void valveFlow(FuzzedDataProvider &input, bool metric)
-{
-    const double airPressure = nextDouble(input);
-    const double strokeLength = nextDouble(input);
-    const double strokeTime = nextDouble(input);
-    const double bore = nextDouble(input);
-    const double roomTemperature = nextDouble(input);
-    const std::int16_t cylinders = input.ConsumeIntegral<std::int16_t>();
-    const double pressureDrop = nextDouble(input);
-    const char *function = metric ? "ValveFlowMetric" : "ValveFlowImperial";
+// The arguments of the valve sizing, which it reads and writes back.
+struct ValveInputs {
+    double airPressure, strokeLength, strokeTime, bore, roomTemperature;
+    std::int16_t cylinders;
+    double pressureDrop;
+};
 
-    // The results must be written on return; the inputs, which it writes back
-    // converted, must be finite then or hold their old values.
-    const Call call{
-        function,
-        {"the air pressure", "the stroke length", "the stroke time", "the bore", "the room temperature",
-         "the pressure drop", "the volume", "the flow", "the coefficient", "the number of cylinders"},
-        {airPressure, strokeLength, strokeTime, bore, roomTemperature, pressureDrop, unwritten, unwritten, unwritten,
-         double(cylinders)},
-        [=](const Functions &f, Outcome &outcome) {
-            double a = airPressure, l = strokeLength, t = strokeTime, b = bore, r = roomTemperature, d = pressureDrop;
-            std::int16_t n = cylinders;
-            double volume = unwritten, flow = unwritten, coefficient = unwritten;
-            const auto record = [&] { outcome.values = {a, l, t, b, r, d, volume, flow, coefficient, double(n)}; };
-            try {
-                if (metric)
-                    f.valveFlowMetric(a, l, t, b, r, n, d, volume, flow, coefficient);
-                else
-                    outcome.status = f.valveFlowImperial(a, l, t, b, r, n, d, volume, flow, coefficient);
-            } catch (...) {
-                record();
-                throw;
-            }
-            record();
-        }};
-    const Outcome got = check(call);
-    FUZZ_CHECK(got.messages.size() <= 1, "%s showed %zu messages", function, got.messages.size());
-    for (const SeenMessage &message : got.messages)
+struct ValveRun {
+    std::optional<ArithmeticError::Kind> error;
+    ValveInputs after;
+    std::vector<double> results; // coefficient, volume, flow
+    std::size_t warnings;
+};
+
+ValveRun sizeValve(const char *function, ValveInputs in, bool metric)
+{
+    // The imperial sizing writes the coefficient, the volume and the flow in
+    // that order; the metric one converts them afterwards.
+    Outputs out({"the coefficient", "the volume", "the flow"});
+    const auto error = run(function, out, [&] {
+        auto &[a, l, t, b, r, n, d] = in;
+        if (metric) {
+            Calculator::ValveFlowMetric(a, l, t, b, r, n, d, out[1], out[2], out[0]);
+            return true;
+        }
+        return Calculator::ValveFlowImperial(a, l, t, b, r, n, d, out[1], out[2], out[0]);
+    });
+    // The inputs it writes back (the metric one converts five of them) are
+    // finite on return.
+    if (!error) {
+        FUZZ_CHECK(std::isfinite(in.airPressure) && std::isfinite(in.pressureDrop),
+                   "%s wrote back a pressure of %s or a drop of %s", function,
+                   FuzzCheck::exact(in.airPressure).c_str(), FuzzCheck::exact(in.pressureDrop).c_str());
+        FUZZ_CHECK(!metric || (std::isfinite(in.strokeLength) && std::isfinite(in.bore)
+                               && std::isfinite(in.roomTemperature)),
+                   "%s wrote back a length, bore or temperature that is not finite", function);
+    }
+    FUZZ_CHECK(messages.size() <= 1, "%s showed %zu messages", function, messages.size());
+    for (const SeenMessage &message : messages)
         FUZZ_CHECK(message.title == "Warning" && message.icon == Calculator::MessageIcon::Exclamation,
                    "%s showed \"%s\" titled \"%s\"", function, message.prompt.c_str(), message.title.c_str());
+    return {error, in, out.values, messages.size()};
 }
 
-// A function that writes its results through references.
-Call writing2(const char *function, bool (*Functions::*member)(double, double, double, double &, double &), double x,
-              double y, double z, const char *first, const char *second)
+// Converts with ConvertUnits, stopping at the first error as the metric
+// sizing does.
+std::optional<ArithmeticError::Kind> convert(double &value, std::string_view key)
 {
-    return {function, {first, second}, {unwritten, unwritten}, [=](const Functions &f, Outcome &outcome) {
-                double a = unwritten, b = unwritten;
-                try {
-                    outcome.status = (f.*member)(x, y, z, a, b);
-                } catch (...) {
-                    outcome.values = {a, b};
-                    throw;
-                }
-                outcome.values = {a, b};
-            }};
+    try {
+        value = Calculator::ConvertUnits(value, key);
+        return std::nullopt;
+    } catch (const ArithmeticError &e) {
+        return e.kind();
+    }
 }
 
-Call writing1(const char *function, bool (*Functions::*member)(double, double, double, double &), double x, double y,
-              double z)
+void valveFlow(FuzzedDataProvider &input)
 {
-    return {function, {"the area"}, {unwritten}, [=](const Functions &f, Outcome &outcome) {
-                double a = unwritten;
-                try {
-                    outcome.status = (f.*member)(x, y, z, a);
-                } catch (...) {
-                    outcome.values = {a};
-                    throw;
-                }
-                outcome.values = {a};
-            }};
+    ValveInputs metric{};
+    metric.airPressure = nextDouble(input);
+    metric.strokeLength = nextDouble(input);
+    metric.strokeTime = nextDouble(input);
+    metric.bore = nextDouble(input);
+    metric.roomTemperature = nextDouble(input);
+    metric.cylinders = input.ConsumeIntegral<std::int16_t>();
+    metric.pressureDrop = nextDouble(input);
+
+    const ValveRun got = sizeValve("ValveFlowMetric", metric, true);
+
+    // The same sizing by way of the conversions and the imperial sizing.
+    ValveInputs imperial = metric;
+    std::optional<ArithmeticError::Kind> error;
+    for (auto [value, key] : {std::pair{&imperial.airPressure, "bar"}, {&imperial.pressureDrop, "bar"},
+                              {&imperial.strokeLength, "mm"}, {&imperial.bore, "mm"},
+                              {&imperial.roomTemperature, "c"}}) {
+        if (!error)
+            error = convert(*value, key);
+    }
+    std::vector<double> results(3, unwritten);
+    std::size_t warnings = 0;
+    ValveInputs after = imperial;
+    if (!error) {
+        const ValveRun viaImperial = sizeValve("ValveFlowImperial", imperial, false);
+        error = viaImperial.error;
+        after = viaImperial.after;
+        results = viaImperial.results;
+        warnings = viaImperial.warnings;
+        const char *keys[] = {"cv", "cinch", "scfm"};
+        for (std::size_t i : {1, 2, 0}) {
+            if (!error)
+                error = convert(results[i], keys[i]);
+        }
+    }
+
+    FUZZ_CHECK(got.error == error, "ValveFlowMetric %s, the imperial sizing through the conversions %s",
+               got.error ? "failed" : "returned", error ? "failed" : "returned");
+    FUZZ_CHECK(got.warnings == warnings, "ValveFlowMetric showed %zu warnings, the imperial sizing %zu",
+               got.warnings, warnings);
+    const double gotInputs[] = {got.after.airPressure, got.after.strokeLength, got.after.strokeTime,
+                                got.after.bore, got.after.roomTemperature, got.after.pressureDrop};
+    const double wantInputs[] = {after.airPressure, after.strokeLength, after.strokeTime,
+                                 after.bore, after.roomTemperature, after.pressureDrop};
+    for (std::size_t i = 0; i < std::size(gotInputs); ++i)
+        FUZZ_CHECK(sameBits(gotInputs[i], wantInputs[i]), "ValveFlowMetric left input %zu = %s, expected %s", i,
+                   FuzzCheck::exact(gotInputs[i]).c_str(), FuzzCheck::exact(wantInputs[i]).c_str());
+    if (!error) {
+        for (std::size_t i = 0; i < results.size(); ++i)
+            FUZZ_CHECK(sameBits(got.results[i], results[i]), "ValveFlowMetric result %zu = %s, expected %s", i,
+                       FuzzCheck::exact(got.results[i]).c_str(), FuzzCheck::exact(results[i]).c_str());
+    }
+}
+
+void cylinderForce(double bore, double rod, double pressure, bool metric)
+{
+    Outputs out({"the push force", "the pull force"});
+    run(metric ? "CylinderForceMetric" : "CylinderForceImperial", out, [&] {
+        return metric ? Calculator::CylinderForceMetric(bore, rod, pressure, out[0], out[1])
+                      : Calculator::CylinderForceImperial(bore, rod, pressure, out[0], out[1]);
+    });
+}
+
+void areaRequired(double force, double pressure, double safetyFactor, bool metric)
+{
+    Outputs out({"the area"});
+    run(metric ? "AreaRequiredMetric" : "AreaRequiredImperial", out, [&] {
+        return metric ? Calculator::AreaRequiredMetric(force, pressure, safetyFactor, out[0])
+                      : Calculator::AreaRequiredImperial(force, pressure, safetyFactor, out[0]);
+    });
 }
 
 } // namespace
@@ -314,7 +310,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         return true;
     }();
     (void)installed;
-    messages.clear();
 
     FuzzedDataProvider input(data, size);
     switch (input.ConsumeIntegralInRange(0, 14)) {
@@ -322,14 +317,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         convertUnits(input);
         break;
     case 1:
-        check(returning("CircleArea", &Functions::circleArea, nextDouble(input)));
+        returning("CircleArea", &Calculator::CircleArea, nextDouble(input));
         break;
     case 2:
-        check(returning("DiameterFromArea", &Functions::diameterFromArea, nextDouble(input)));
+        returning("DiameterFromArea", &Calculator::DiameterFromArea, nextDouble(input));
         break;
     case 3: {
         const double numerator = nextDouble(input);
-        check(returning("SafeDivide", &Functions::safeDivide, numerator, nextDouble(input)));
+        returning("SafeDivide", &Calculator::SafeDivide, numerator, nextDouble(input));
         break;
     }
     case 4:
@@ -337,12 +332,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         const double bore = nextDouble(input);
         const double rod = nextDouble(input);
         const double pressure = nextDouble(input);
-        if (input.ConsumeBool())
-            check(writing2("CylinderForceImperial", &Functions::cylinderForceImperial, bore, rod, pressure,
-                           "the push force", "the pull force"));
-        else
-            check(writing2("CylinderForceMetric", &Functions::cylinderForceMetric, bore, rod, pressure,
-                           "the push force", "the pull force"));
+        cylinderForce(bore, rod, pressure, input.ConsumeBool());
         break;
     }
     case 6:
@@ -350,57 +340,57 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         const double force = nextDouble(input);
         const double pressure = nextDouble(input);
         const double safetyFactor = nextDouble(input);
-        if (input.ConsumeBool())
-            check(writing1("AreaRequiredImperial", &Functions::areaRequiredImperial, force, pressure, safetyFactor));
-        else
-            check(writing1("AreaRequiredMetric", &Functions::areaRequiredMetric, force, pressure, safetyFactor));
+        areaRequired(force, pressure, safetyFactor, input.ConsumeBool());
         break;
     }
     case 8: {
         const double area = nextDouble(input);
-        check({"MinimumBore", {"the bore"}, {unwritten}, [=](const Functions &f, Outcome &outcome) {
-                   double bore = unwritten;
-                   try {
-                       outcome.status = f.minimumBore(area, bore);
-                   } catch (...) {
-                       outcome.values = {bore};
-                       throw;
-                   }
-                   outcome.values = {bore};
-               }});
+        Outputs out({"the bore"});
+        run("MinimumBore", out, [&] { return Calculator::MinimumBore(area, out[0]); });
         break;
     }
     case 9: {
         const double temperature = nextDouble(input);
-        check(returning("TemperatureCorrect", &Functions::temperatureCorrect, temperature, nextDouble(input)));
+        returning("TemperatureCorrect", &Calculator::TemperatureCorrect, temperature, nextDouble(input));
         break;
     }
     case 10: {
         const double length = nextDouble(input);
         const double diameter = nextDouble(input);
         const double factor = nextDouble(input);
-        check(returning("CylinderVolume", &Functions::cylinderVolume, length, diameter, factor, input.ConsumeBool()));
+        returning("CylinderVolume", &Calculator::CylinderVolume, length, diameter, factor, input.ConsumeBool());
         break;
     }
     case 11: {
         const double drop = nextDouble(input);
         const double downstream = nextDouble(input);
-        check(returning("FlowCoefficient", &Functions::flowCoefficient, drop, downstream, nextDouble(input)));
+        returning("FlowCoefficient", &Calculator::FlowCoefficient, drop, downstream, nextDouble(input));
         break;
     }
     case 12: {
         const double bore = nextDouble(input);
         const double length = nextDouble(input);
         const double pressure = nextDouble(input);
-        check(returning("CylinderFlowScfm", &Functions::cylinderFlowScfm, bore, length, pressure, nextDouble(input)));
+        returning("CylinderFlowScfm", &Calculator::CylinderFlowScfm, bore, length, pressure, nextDouble(input));
         break;
     }
-    case 13:
-        valveFlow(input, false);
+    default: {
+        // Imperial inputs on their own, then the metric sizing against it.
+        if (input.ConsumeBool()) {
+            ValveInputs in{};
+            in.airPressure = nextDouble(input);
+            in.strokeLength = nextDouble(input);
+            in.strokeTime = nextDouble(input);
+            in.bore = nextDouble(input);
+            in.roomTemperature = nextDouble(input);
+            in.cylinders = input.ConsumeIntegral<std::int16_t>();
+            in.pressureDrop = nextDouble(input);
+            sizeValve("ValveFlowImperial", in, false);
+        } else {
+            valveFlow(input);
+        }
         break;
-    default:
-        valveFlow(input, true);
-        break;
+    }
     }
     return 0;
 }

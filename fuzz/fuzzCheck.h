@@ -2,6 +2,7 @@
 #pragma once
 
 #include <charconv>
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
@@ -29,9 +30,19 @@ inline std::string exact(double value)
 }
 
 // The first 15 significant digits and the exponent of a double, as text; the
-// two zeros compare equal.
+// two zeros compare equal. Rounded as the window writes numbers: correctly,
+// and a value exactly halfway at the 15th digit away from zero.
 inline std::string digits15(double value)
 {
+    // Every double's exact decimal value has at most 767 significant digits.
+    char exact[840];
+    const char *const exactEnd =
+        std::to_chars(exact, exact + sizeof exact, std::fabs(value), std::chars_format::scientific, 800).ptr;
+    bool tie = exact[16] == '5';
+    for (const char *p = exact + 17; tie && p < exactEnd && *p != 'e'; ++p)
+        tie = *p == '0';
+    if (tie) // the next double up lies past the tie and short of the next 15-digit value
+        value = std::copysign(std::nextafter(std::fabs(value), HUGE_VAL), value);
     char buffer[40];
     const auto end =
         std::to_chars(buffer, buffer + sizeof buffer, value + 0.0, std::chars_format::scientific, 14).ptr;

@@ -1,17 +1,18 @@
 // SPDX-License-Identifier: MIT
 // Fuzzes the number test and text-to-number rule of the window's fields.
 //
-// The input bytes are read as UTF-8 and as Latin-1 text, each under the C and
-// the German locale, and under US English, which reads plain numbers as C
-// does but groups digits with commas. For every text: no crash; the text is a
-// number exactly when the locale's own reading of the trimmed text gives a
-// finite double, and then it is that very double (plain forms are read by a
-// faster path that must agree with the locale); a text taken as a number is
-// the same with blanks around it; its double written in the general format
-// reads back, in the same locale, as the same value to 15 significant digits.
-// The one exception is the band just below the largest double whose 15-digit
-// form, rounded, would lie beyond the double range: there the last digit is
-// cut instead, and the text must read back as 1.79769313486231E+308.
+// The input bytes are read as UTF-8 and as Latin-1 text, each under the C,
+// German and Hebrew locales, and under US English, which reads plain numbers
+// as C does but groups digits with commas. For every text: no crash; the text
+// is a number exactly when the locale's own reading of the trimmed text, with
+// the direction marks some locales write around a sign (U+200E, U+200F,
+// U+061C) removed, gives a finite double, and then it is that very double; a
+// text taken as a number is the same with blanks around it; its double
+// written in the general format reads back, in the same locale, as the same
+// value to 15 significant digits. The one exception is the band just below
+// the largest double whose 15-digit form, rounded, would lie beyond the
+// double range: there the last digit is cut instead, and the text must read
+// back as 1.79769313486231E+308.
 #include "fuzzCheck.h"
 #include "numberText.h"
 
@@ -41,9 +42,11 @@ void checkText(const QString &text, const QLocale &locale, const char *decoding)
     const char *localeName = nameBytes.constData();
     const auto value = NumberText::parse(text, locale);
 
+    QString unmarked = text.trimmed();
+    unmarked.removeIf([](QChar c) { return c == QChar(0x200E) || c == QChar(0x200F) || c == QChar(0x061C); });
     bool localeOk = false;
-    const double localeValue = locale.toDouble(text.trimmed(), &localeOk);
-    const bool localeAccepts = localeOk && std::isfinite(localeValue) && !text.trimmed().isEmpty();
+    const double localeValue = locale.toDouble(unmarked, &localeOk);
+    const bool localeAccepts = localeOk && std::isfinite(localeValue) && !unmarked.isEmpty();
     FUZZ_CHECK(value.has_value() == localeAccepts, "%s text \"%s\" under %s: %s, but the locale %s it",
                decoding, qPrintable(text), localeName, value ? "a number" : "no number",
                localeAccepts ? "accepts" : "rejects");
@@ -83,11 +86,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     static const QLocale german(QLocale::German, QLocale::Germany);
     // Reads plain numbers as C does, but groups digits with commas.
     static const QLocale english(QLocale::English, QLocale::UnitedStates);
+    // Writes a direction mark before its minus sign.
+    static const QLocale hebrew(QLocale::Hebrew, QLocale::Israel);
 
     const auto *bytes = reinterpret_cast<const char *>(data);
     const QString utf8 = QString::fromUtf8(bytes, qsizetype(size));
     const QString latin1 = QString::fromLatin1(bytes, qsizetype(size));
-    for (const QLocale *locale : {&c, &german, &english}) {
+    for (const QLocale *locale : {&c, &german, &english, &hebrew}) {
         checkText(utf8, *locale, "UTF-8");
         checkText(latin1, *locale, "Latin-1");
     }

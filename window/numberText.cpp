@@ -3,136 +3,62 @@
 
 #include <charconv>
 #include <cmath>
-#include <cstdlib>
-#include <cstring>
-#include <string_view>
 
 namespace NumberText {
 
 namespace {
 
-// What the number rules need of a locale, looked up once: a QLocale answers
-// each of these questions with a new string, and the system locale by asking
-// the platform each time, which costs more than the whole conversion.
-struct LocaleSymbols {
-    QLocale locale;
-    QString decimalPoint;
-    QString negativeSign;
-    // The locale reads [+-]digits[.digits][(e|E)[+-]digits] as the C locale
-    // does: each of these characters stands for itself, and no option rejects
-    // any such text.
-    bool readsPlainNumbers = false;
-};
-
-bool standsForItself(const QString &symbol, char self)
+// Some locales write a direction mark before (or around) a sign: U+200E
+// (Hebrew, Urdu, Persian...), U+200F (Sorani) or U+061C (Arabic), so that the
+// sign stays on the left of the digits in right-to-left text. The marks are
+// invisible and carry no value, but the locale does not read its own
+// negative numbers with them; they are dropped before it reads a text.
+bool isDirectionMark(QChar c)
 {
-    static constexpr std::string_view plainCharacters = "0123456789.+-eE";
-    if (symbol.size() != 1)
-        return true; // a one-character text never equals a longer symbol
-    const char16_t c = symbol.front().unicode();
-    return c == char16_t(self) || c > 0x7f || plainCharacters.find(char(c)) == std::string_view::npos;
+    return c == QChar(0x200E) || c == QChar(0x200F) || c == QChar(0x061C);
 }
 
-const LocaleSymbols &symbolsOf(const QLocale &locale)
+// The largest value whose 15-digit text reads back within the double range.
+constexpr double kLargestWritten = 1.79769313486231e308;
+
+// The decimal exponent of a value once it is rounded to 15 significant
+// digits, as the locale's writer rounds it.
+int exponentOf15Digits(double magnitude)
 {
-    thread_local LocaleSymbols cached;
-    thread_local bool valid = false;
-    if (!valid || !(cached.locale == locale)) {
-        cached.locale = locale;
-        cached.decimalPoint = locale.decimalPoint();
-        cached.negativeSign = locale.negativeSign();
-        const QLocale::NumberOptions rejecting =
-            QLocale::RejectLeadingZeroInExponent | QLocale::RejectTrailingZeroesAfterDot;
-        cached.readsPlainNumbers = cached.decimalPoint == QLatin1StringView(".")
-                                   && locale.exponential().compare(QLatin1StringView("e"), Qt::CaseInsensitive) == 0
-                                   && standsForItself(locale.positiveSign(), '+')
-                                   && standsForItself(cached.negativeSign, '-')
-                                   && standsForItself(locale.groupSeparator(), ',')
-                                   && !(locale.numberOptions() & rejecting);
-        valid = true;
-    }
-    return cached;
+    const QString scientific = QLocale::c().toString(magnitude, 'e', 14); // "d.ddddddddddddde-XX"
+    return scientific.sliced(scientific.indexOf(QLatin1Char('e')) + 1).toInt();
 }
 
-bool isDigit(char16_t c) { return c >= u'0' && c <= u'9'; }
-
-// A text of the plain form [+-]digits[.digits][(e|E)[+-]digits], at most 40
-// characters, read by std::from_chars. Gives nothing for any other text, and
-// for the values the locale reads its own way (no value at all after
-// rounding, or one below the normal range), so the caller asks the locale.
-std::optional<double> parsePlain(QStringView text)
+// Qt 6.4 reads a text through a system locale (the default one, unless the
+// program sets another) by asking the platform for the locale's symbols
+// again for every character it reads, some 2,500 instructions each: 25 to
+// 40 ms for the 32,767 characters a field takes. A long text is read through
+// the named locale instead when it has the very same symbols and options,
+// which reads every text the same way.
+QLocale readerFor(const QLocale &locale, qsizetype length)
 {
-    char buffer[40];
-    if (text.size() > qsizetype(sizeof buffer))
-        return std::nullopt;
-    qsizetype i = 0;
-    const qsizetype n = text.size();
-    const auto at = [&](qsizetype k) { return k < n ? text[k].unicode() : char16_t(0); };
-    const auto digits = [&] {
-        const qsizetype start = i;
-        while (isDigit(at(i)))
-            ++i;
-        return i - start;
-    };
-
-    const qsizetype signLength = (at(0) == u'+' || at(0) == u'-') ? 1 : 0;
-    i = signLength;
-    bool nonZeroMantissa = false;
-    const qsizetype mantissaStart = i;
-    if (digits() == 0)
-        return std::nullopt;
-    if (at(i) == u'.') {
-        ++i;
-        if (digits() == 0)
-            return std::nullopt;
-    }
-    for (qsizetype k = mantissaStart; k < i; ++k)
-        nonZeroMantissa = nonZeroMantissa || (text[k].unicode() >= u'1' && text[k].unicode() <= u'9');
-    if (at(i) == u'e' || at(i) == u'E') {
-        ++i;
-        if (at(i) == u'+' || at(i) == u'-')
-            ++i;
-        if (digits() == 0)
-            return std::nullopt;
-    }
-    if (i != n)
-        return std::nullopt;
-
-    // std::from_chars takes a minus sign but no plus sign.
-    const qsizetype skip = at(0) == u'+' ? 1 : 0;
-    for (qsizetype k = skip; k < n; ++k)
-        buffer[k - skip] = char(text[k].unicode());
-    double value = 0.0;
-    const auto [end, error] = std::from_chars(buffer, buffer + (n - skip), value);
-    if (error != std::errc() || end != buffer + (n - skip))
-        return std::nullopt;
-    if (value == 0.0 ? nonZeroMantissa : !std::isnormal(value))
-        return std::nullopt;
-    return value;
+    if (length <= 64)
+        return locale;
+    QLocale named(locale.name());
+    named.setNumberOptions(locale.numberOptions());
+    const bool same = named.decimalPoint() == locale.decimalPoint()
+                      && named.groupSeparator() == locale.groupSeparator()
+                      && named.negativeSign() == locale.negativeSign()
+                      && named.positiveSign() == locale.positiveSign()
+                      && named.zeroDigit() == locale.zeroDigit() && named.exponential() == locale.exponential();
+    return same ? named : locale;
 }
 
 } // namespace
 
 std::optional<double> parse(const QString &text, const QLocale &locale)
 {
-    // Blanks around the number as trimmed() takes them.
-    QStringView view(text);
-    while (!view.isEmpty() && view.front().isSpace())
-        view = view.sliced(1);
-    while (!view.isEmpty() && view.back().isSpace())
-        view.chop(1);
-    if (view.isEmpty())
+    QString trimmed = text.trimmed();
+    trimmed.removeIf(isDirectionMark);
+    if (trimmed.isEmpty())
         return std::nullopt;
-
-    // The plain form, where the locale reads it as the C locale does, is read
-    // directly: both readings round correctly, so they give the same double.
-    if (symbolsOf(locale).readsPlainNumbers) {
-        if (const auto value = parsePlain(view))
-            return value;
-    }
-
     bool ok = false;
-    const double value = locale.toDouble(view, &ok);
+    const double value = readerFor(locale, trimmed.size()).toDouble(trimmed, &ok);
     if (!ok || !std::isfinite(value))
         return std::nullopt;
     return value;
@@ -144,10 +70,10 @@ double roundTo5Decimals(double value)
     if (!std::isfinite(value) || std::fabs(value) >= 4503599627370496.0)
         return value;
     // std::to_chars with a precision formats the exact binary value and
-    // rounds an exact tie to even, which is the rounding we want.
+    // rounds an exact tie to even, which is the rounding we want (QLocale
+    // would round a tie up).
     char buffer[32];
-    const auto written = std::to_chars(buffer, buffer + sizeof buffer, value,
-                                       std::chars_format::fixed, 5);
+    const auto written = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, 5);
     double rounded = 0.0;
     std::from_chars(buffer, written.ptr, rounded);
     return rounded + 0.0; // -0 + 0 is +0
@@ -156,94 +82,39 @@ double roundTo5Decimals(double value)
 QString formatGeneral(double value, const QLocale &locale)
 {
     Q_ASSERT(std::isfinite(value));
-    if (value == 0.0 || !std::isfinite(value))
-        return value == 0.0 ? QStringLiteral("0") : locale.toString(value);
+    if (value == 0.0) // negative zero too
+        return QStringLiteral("0");
 
-    // Scientific with 14 digits after the point gives the 15 significant
-    // digits, correctly rounded, and the exponent after that rounding:
-    // "d.ddddddddddddddde+XX", the exponent two or three digits long.
-    char sci[32];
-    const char *const sciEnd = std::to_chars(sci, sci + sizeof sci, std::fabs(value),
-                                             std::chars_format::scientific, 14).ptr;
-    char digits[15];
-    digits[0] = sci[0];
-    std::memcpy(digits + 1, sci + 2, 14);
-    const char *const e = sci + 16;
-    Q_ASSERT(*e == 'e' && (e[1] == '+' || e[1] == '-'));
-    int exponent = 0;
-    for (const char *p = e + 2; p < sciEnd; ++p)
-        exponent = exponent * 10 + (*p - '0');
-    if (e[1] == '-')
-        exponent = -exponent;
+    QLocale writer = locale;
+    writer.setNumberOptions(locale.numberOptions() | QLocale::OmitGroupSeparator);
+
     // Rounded up to 15 digits, the largest doubles would read back as beyond
-    // the double range; their last digit is cut instead, so every text the
-    // window writes reads back as a number.
-    if (exponent == 308 && std::memcmp(digits, "179769313486231", 15) > 0)
-        std::memcpy(digits, "179769313486231", 15);
-    qsizetype digitCount = 15;
-    while (digitCount > 1 && digits[digitCount - 1] == '0')
-        --digitCount;
+    // the double range; they are written as the largest 15-digit value below.
+    if (std::fabs(value) > kLargestWritten)
+        value = std::copysign(kLargestWritten, value);
 
-    // The text is sized first and written into a QString allocated once.
-    const LocaleSymbols &symbols = symbolsOf(locale);
-    const QString &decimal = symbols.decimalPoint;
-    const QString sign = value < 0 ? symbols.negativeSign : QString();
-    const bool exponentForm = exponent >= 15 || exponent < -5;
-    const int magnitude = std::abs(exponent);
-    const qsizetype integerDigits = exponent + 1; // positional form, exponent >= 0
-    qsizetype length = sign.size();
-    if (exponentForm)
-        length += 1 + (digitCount > 1 ? decimal.size() + digitCount - 1 : 0) + 2 + (magnitude < 100 ? 2 : 3);
-    else if (exponent < 0)
-        length += 1 + decimal.size() + (-exponent - 1) + digitCount;
-    else if (digitCount <= integerDigits)
-        length += integerDigits;
-    else
-        length += integerDigits + decimal.size() + (digitCount - integerDigits);
-
-    QString out(length, Qt::Uninitialized);
-    QChar *p = out.data();
-    const auto put = [&p](QStringView part) {
-        for (QChar c : part)
-            *p++ = c;
-    };
-    const auto putDigits = [&p](const char *from, qsizetype count) {
-        for (qsizetype i = 0; i < count; ++i)
-            *p++ = QLatin1Char(from[i]);
-    };
-    const auto putZeros = [&p](qsizetype count) {
-        for (qsizetype i = 0; i < count; ++i)
-            *p++ = QLatin1Char('0');
-    };
-
-    put(sign);
-    if (exponentForm) {
-        putDigits(digits, 1);
-        if (digitCount > 1) {
-            put(decimal);
-            putDigits(digits + 1, digitCount - 1);
-        }
-        *p++ = QLatin1Char('E');
-        *p++ = QLatin1Char(exponent < 0 ? '-' : '+');
-        if (magnitude >= 100)
-            *p++ = QLatin1Char(char('0' + magnitude / 100));
-        *p++ = QLatin1Char(char('0' + magnitude / 10 % 10));
-        *p++ = QLatin1Char(char('0' + magnitude % 10));
-    } else if (exponent < 0) {
-        *p++ = QLatin1Char('0');
-        put(decimal);
-        putZeros(-exponent - 1);
-        putDigits(digits, digitCount);
-    } else if (digitCount <= integerDigits) {
-        putDigits(digits, digitCount);
-        putZeros(integerDigits - digitCount);
-    } else {
-        putDigits(digits, integerDigits);
-        put(decimal);
-        putDigits(digits + integerDigits, digitCount - integerDigits);
+    // 15 significant digits, trailing zeros dropped, the locale's digits,
+    // decimal separator and signs. The digits are the exact binary value
+    // rounded; a value exactly halfway at the 15th digit (1000000000000005,
+    // say) is rounded away from zero: "1.00000000000001E+15".
+    //
+    // 'G' already writes exponent notation from 1E+15 upwards, but also
+    // from below 0.0001; from 0.00001 to 0.0001 the digits are written in
+    // place, 15 of them after the leading zeros.
+    if (std::fabs(value) < 1e-4 && exponentOf15Digits(std::fabs(value)) == -5) {
+        QString text = writer.toString(value, 'f', 19);
+        const QString zero = writer.zeroDigit();
+        while (text.endsWith(zero))
+            text.chop(zero.size());
+        return text;
     }
-    Q_ASSERT(p == out.data() + out.size());
-    return out;
+    QString text = writer.toString(value, 'G', 15);
+    // The exponent is written "E" in every locale: several locales' own
+    // symbols ("×10^", "اس") are not read back by their own number parsing.
+    const QString exponential = writer.exponential().toUpper();
+    if (exponential != QLatin1String("E"))
+        text.replace(exponential, QLatin1String("E"));
+    return text;
 }
 
 } // namespace NumberText

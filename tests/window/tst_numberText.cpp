@@ -36,6 +36,8 @@ private slots:
     void generalUsesLocaleSeparatorAndNoGrouping();
     void generalReadsBack_data();
     void generalReadsBack();
+    void everyLocaleReadsItsOwnTexts_data();
+    void everyLocaleReadsItsOwnTexts();
 };
 
 void tst_NumberText::parseAccepts_data()
@@ -61,6 +63,12 @@ void tst_NumberText::parseAccepts_data()
     QTest::newRow("de_DE: decimal comma") << "de_DE" << "2,5" << 2.5;
     QTest::newRow("de_DE: grouping with dots") << "de_DE" << "1.234,5" << 1234.5;
     QTest::newRow("de_DE: exponent") << "de_DE" << "1,5E3" << 1500.0;
+    QTest::newRow("C: the longest text a field takes") << "C" << "2.5" + QString(32764, QLatin1Char('0')) << 2.5;
+    QTest::newRow("de_DE: long text with grouping") << "de_DE" << "1.234,5" + QString(100, QLatin1Char('0')) << 1234.5;
+    QTest::newRow("he_IL: minus after a direction mark") << "he_IL" << QString::fromUtf8("\u200E-5") << -5.0;
+    QTest::newRow("he_IL: plain minus") << "he_IL" << "-5" << -5.0;
+    QTest::newRow("ar_EG: Arabic digits and minus")
+        << "ar_EG" << QString::fromUtf8("\u061C-\u0661\u066B\u0665") << -1.5;
 }
 
 void tst_NumberText::parseAccepts()
@@ -91,6 +99,7 @@ void tst_NumberText::parseRejects_data()
     QTest::newRow("blank inside") << "C" << "1 2";
     QTest::newRow("de_DE: infinity") << "de_DE" << "inf";
     QTest::newRow("de_DE: letters") << "de_DE" << "zwei";
+    QTest::newRow("long text with a letter at its end") << "C" << "2.5" + QString(100, QLatin1Char('0')) + "x";
 }
 
 void tst_NumberText::parseRejects()
@@ -184,6 +193,10 @@ void tst_NumberText::general_data()
                                         << "4.94065645841247E-324";
     QTest::newRow("0.1 + 0.2 shows 0.3") << 0.1 + 0.2 << "0.3";
     QTest::newRow("drifted length") << 25.4 * 0.0394 << "1.00076";
+    // Exactly halfway at the 15th digit: rounded away from zero.
+    QTest::newRow("tie at the 15th digit") << 1000000000000005.0 << "1.00000000000001E+15";
+    QTest::newRow("negative tie at the 15th digit") << -1000000000000005.0 << "-1.00000000000001E+15";
+    QTest::newRow("just below 0.00001 rounds to it") << std::nextafter(0.00001, 0.0) << "0.00001";
 }
 
 void tst_NumberText::general()
@@ -221,6 +234,47 @@ void tst_NumberText::generalReadsBack()
     QVERIFY(back.has_value());
     // Fifteen significant digits survive the round trip.
     QCOMPARE(QString::number(*back, 'g', 15), QString::number(value, 'g', 15));
+}
+
+// Every locale Qt knows: what the window writes there reads back as the same
+// number, and the locale's own way of writing a number (signs, grouping,
+// native digits, direction marks) is a number when typed or pasted.
+void tst_NumberText::everyLocaleReadsItsOwnTexts_data()
+{
+    QTest::addColumn<QLocale>("locale");
+    const QList<QLocale> locales =
+        QLocale::matchingLocales(QLocale::AnyLanguage, QLocale::AnyScript, QLocale::AnyTerritory);
+    QVERIFY(locales.size() > 300);
+    int row = 0;
+    for (const QLocale &locale : locales)
+        QTest::addRow("%d %s", row++, qPrintable(locale.name())) << locale;
+}
+
+void tst_NumberText::everyLocaleReadsItsOwnTexts()
+{
+    QFETCH(QLocale, locale);
+    const double largest = std::numeric_limits<double>::max();
+    for (double value : {-17.77778, 17.77778, -0.5, -1060.287525, 1234567.25, -1234567.25, 999999999999999.0,
+                         -1e15, 1.5e20, -1.5e20, -2.5e-300, 1.25e-7, -1.25e-7, 0.0000125, -0.0000125, 0.0001,
+                         -largest, largest, std::numeric_limits<double>::denorm_min()}) {
+        const QString written = formatGeneral(value, locale);
+        const auto back = parse(written, locale);
+        QVERIFY2(back.has_value(), qPrintable(written));
+        const double expected = std::fabs(value) == largest ? std::copysign(1.79769313486231e308, value) : value;
+        QVERIFY2(QString::number(*back, 'g', 15) == QString::number(expected, 'g', 15), qPrintable(written));
+
+        const QString rounded = formatRounded(value, locale);
+        const auto roundedBack = parse(rounded, locale);
+        QVERIFY2(roundedBack.has_value(), qPrintable(rounded));
+        QCOMPARE(*roundedBack, roundTo5Decimals(expected));
+    }
+    // The locale's own forms as a user would type or paste them.
+    for (double value : {-5.0, -17.25, -1234567.5, 1234567.5}) {
+        const QString own = locale.toString(value, 'f', 2);
+        const auto back = parse(own, locale);
+        QVERIFY2(back.has_value(), qPrintable(own));
+        QCOMPARE(*back, value);
+    }
 }
 
 QTEST_GUILESS_MAIN(tst_NumberText)

@@ -71,6 +71,7 @@ private slots:
     void pendingEditIsCleanedFirst_data();
     void pendingEditIsCleanedFirst();
     void germanDecimalComma();
+    void hebrewNegativeNumbers();
     void commandsUseTheSystemInForce();
     void switchThatCannotBeDoneChangesNothing_data();
     void switchThatCannotBeDoneChangesNothing();
@@ -273,6 +274,35 @@ void tst_UnitSwitch::germanDecimalComma()
     switchTo(window, 0);
     QCOMPARE(text(window, "txtRodDiameter"), QStringLiteral("2,5019"));
     QCOMPARE(text(window, "txtRoomTemp"), QStringLiteral("70,5"));
+}
+
+void tst_UnitSwitch::hebrewNegativeNumbers()
+{
+    // Hebrew writes a direction mark before its minus sign; what the switch
+    // writes there it must read back on the next switch.
+    QLocale::setDefault(QLocale(QStringLiteral("he_IL")));
+    const QString minus = QLocale().negativeSign();
+    QCOMPARE(minus, QStringLiteral("\u200E-"));
+    MessageBoxWatcher boxes;
+    frmPressureCalc window;
+    QVERIFY(showAndActivate(window));
+    // A rod wider than the bore gives a negative pull force.
+    selectPanel(window, 1);
+    typeInto(window, QStringLiteral("txtCylinderBore(0)"), QStringLiteral("1"));
+    typeInto(window, QStringLiteral("txtRodDiameter"), QStringLiteral("2"));
+    typeInto(window, QStringLiteral("txtAirPressure(1)"), QStringLiteral("100"));
+    click(window, QStringLiteral("btnCalcForce"));
+    QCOMPARE(text(window, "txtPullForce"), minus + QStringLiteral("235.61945"));
+
+    switchTo(window, 1);
+    QCOMPARE(window.unitSystem(), qint16(1));
+    QCOMPARE(text(window, "txtRoomTemp"), minus + QStringLiteral("17.77778"));
+    QCOMPARE(text(window, "txtPullForce"), minus + QStringLiteral("1060.287525"));
+    switchTo(window, 0);
+    QCOMPARE(window.unitSystem(), qint16(0));
+    QCOMPARE(text(window, "txtRoomTemp"), QStringLiteral("0"));
+    QCOMPARE(text(window, "txtPullForce"), minus + QStringLiteral("235.61945"));
+    QVERIFY2(boxes.seen().isEmpty(), qPrintable(boxes.seen().value(0).text));
 }
 
 void tst_UnitSwitch::commandsUseTheSystemInForce()
