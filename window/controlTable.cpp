@@ -76,7 +76,7 @@ constexpr std::array table{
     // Panel 0, cylinder bore
     Control{UNBOUND("Frame2"), K::Frame, "Frame(0)", 480, 240, 4695, 1695, "Input Values", 40},
     Control{MEMBER(btnCalcBoreSize), K::CommandButton, "Frame(0)", 2040, 2280, 1935, 375, "Calculate", 4},
-    Control{UNBOUND("Frame1"), K::Frame, "Frame(0)", 480, 2880, 4695, 1455, "Output Values", 33},
+    Control{UNBOUND("Frame1"), K::Frame, "Frame(0)", 480, 2880, 4695, 2415, "Output Values", 33},
 
     Control{UNBOUND("label0"), K::Label, "Frame2", 120, 360, 1455, 255, "Air Pressure", 45},
     Control{ELEMENT(txtAirPressure, 0), K::InputField, "Frame2", 1560, 360, 1935, 285, "0", 1},
@@ -93,6 +93,15 @@ constexpr std::array table{
     Control{UNBOUND("Label7"), K::Label, "Frame1", 120, 840, 1455, 255, "Minimum Bore Size", 38},
     Control{MEMBER(txtMinBoreSize), K::OutputField, "Frame1", 1560, 840, 1935, 285, "0", 34},
     Control{ELEMENT(lblLengthUnits, 3), K::Label, "Frame1", 3600, 840, 855, 255, "Inches", 36},
+    // The next standard bore up and its push force; start-up leaves them empty.
+    Control{UNBOUND("Label38"), K::Label, "Frame1", 120, 1320, 1455, 255, "Standard Bore", 93},
+    Control{MEMBER(txtStandardBore), K::OutputField, "Frame1", 1560, 1320, 1935, 285, "", 89,
+            "The smallest standard bore (NFPA in inches, ISO 3320 in mm) that gives at least the area required"},
+    Control{ELEMENT(lblLengthUnits, 5), K::Label, "Frame1", 3600, 1320, 855, 255, "Inches", 91},
+    Control{UNBOUND("Label39"), K::Label, "Frame1", 120, 1800, 1455, 255, "Push Force", 94},
+    Control{MEMBER(txtStandardForce), K::OutputField, "Frame1", 1560, 1800, 1935, 285, "", 90,
+            "The push force of the standard bore at this air pressure"},
+    Control{ELEMENT(lblForceUnits, 3), K::Label, "Frame1", 3600, 1800, 855, 255, "Pounds", 92},
 
     // Panel 1, cylinder force
     Control{UNBOUND("Frame3"), K::Frame, "Frame(1)", 480, 240, 4695, 1695, "Input Values", 26},
@@ -171,7 +180,8 @@ constexpr std::array table{
 constexpr std::array captionTable{
     Caption{"txtAirPressure(0)", "label0"},     Caption{"txtForceRequired", "Label1"},
     Caption{"txtSafetyFactor", "Label3"},       Caption{"txtAreaRequired", "Label6"},
-    Caption{"txtMinBoreSize", "Label7"},        Caption{"txtAirPressure(1)", "Label13"},
+    Caption{"txtMinBoreSize", "Label7"},        Caption{"txtStandardBore", "Label38"},
+    Caption{"txtStandardForce", "Label39"},     Caption{"txtAirPressure(1)", "Label13"},
     Caption{"txtCylinderBore(0)", "Label12"},   Caption{"txtRodDiameter", "Label11"},
     Caption{"txtPushForce", "Label17"},         Caption{"txtPullForce", "Label16"},
     Caption{"txtAirPressure(2)", "Label18"},    Caption{"txtCylinderBore(1)", "Label19"},

@@ -2,15 +2,19 @@
 // The Calculate commands of the cylinder-force and cylinder-bore panels.
 //
 // Each reads its panel's inputs, takes the imperial or the metric formula by
-// the unit system in force and gives its two results, rounded, for
-// runCommand to write.
+// the unit system in force and gives its results, rounded, for runCommand to
+// write. The bore panel also names the standard bore to order and the force
+// it really gives.
 #include "frmPressureCalc.h"
 
 #include "numberText.h"
 
 #include <calculator/calculator.h>
+#include <calculator/standardBore.h>
 
 #include <QPushButton>
+
+#include <optional>
 
 void frmPressureCalc::connectCylinderCommands()
 {
@@ -51,6 +55,31 @@ frmPressureCalc::FieldTexts frmPressureCalc::calculateBoreSize() const
     double bore = 0.0;
     Calculator::MinimumBore(area, bore);
 
-    return {{m_ui.txtAreaRequired, NumberText::formatRounded(area)},
-            {m_ui.txtMinBoreSize, NumberText::formatRounded(bore)}};
+    FieldTexts results{{m_ui.txtAreaRequired, NumberText::formatRounded(area)},
+                       {m_ui.txtMinBoreSize, NumberText::formatRounded(bore)}};
+    // From the bore as computed, not as shown rounded.
+    for (FieldText &standard : standardBoreTexts(bore, pressure, m_unitSystem))
+        results.push_back(std::move(standard));
+    return results;
+}
+
+frmPressureCalc::FieldTexts frmPressureCalc::standardBoreTexts(double minimumBore, double pressure,
+                                                               int system) const
+{
+    const auto series = system == Imperial ? Calculator::BoreSeries::Inch : Calculator::BoreSeries::Millimetre;
+    const std::optional<double> bore = Calculator::StandardBore(minimumBore, series);
+    if (!bore)
+        return {{m_ui.txtStandardBore, QString()}, {m_ui.txtStandardForce, QString()}};
+
+    // A cylinder pushes with the whole piston: the rod plays no part.
+    const double noRod = 0.0;
+    double push = 0.0;
+    double pull = 0.0;
+    if (system == Imperial)
+        Calculator::CylinderForceImperial(*bore, noRod, pressure, push, pull);
+    else
+        Calculator::CylinderForceMetric(*bore, noRod, pressure, push, pull);
+
+    return {{m_ui.txtStandardBore, NumberText::formatRounded(*bore)},
+            {m_ui.txtStandardForce, NumberText::formatRounded(push)}};
 }

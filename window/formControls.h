@@ -40,6 +40,8 @@ struct FormControls {
     // Result fields
     QLineEdit *txtAreaRequired = nullptr;
     QLineEdit *txtMinBoreSize = nullptr;
+    QLineEdit *txtStandardBore = nullptr;  // the next standard bore up; empty when none
+    QLineEdit *txtStandardForce = nullptr; // its push force; empty with it
     QLineEdit *txtPushForce = nullptr;
     QLineEdit *txtPullForce = nullptr;
     QLineEdit *txtVolume = nullptr;
@@ -58,9 +60,9 @@ struct FormControls {
 
     // Unit labels, relabelled by the unit switch
     std::array<QLabel *, 4> lblPressureUnits{};
-    std::array<QLabel *, 3> lblForceUnits{};
+    std::array<QLabel *, 4> lblForceUnits{};
     QLabel *lblAreaUnits = nullptr;
-    std::array<QLabel *, 5> lblLengthUnits{};
+    std::array<QLabel *, 6> lblLengthUnits{};
     QLabel *lbltemperatureUnits = nullptr;
     std::array<QLabel *, 2> lblFlowUnits{};
     QLabel *lblVolumeUnits = nullptr;

@@ -114,6 +114,10 @@ private:
     void connectCylinderCommands();
     FieldTexts calculateForce() const;
     FieldTexts calculateBoreSize() const;
+    // The smallest standard bore of the unit system's series at or above a
+    // minimum bore, and its push force at an air pressure; both texts empty
+    // when the series has no such bore.
+    FieldTexts standardBoreTexts(double minimumBore, double pressure, int system) const;
 
     // unitSwitch.cpp: converting the whole window to the other unit system.
     void connectUnitSwitch();

@@ -3,9 +3,10 @@
 //
 // Selecting the other unit button records the system, relabels every unit
 // caption and converts every dimensioned field of all three panels, inputs and
-// results alike. The switch is all or nothing: every new text is worked out
-// before anything is written, and a value that cannot be converted leaves the
-// window as it was.
+// results alike; the standard bore is chosen again from the other system's
+// series rather than converted. The switch is all or nothing: every new text
+// is worked out before anything is written, and a value that cannot be
+// converted leaves the window as it was.
 #include "frmPressureCalc.h"
 
 #include "numberText.h"
@@ -133,5 +134,32 @@ frmPressureCalc::FieldTexts frmPressureCalc::convertFieldsTo(int system) const
             newTexts.push_back({field, *text});
         }
     }
+
+    // A converted standard bore is a size nobody makes (3.25 in is 82.55 mm):
+    // the bore panel's standard bore is chosen again from the new system's
+    // series, for the minimum bore and air pressure as just converted. A
+    // field left unconverted gives no standard bore.
+    const auto convertedValue = [&newTexts](const QLineEdit *field) -> std::optional<double> {
+        for (const FieldText &converted : newTexts)
+            if (converted.field == field)
+                return NumberText::parse(converted.text);
+        return std::nullopt;
+    };
+    const auto minimumBore = convertedValue(m_ui.txtMinBoreSize);
+    const auto pressure = convertedValue(m_ui.txtAirPressure[0]);
+    FieldTexts standard{{m_ui.txtStandardBore, QString()}, {m_ui.txtStandardForce, QString()}};
+    if (minimumBore && pressure) {
+        try {
+            standard = standardBoreTexts(*minimumBore, *pressure, system);
+        } catch (const Calculator::ArithmeticError &) {
+            throw CommandRefused{
+                QStringLiteral("The value in \"%1\" on the %2 panel is too large to work out in %3 units. "
+                               "Nothing was changed: the window stays in %4 units.")
+                    .arg(captionOf(m_ui.txtStandardForce), m_ui.optCalculator[0]->text(), systemName(system),
+                         systemName(m_unitSystem))};
+        }
+    }
+    for (FieldText &text : standard)
+        newTexts.push_back(std::move(text));
     return newTexts;
 }

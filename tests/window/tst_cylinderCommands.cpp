@@ -108,14 +108,30 @@ void tst_CylinderCommands::bore_data()
     QTest::addColumn<QString>("safetyFactor");
     QTest::addColumn<QString>("area");
     QTest::addColumn<QString>("minBore");
-    QTest::newRow("imperial 500 lb") << 0 << "500" << "80" << "1" << "6.25" << "2.82095";
-    QTest::newRow("imperial 1000 lb") << 0 << "1000" << "100" << "1" << "10" << "3.56825";
-    QTest::newRow("imperial no pressure") << 0 << "500" << "0" << "1" << "0" << "0";
-    QTest::newRow("metric 2000 N") << 1 << "2000" << "6" << "1" << "3333.33333" << "65.147";
-    QTest::newRow("metric no pressure") << 1 << "2000" << "0" << "1" << "0" << "0";
-    QTest::newRow("safety factor 2 doubles the area") << 0 << "500" << "80" << "2" << "12.5" << "3.98942";
-    QTest::newRow("safety factor 0 counts as 1") << 0 << "500" << "80" << "0" << "6.25" << "2.82095";
-    QTest::newRow("metric safety factor 1.5") << 1 << "2000" << "6" << "1.5" << "5000" << "79.78846";
+    QTest::addColumn<QString>("standardBore");
+    QTest::addColumn<QString>("standardForce");
+    QTest::newRow("imperial 500 lb") << 0 << "500" << "80" << "1" << "6.25" << "2.82095" << "3.25" << "663.66145";
+    QTest::newRow("imperial 1000 lb") << 0 << "1000" << "100" << "1" << "10" << "3.56825" << "4" << "1256.63706";
+    QTest::newRow("imperial no pressure") << 0 << "500" << "0" << "1" << "0" << "0" << "" << "";
+    QTest::newRow("imperial no force") << 0 << "0" << "80" << "1" << "0" << "0" << "" << "";
+    QTest::newRow("metric 2000 N") << 1 << "2000" << "6" << "1" << "3333.33333" << "65.147" << "80" << "3015.92895";
+    QTest::newRow("metric no pressure") << 1 << "2000" << "0" << "1" << "0" << "0" << "" << "";
+    QTest::newRow("safety factor 2 doubles the area")
+        << 0 << "500" << "80" << "2" << "12.5" << "3.98942" << "4" << "1005.30965";
+    QTest::newRow("safety factor 0 counts as 1") << 0 << "500" << "80" << "0" << "6.25" << "2.82095" << "3.25"
+                                                 << "663.66145";
+    QTest::newRow("metric safety factor 1.5") << 1 << "2000" << "6" << "1.5" << "5000" << "79.78846" << "80"
+                                              << "3015.92895";
+    // A minimum bore that is a bore of the series needs nothing bigger.
+    QTest::newRow("imperial exactly 2 in") << 0 << "3.14159265358979" << "1" << "1" << "3.14159" << "2" << "2"
+                                           << "3.14159";
+    QTest::newRow("metric below the smallest bore") << 1 << "10" << "6" << "1" << "16.66667" << "4.60659" << "8"
+                                                    << "30.15929";
+    // No standard cylinder is that big.
+    QTest::newRow("imperial beyond 14 in") << 0 << "1000000" << "80" << "1" << "12500" << "126.15663" << ""
+                                           << "";
+    QTest::newRow("metric beyond 320 mm") << 1 << "1000000" << "6" << "1" << "1666666.66667" << "1456.73124"
+                                          << "" << "";
 }
 
 void tst_CylinderCommands::bore()
@@ -126,14 +142,22 @@ void tst_CylinderCommands::bore()
     QFETCH(QString, safetyFactor);
     QFETCH(QString, area);
     QFETCH(QString, minBore);
+    QFETCH(QString, standardBore);
+    QFETCH(QString, standardForce);
 
     MessageBoxWatcher boxes;
     frmPressureCalc window;
     QVERIFY(showAndActivate(window));
     useUnits(window, system);
+    // A run before the one checked, so an empty result must be written, not
+    // merely left over from start-up.
+    calculateBore(window, {"4", "1", "1"});
+    QCOMPARE(text(window, "txtStandardBore"), system == 0 ? QStringLiteral("2.5") : QStringLiteral("8"));
     calculateBore(window, {force, pressure, safetyFactor});
     QCOMPARE(text(window, "txtAreaRequired"), area);
     QCOMPARE(text(window, "txtMinBoreSize"), minBore);
+    QCOMPARE(text(window, "txtStandardBore"), standardBore);
+    QCOMPARE(text(window, "txtStandardForce"), standardForce);
     QVERIFY(boxes.seen().isEmpty());
     QCOMPARE(text(window, "txtPushForce"), QStringLiteral("0"));
 }
@@ -208,6 +232,8 @@ void tst_CylinderCommands::germanDecimalComma()
     calculateBore(window, {"500", "80", "1,5"});
     QCOMPARE(text(window, "txtAreaRequired"), QStringLiteral("9,375"));
     QCOMPARE(text(window, "txtMinBoreSize"), QStringLiteral("3,45494"));
+    QCOMPARE(text(window, "txtStandardBore"), QStringLiteral("4"));
+    QCOMPARE(text(window, "txtStandardForce"), QStringLiteral("1005,30965"));
 }
 
 void tst_CylinderCommands::overflowWritesNothing_data()
@@ -220,6 +246,8 @@ void tst_CylinderCommands::overflowWritesNothing_data()
     QTest::newRow("force, pressure 1E308") << true << "2" << "1" << "1E308";
     QTest::newRow("bore, force over a tiny pressure") << false << "1E308" << "1E-10" << "1";
     QTest::newRow("bore, safety factor 1E308") << false << "500" << "80" << "1E308";
+    // Area and minimum bore are tiny and fine; the standard bore's push force is not.
+    QTest::newRow("bore, standard bore at 1.5E308 psi") << false << "500" << "1.5E308" << "1";
 }
 
 void tst_CylinderCommands::overflowWritesNothing()
@@ -231,14 +259,26 @@ void tst_CylinderCommands::overflowWritesNothing()
     const auto calculate = forcePanel ? calculateForce : calculateBore;
     const QString out1 = forcePanel ? QStringLiteral("txtPushForce") : QStringLiteral("txtAreaRequired");
     const QString out2 = forcePanel ? QStringLiteral("txtPullForce") : QStringLiteral("txtMinBoreSize");
+    const QStringList boreResults{"txtAreaRequired", "txtMinBoreSize", "txtStandardBore", "txtStandardForce"};
+    const auto boreTexts = [&boreResults](const frmPressureCalc &window) {
+        QStringList texts;
+        for (const QString &name : boreResults)
+            texts << text(window, name);
+        return texts;
+    };
 
     MessageBoxWatcher boxes;
     frmPressureCalc window;
     QVERIFY(showAndActivate(window));
-    calculate(window, {"4", "1", "100"});
+    // Results that every bore field shows, the standard bore's too.
+    const Inputs good = forcePanel ? Inputs{"4", "1", "100"} : Inputs{"4", "1", "1"};
+    calculate(window, good);
     const QString before1 = text(window, out1);
     const QString before2 = text(window, out2);
     QVERIFY(before1 != QStringLiteral("0"));
+    const QStringList boreBefore = boreTexts(window);
+    if (!forcePanel)
+        QVERIFY(!text(window, "txtStandardForce").isEmpty());
 
     calculate(window, {first, second, third});
     QCOMPARE(boxes.seen().size(), 1);
@@ -249,9 +289,11 @@ void tst_CylinderCommands::overflowWritesNothing()
     QCOMPARE(boxes.seen().first().buttonCount, 1);
     QCOMPARE(text(window, out1), before1);
     QCOMPARE(text(window, out2), before2);
+    // None of the bore panel's four results changes, whichever failed.
+    QCOMPARE(boreTexts(window), boreBefore);
 
     // The window goes on working.
-    calculate(window, {"4", "1", "100"});
+    calculate(window, good);
     QCOMPARE(boxes.seen().size(), 1);
     QCOMPARE(text(window, out1), before1);
 }

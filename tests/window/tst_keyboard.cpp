@@ -93,7 +93,8 @@ void tst_Keyboard::tabWalksEachPanelInTabIndexOrder_data()
     QTest::newRow("cylinder bore")
         << 0 << false
         << QStringList{"txtAirPressure(0)", "txtForceRequired", "txtSafetyFactor", "btnCalcBoreSize",
-                       "txtMinBoreSize", "txtAreaRequired", "Picture1", "optCalculator(0)", "Option1(0)"};
+                       "txtMinBoreSize", "txtAreaRequired", "Picture1", "optCalculator(0)", "Option1(0)",
+                       "txtStandardBore", "txtStandardForce"};
     QTest::newRow("cylinder force")
         << 1 << false
         << QStringList{"txtAirPressure(1)", "txtCylinderBore(0)", "txtRodDiameter", "btnCalcForce",
@@ -408,8 +409,8 @@ void tst_Keyboard::everyFieldAndButtonHasAName()
         }
         ++named;
     }
-    // 21 text fields, the disclaimer, 5 command buttons, 8 option buttons, the logo.
-    QCOMPARE(named, 36);
+    // 23 text fields, the disclaimer, 5 command buttons, 8 option buttons, the logo.
+    QCOMPARE(named, 38);
     QCOMPARE(accessibleName(window.control(QStringLiteral("txtCvFactor"))), QStringLiteral("Flow coefficient"));
     QCOMPARE(accessibleName(window.control(QStringLiteral("txtdisclaimer"))), QStringLiteral("Legal Disclaimer"));
     QCOMPARE(accessibleName(window.control(QStringLiteral("Picture1"))), QStringLiteral("Corvane website"));

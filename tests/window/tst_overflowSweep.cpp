@@ -34,6 +34,9 @@ const QString huge = QStringLiteral("1E308");
 // unwritten shows.
 const QString sentinel = QStringLiteral("12345");
 const QString validityTitle = QStringLiteral("Warning");
+// Results that are rightly empty when there is nothing to show: no standard
+// bore is that large.
+const QStringList mayBeEmpty{"txtStandardBore", "txtStandardForce"};
 
 struct Command {
     const char *name;
@@ -48,9 +51,9 @@ struct Command {
 const QList<Command> commands{
     {"bore", 0, "btnCalcBoreSize",
      {"txtForceRequired", "txtAirPressure(0)", "txtSafetyFactor"},
-     {"txtAreaRequired", "txtMinBoreSize"},
-     {"500", "80", "1", "6.25", "2.82095"},
-     {"2000", "6", "1", "3333.33333", "65.147"}},
+     {"txtAreaRequired", "txtMinBoreSize", "txtStandardBore", "txtStandardForce"},
+     {"500", "80", "1", "6.25", "2.82095", "3.25", "663.66145"},
+     {"2000", "6", "1", "3333.33333", "65.147", "80", "3015.92895"}},
     {"force", 1, "btnCalcForce",
      {"txtCylinderBore(0)", "txtRodDiameter", "txtAirPressure(1)"},
      {"txtPushForce", "txtPullForce"},
@@ -170,7 +173,9 @@ void tst_OverflowSweep::checkOutcome(const frmPressureCalc &window, const Messag
     ++succeeded;
     for (const QString &name : outputs) {
         const QString text = window.field(name)->text();
-        QVERIFY2(NumberText::isNumber(text), qPrintable(name + QStringLiteral(" holds \"") + text + '"'));
+        const bool emptyAllowed = text.isEmpty() && mayBeEmpty.contains(name);
+        QVERIFY2(NumberText::isNumber(text) || emptyAllowed,
+                 qPrintable(name + QStringLiteral(" holds \"") + text + '"'));
         QVERIFY2(text != sentinel, qPrintable(name + QStringLiteral(" was not written")));
     }
     // Nothing but the results changed.

@@ -23,6 +23,8 @@ const QString degreeC = QChar(0x00B0) + QStringLiteral(" c");
 
 const QStringList outputFields{"txtAreaRequired", "txtMinBoreSize", "txtPushForce", "txtPullForce",
                                "txtVolume",       "txtCvFactor",    "txtInstFlow",  "txtSystemFlow"};
+// Results too, but empty until there is a standard bore to show.
+const QStringList standardBoreFields{"txtStandardBore", "txtStandardForce"};
 const QStringList inputFields{"txtAirPressure(0)", "txtForceRequired",   "txtSafetyFactor",
                               "txtAirPressure(1)", "txtCylinderBore(0)", "txtRodDiameter",
                               "txtAirPressure(2)", "txtCylinderBore(1)", "txtRoomTemp",
@@ -110,9 +112,14 @@ void tst_StartUp::everyControlHasItsKindAndPlace()
                        qRound(entry.width / 15.0), qRound(entry.height / 15.0)));
         ++checkedControls;
     }
-    QCOMPARE(checkedControls, 88);
+    QCOMPARE(checkedControls, 94);
     QCOMPARE(window.control<QPushButton>(QStringLiteral("btnSumSCFM"))->toolTip(),
              QStringLiteral("Click here to accumulate values for your Total System Flow"));
+    QCOMPARE(window.field(QStringLiteral("txtStandardBore"))->toolTip(),
+             QStringLiteral("The smallest standard bore (NFPA in inches, ISO 3320 in mm) that gives at least the "
+                            "area required"));
+    QCOMPARE(window.field(QStringLiteral("txtStandardForce"))->toolTip(),
+             QStringLiteral("The push force of the standard bore at this air pressure"));
     QVERIFY(!window.control<QLabel>(QStringLiteral("Picture1"))->pixmap().isNull());
     QCOMPARE(window.control<QLabel>(QStringLiteral("Picture1"))->pixmap().size(), QSize(156, 60));
 }
@@ -122,7 +129,7 @@ void tst_StartUp::controlArraysHaveTheirElementCounts()
     frmPressureCalc window;
     const QList<std::pair<QString, int>> counts{
         {"Frame", 4},          {"optCalculator", 4},   {"Option1", 2},       {"txtAirPressure", 3},
-        {"txtCylinderBore", 2}, {"lblPressureUnits", 4}, {"lblForceUnits", 3}, {"lblLengthUnits", 5},
+        {"txtCylinderBore", 2}, {"lblPressureUnits", 4}, {"lblForceUnits", 4}, {"lblLengthUnits", 6},
         {"lblFlowUnits", 2},   {"optCVType", 2}};
     for (const auto &[name, count] : counts) {
         const QList<QWidget *> elements = window.controlArray(name);
@@ -189,21 +196,29 @@ void tst_StartUp::fieldsHoldStartUpTexts()
         QCOMPARE(text(window, name), name == "txtNumCylinders" ? QStringLiteral("1") : QStringLiteral("0"));
     for (const QString &name : inputFields)
         QVERIFY2(!window.field(name)->isReadOnly(), qPrintable(name));
+    // No standard bore before the first calculation.
+    for (const QString &name : standardBoreFields)
+        QCOMPARE(text(window, name), QString());
 }
 
 void tst_StartUp::outputAndDisclaimerFieldsRejectTyping()
 {
     frmPressureCalc window;
     QVERIFY(showAndActivate(window));
-    selectPanel(window, 2);
-    for (const char *name : {"txtVolume", "txtCvFactor", "txtInstFlow", "txtSystemFlow"}) {
+    const auto rejectsTyping = [&window](const QString &name, const QString &startUpText) {
         QLineEdit *field = window.field(name);
-        QVERIFY(field->isReadOnly());
+        QVERIFY2(field->isReadOnly(), qPrintable(name));
         QCOMPARE(field->palette().color(QPalette::Text), QColor(0, 0, 192));
         field->setFocus();
         QTest::keyClicks(field, "123");
-        QCOMPARE(field->text(), QStringLiteral("0"));
-    }
+        QCOMPARE(field->text(), startUpText);
+    };
+    selectPanel(window, 2);
+    for (const char *name : {"txtVolume", "txtCvFactor", "txtInstFlow", "txtSystemFlow"})
+        rejectsTyping(QString::fromLatin1(name), QStringLiteral("0"));
+    selectPanel(window, 0);
+    for (const QString &name : standardBoreFields)
+        rejectsTyping(name, QString());
     selectPanel(window, 3);
     auto *disclaimer = window.control<QPlainTextEdit>(QStringLiteral("txtdisclaimer"));
     QVERIFY(disclaimer->isReadOnly());

@@ -22,11 +22,13 @@ const QString degreeC = QChar(0x00B0) + QStringLiteral(" c");
 
 // The fields a switch must leave alone.
 const QStringList keptFields{"txtSafetyFactor", "txtNumCylinders", "txtStrokTime", "txtCvFactor"};
+// The fields a switch works out again rather than converts.
+const QStringList standardBoreFields{"txtStandardBore", "txtStandardForce"};
 
 QMap<QString, QString> fieldTexts(const frmPressureCalc &window)
 {
     QMap<QString, QString> texts;
-    for (const QString &name : convertedFields() + keptFields)
+    for (const QString &name : convertedFields() + keptFields + standardBoreFields)
         texts.insert(name, text(window, name));
     return texts;
 }
@@ -73,6 +75,8 @@ private slots:
     void germanDecimalComma();
     void hebrewNegativeNumbers();
     void commandsUseTheSystemInForce();
+    void standardBoreIsChosenAgain_data();
+    void standardBoreIsChosenAgain();
     void switchThatCannotBeDoneChangesNothing_data();
     void switchThatCannotBeDoneChangesNothing();
 };
@@ -87,7 +91,7 @@ void tst_UnitSwitch::captionsFollowTheSystem()
     QCOMPARE(window.unitSystem(), qint16(1));
     QVERIFY(selected(window, 1) && !selected(window, 0));
     const QMap<QString, QString> metric = unitCaptions(window);
-    QCOMPARE(metric.size(), 17);
+    QCOMPARE(metric.size(), 19);
     for (auto it = metric.cbegin(); it != metric.cend(); ++it) {
         const QString &name = it.key();
         QString expected;
@@ -324,6 +328,71 @@ void tst_UnitSwitch::commandsUseTheSystemInForce()
     QCOMPARE(text(window, "txtPullForce"), QStringLiteral("989.60169"));
 }
 
+void tst_UnitSwitch::standardBoreIsChosenAgain_data()
+{
+    // The bore panel calculated in one system, then switched to the other and
+    // back: the minimum bore is converted, the standard bore is the other
+    // series' pick for it (never a converted bore) at the converted pressure.
+    QTest::addColumn<int>("from");
+    QTest::addColumn<QString>("force");
+    QTest::addColumn<QString>("pressure");
+    QTest::addColumn<QStringList>("before");   // standard bore, push force
+    QTest::addColumn<QString>("minBore");      // after the switch
+    QTest::addColumn<QStringList>("switched"); // standard bore, push force
+    QTest::addColumn<QStringList>("back");     // after switching back
+    const QStringList none{"", ""};
+    QTest::newRow("2.82095 in becomes 71.65213 mm, so 80 mm")
+        << 0 << "500" << "80" << QStringList{"3.25", "663.66145"} << "71.65213"
+        << QStringList{"80", "2773.268"} << QStringList{"3.25", "663.66145"};
+    QTest::newRow("65.147 mm becomes 2.5667918 in, so 3.25 in")
+        << 1 << "2000" << "6" << QStringList{"80", "3015.92895"} << "2.5667918"
+        << QStringList{"3.25", "721.73182"} << QStringList{"80", "3015.92895"};
+    QTest::newRow("325.735 mm has no ISO bore, 12.834 in has 14 in")
+        << 1 << "50000" << "6" << none << "12.833959394" << QStringList{"14", "13392.60948"} << none;
+    QTest::newRow("12.61566 in has 14 in, 320.438 mm has no ISO bore")
+        << 0 << "10000" << "80" << QStringList{"14", "12315.0432"} << "320.437764" << none
+        << QStringList{"14", "12315.0432"};
+    QTest::newRow("no pressure, no standard bore either way")
+        << 0 << "500" << "0" << none << "0" << none << none;
+}
+
+void tst_UnitSwitch::standardBoreIsChosenAgain()
+{
+    QFETCH(int, from);
+    QFETCH(QString, force);
+    QFETCH(QString, pressure);
+    QFETCH(QStringList, before);
+    QFETCH(QString, minBore);
+    QFETCH(QStringList, switched);
+    QFETCH(QStringList, back);
+    const auto standardTexts = [](const frmPressureCalc &window) {
+        return QStringList{text(window, "txtStandardBore"), text(window, "txtStandardForce")};
+    };
+
+    MessageBoxWatcher boxes;
+    frmPressureCalc window;
+    QVERIFY(showAndActivate(window));
+    useUnits(window, from);
+    typeAndTab(window, QStringLiteral("txtForceRequired"), force);
+    typeAndTab(window, QStringLiteral("txtAirPressure(0)"), pressure);
+    typeAndTab(window, QStringLiteral("txtSafetyFactor"), QStringLiteral("1"));
+    click(window, QStringLiteral("btnCalcBoreSize"));
+    QCOMPARE(standardTexts(window), before);
+
+    switchTo(window, 1 - from);
+    QCOMPARE(text(window, "txtMinBoreSize"), minBore);
+    QCOMPARE(standardTexts(window), switched);
+    // The unit captions beside the two fields follow the system.
+    QCOMPARE(window.control<QLabel>(QStringLiteral("lblLengthUnits(5)"))->text(),
+             from == 0 ? QStringLiteral("mm") : QStringLiteral("Inches"));
+    QCOMPARE(window.control<QLabel>(QStringLiteral("lblForceUnits(3)"))->text(),
+             from == 0 ? QStringLiteral("Newtons") : QStringLiteral("Pounds"));
+
+    switchTo(window, from);
+    QCOMPARE(standardTexts(window), back);
+    QVERIFY(boxes.seen().isEmpty());
+}
+
 void tst_UnitSwitch::switchThatCannotBeDoneChangesNothing_data()
 {
     QTest::addColumn<int>("target");
@@ -345,6 +414,12 @@ void tst_UnitSwitch::switchThatCannotBeDoneChangesNothing_data()
                                           << "The value in \"Pressure Drop\" on the Valve Flow panel " + toImperial;
     QTest::newRow("temperature 1E308 degrees C") << 0 << "txtRoomTemp" << "1E308"
                                                  << "The value in \"Room Temperature\" on the Valve Flow panel " + toImperial;
+    // 1E308 psi converts, but the standard bore's force at that pressure is
+    // beyond the largest double.
+    QTest::newRow("standard bore at 1E308 psi")
+        << 1 << "txtAirPressure(0)" << "1E308"
+        << "The value in \"Push Force\" on the Cylinder Bore panel is too large to work out in metric units. "
+           "Nothing was changed: the window stays in imperial units.";
 }
 
 void tst_UnitSwitch::switchThatCannotBeDoneChangesNothing()
@@ -362,6 +437,10 @@ void tst_UnitSwitch::switchThatCannotBeDoneChangesNothing()
     // Fields before and after the failing one in the order of conversion.
     typeAndTab(window, QStringLiteral("txtAirPressure(1)"), QStringLiteral("100"));
     typeAndTab(window, QStringLiteral("txtForceRequired"), QStringLiteral("100"));
+    // A standard bore on show, which a refused switch must keep too.
+    typeAndTab(window, QStringLiteral("txtAirPressure(0)"), QStringLiteral("80"));
+    click(window, QStringLiteral("btnCalcBoreSize"));
+    QVERIFY(!text(window, "txtStandardForce").isEmpty());
     typeAndTab(window, QStringLiteral("txtRoomTemp"), QStringLiteral("70"));
     typeAndTab(window, fieldName, value);
     QVERIFY(boxes.seen().isEmpty());
