@@ -6,11 +6,13 @@
 
 #include "messageBoxes.h"
 #include "numberText.h"
+#include "screenReader.h"
 
 #include <calculator/calculator.h>
 
 #include <QLabel>
 #include <QLineEdit>
+#include <QStringList>
 
 namespace {
 
@@ -38,14 +40,17 @@ QString frmPressureCalc::captionOf(const QWidget *field) const
 }
 
 void frmPressureCalc::runCommand(const std::function<FieldTexts()> &command,
-                                 const std::function<void()> &undo)
+                                 const std::function<void()> &undo, const Announcement &announcement)
 {
     QString failure;
+    FieldTexts results;
+    bool written = false;
     try {
         finishPendingEdit();
-        for (const FieldText &result : command())
+        results = command();
+        for (const FieldText &result : results)
             result.field->setText(result.text);
-        return;
+        written = true;
     } catch (const CommandRefused &refused) {
         failure = refused.message;
     } catch (const Calculator::ArithmeticError &error) {
@@ -54,9 +59,32 @@ void frmPressureCalc::runCommand(const std::function<FieldTexts()> &command,
         failure = QStringLiteral("The calculation failed: %1. No result was changed.")
                       .arg(QString::fromUtf8(error.what()));
     }
+    if (written) {
+        announceResults(results, announcement);
+        return;
+    }
     if (undo)
         undo();
     MessageBoxes::warn(this, failure);
+}
+
+void frmPressureCalc::announceResults(const FieldTexts &results, const Announcement &announcement)
+{
+    if (!m_screenReader)
+        return;
+    // The command may have changed the units or the coefficient kind.
+    m_screenReader->describeFields();
+    QString sentence;
+    if (announcement) {
+        sentence = announcement(results);
+    } else {
+        QStringList spoken;
+        for (const FieldText &result : results)
+            spoken.append(m_screenReader->spokenValue(result.field, result.text));
+        sentence = spoken.join(QStringLiteral(", "));
+    }
+    if (!sentence.isEmpty())
+        m_screenReader->announce(sentence);
 }
 
 double frmPressureCalc::readNumber(const QLineEdit *field) const

@@ -7,6 +7,7 @@
 #include "keyboardUse.h"
 #include "logoLink.h"
 #include "messageBoxes.h"
+#include "screenReader.h"
 
 #include <calculator/calculator.h>
 

@@ -17,6 +17,7 @@
 
 class FieldValidation;
 class ReturnCalculates;
+class ScreenReader;
 namespace ControlTable { struct Control; }
 
 // Captions of each unit in both unit systems: entry 0 imperial, entry 1
@@ -94,8 +95,14 @@ private:
     // order. A refusal, an arithmetic error or any other exception is caught
     // here: undo (if given) puts back what the user changed to start the
     // command, and one message box tells the user why nothing was written.
+    // After writing, a screen reader is told what changed: the sentence
+    // announcement makes of the new texts, or else each new text with its
+    // caption and unit.
+    using Announcement = std::function<QString(const FieldTexts &)>;
     void runCommand(const std::function<FieldTexts()> &command,
-                    const std::function<void()> &undo = {});
+                    const std::function<void()> &undo = {},
+                    const Announcement &announcement = {});
+    void announceResults(const FieldTexts &results, const Announcement &announcement);
     // A field's text as a number, or CommandRefused naming the field.
     double readNumber(const QLineEdit *field) const;
     // The caption beside a field, which names it to the user ("Air Pressure").
@@ -129,6 +136,8 @@ private:
     FieldTexts calculateValveFlow() const;
     // Converts the coefficient shown to the kind now selected.
     FieldTexts changeCoefficientKind() const;
+    // What a screen reader says after the kind changed.
+    QString coefficientKindSentence(const FieldTexts &converted) const;
     FieldTexts addToSystemFlow() const;
     FieldTexts resetSystemFlow() const;
     // Whether "CV Factor" rather than "kV Factor" is selected.
@@ -150,6 +159,9 @@ private:
     // after start-up has given the selector its captions.
     void nameControlsForScreenReaders();
     std::unique_ptr<ReturnCalculates> m_returnCalculates;
+    // screenReader.cpp: units, the coefficient kind and command results for
+    // screen readers; made by nameControlsForScreenReaders.
+    std::unique_ptr<ScreenReader> m_screenReader;
 
     qint16 m_currentCalculator = 0;
     qint16 m_unitSystem = Imperial;

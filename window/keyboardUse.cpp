@@ -11,6 +11,7 @@
 
 #include "frmPressureCalc.h"
 #include "logoLink.h"
+#include "screenReader.h"
 
 #include <QAbstractButton>
 #include <QGroupBox>
@@ -19,6 +20,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QPlainTextEdit>
+#include <QRadioButton>
+#include <QScrollBar>
 
 bool ReturnCalculates::eventFilter(QObject *watched, QEvent *event)
 {
@@ -65,6 +68,19 @@ void frmPressureCalc::nameControlsForScreenReaders()
     // The coefficient has the Cv/kV option buttons beside it, no caption.
     m_ui.txtCvFactor->setAccessibleName(QStringLiteral("Flow coefficient"));
     m_ui.txtdisclaimer->setAccessibleName(m_ui.Frame7->title());
+    m_ui.txtdisclaimer->verticalScrollBar()->setAccessibleName(m_ui.Frame7->title() + QStringLiteral(" vertical"));
+    m_ui.txtdisclaimer->horizontalScrollBar()->setAccessibleName(m_ui.Frame7->title() + QStringLiteral(" horizontal"));
+
+    // The panels have no caption; each is named after its calculator.
+    for (int index = 0; QGroupBox *panel : m_ui.Frame)
+        panel->setAccessibleName(m_ui.optCalculator[index++]->text());
+    // The empty label below the coefficient would be read out under the name
+    // of its frame; hidden, it shows nothing and is left out.
+    m_ui.cvLabel->hide();
+
+    // Units and the coefficient kind go in the fields' descriptions.
+    m_screenReader = std::make_unique<ScreenReader>(this, m_ui, m_captionLabels);
+    m_screenReader->describeFields();
 
     m_ui.Picture1->setAccessibleName(QStringLiteral("Corvane website"));
     m_ui.Picture1->setAccessibleDescription(QStringLiteral("Opens %1 in your web browser").arg(WebsiteLink::address));

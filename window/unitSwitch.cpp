@@ -90,7 +90,10 @@ void frmPressureCalc::switchUnits(int system)
             labelUnits(system);
             return converted;
         },
-        putSelectionBack);
+        putSelectionBack,
+        [system](const FieldTexts &) {
+            return QStringLiteral("Now in %1 units; every value was converted.").arg(systemName(system));
+        });
 }
 
 frmPressureCalc::FieldTexts frmPressureCalc::convertFieldsTo(int system) const

@@ -56,7 +56,8 @@ void frmPressureCalc::connectValveFlowCommands()
     for (QRadioButton *button : m_ui.optCVType)
         connect(button, &QRadioButton::toggled, this, [this, putSelectionBack](bool checked) {
             if (checked && !m_restoringCoefficientKind)
-                runCommand([this] { return changeCoefficientKind(); }, putSelectionBack);
+                runCommand([this] { return changeCoefficientKind(); }, putSelectionBack,
+                           [this](const FieldTexts &converted) { return coefficientKindSentence(converted); });
         });
 }
 
@@ -113,6 +114,14 @@ frmPressureCalc::FieldTexts frmPressureCalc::changeCoefficientKind() const
     // selected, a Cv when kV is.
     const double converted = Calculator::ConvertUnits(*shown, cvFactorSelected() ? "kv" : "cv");
     return {{m_ui.txtCvFactor, NumberText::formatGeneral(converted)}};
+}
+
+QString frmPressureCalc::coefficientKindSentence(const FieldTexts &converted) const
+{
+    const QString kind = cvFactorSelected() ? QStringLiteral("Cv") : QStringLiteral("Kv");
+    if (converted.empty())
+        return QStringLiteral("Flow coefficient now shown as %1.").arg(kind);
+    return QStringLiteral("Flow coefficient now shown as %1: %2.").arg(kind, converted.front().text);
 }
 
 frmPressureCalc::FieldTexts frmPressureCalc::addToSystemFlow() const

@@ -1,0 +1,358 @@
+// SPDX-License-Identifier: MIT
+// What a screen reader learns from the window: the unit and kind of every
+// value, names and roles of the containers, and what each command changed.
+#include "applicationInfo.h"
+#include "frmPressureCalc.h"
+#include "messageBoxWatcher.h"
+#include "windowDriver.h"
+
+#include <QAccessible>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QRegularExpression>
+#include <QScrollBar>
+#include <QTest>
+
+// Qt raises accessibility events only while an assistive technology listens;
+// the platform's accessibility is told that one does.
+#include <private/qguiapplication_p.h>
+#include <qpa/qplatformaccessibility.h>
+#include <qpa/qplatformintegration.h>
+
+using namespace WindowDriver;
+
+namespace {
+
+QAccessibleInterface *accessible(QObject *object)
+{
+    return QAccessible::queryAccessibleInterface(object);
+}
+
+QString description(QObject *object)
+{
+    QAccessibleInterface *iface = accessible(object);
+    return iface ? iface->text(QAccessible::Description) : QStringLiteral("<no interface>");
+}
+
+// Every description change the window raises, with the description the
+// object had when it was raised.
+struct DescriptionChange {
+    QString object;
+    QString description;
+};
+QList<DescriptionChange> descriptionChanges;
+
+void recordUpdate(QAccessibleEvent *event)
+{
+    if (event->type() != QAccessible::DescriptionChanged)
+        return;
+    QObject *object = event->object();
+    descriptionChanges.append({object ? object->objectName() : QStringLiteral("<no object>"), description(object)});
+}
+
+// "Force (Push) {txtPushForce} Pounds" with the field's text put in.
+QString expand(const frmPressureCalc &window, QString sentence)
+{
+    static const QRegularExpression placeholder(QStringLiteral("\\{([A-Za-z]+(?:\\(\\d\\))?)\\}"));
+    QRegularExpressionMatch match;
+    while ((match = placeholder.match(sentence)).hasMatch())
+        sentence.replace(match.capturedStart(), match.capturedLength(), text(window, match.captured(1)));
+    return sentence;
+}
+
+} // namespace
+
+class tst_ScreenReader : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase()
+    {
+        ApplicationInfo::apply();
+        QAccessible::installUpdateHandler(recordUpdate);
+        QPlatformAccessibility *platform = QGuiApplicationPrivate::platformIntegration()->accessibility();
+        QVERIFY(platform);
+        platform->setActive(true);
+        QVERIFY(QAccessible::isActive());
+    }
+    void cleanupTestCase() { QAccessible::installUpdateHandler(nullptr); }
+    void init()
+    {
+        QLocale::setDefault(QLocale::c());
+        descriptionChanges.clear();
+    }
+
+    void fieldsTellTheirUnits_data();
+    void fieldsTellTheirUnits();
+    void coefficientTellsItsKind();
+    void windowPanelsAndScrollBarsAreNamed();
+    void commandsAnnounceWhatChanged_data();
+    void commandsAnnounceWhatChanged();
+    void announcementMakesWayWhenTheFocusLeaves();
+    void sameResultsTwiceAreAnnouncedTwice();
+    void refusedCommandAnnouncesNothing();
+};
+
+void tst_ScreenReader::fieldsTellTheirUnits_data()
+{
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<QString>("imperial");
+    QTest::addColumn<QString>("metric");
+    const QString degree(QChar(0x00B0));
+    const auto row = [](const char *field, const char *caption, const QString &imperial, const QString &metric) {
+        QTest::newRow(field) << field << caption << imperial << metric;
+    };
+    row("txtAirPressure(0)", "Air Pressure", "PSI", "Bar");
+    row("txtForceRequired", "Force Required", "Pounds", "Newtons");
+    row("txtSafetyFactor", "Safety Factor", "", "");
+    row("txtAreaRequired", "Area Required", "Sq. Inches", "Sq. mm");
+    row("txtMinBoreSize", "Minimum Bore Size", "Inches", "mm");
+    row("txtStandardBore", "Standard Bore", "Inches", "mm");
+    row("txtStandardForce", "Push Force", "Pounds", "Newtons");
+    row("txtAirPressure(1)", "Air Pressure", "PSI", "Bar");
+    row("txtCylinderBore(0)", "Bore Size", "Inches", "mm");
+    row("txtRodDiameter", "Rod Diameter", "Inches", "mm");
+    row("txtPushForce", "Force (Push)", "Pounds", "Newtons");
+    row("txtPullForce", "Force (Pull)", "Pounds", "Newtons");
+    row("txtAirPressure(2)", "Air Pressure", "PSI", "Bar");
+    row("txtCylinderBore(1)", "Bore Size", "Inches", "mm");
+    row("txtRoomTemp", "Room Temperature", degree + " F", degree + " c");
+    row("txtStrokeLength", "Stroke Length", "Inches", "mm");
+    row("txtStrokTime", "Stroke Time", "Seconds", "Seconds");
+    row("txtNumCylinders", "Number of Cylinders", "", "");
+    row("txtPressureDrop", "Pressure Drop", "PSI", "Bar");
+    row("txtVolume", "Volume", "Cubic Inch.", "Cubic mm");
+    row("txtCvFactor", "Flow coefficient", "Cv", "Cv");
+    row("txtInstFlow", "Instantaneous Flow", "SCFM", "L/min");
+    row("txtSystemFlow", "Total System Flow", "SCFM", "L/min");
+}
+
+// The unit follows the unit switch both ways; the name stays the caption.
+void tst_ScreenReader::fieldsTellTheirUnits()
+{
+    QFETCH(QString, field);
+    QFETCH(QString, caption);
+    QFETCH(QString, imperial);
+    QFETCH(QString, metric);
+    frmPressureCalc window;
+    QVERIFY(showAndActivate(window));
+    QLineEdit *edit = window.field(field);
+    QCOMPARE(accessible(edit)->text(QAccessible::Name), caption);
+    QCOMPARE(description(edit), imperial);
+    useUnits(window, frmPressureCalc::Metric);
+    QCOMPARE(description(edit), metric);
+    QCOMPARE(accessible(edit)->text(QAccessible::Name), caption);
+    useUnits(window, frmPressureCalc::Imperial);
+    QCOMPARE(description(edit), imperial);
+}
+
+void tst_ScreenReader::coefficientTellsItsKind()
+{
+    frmPressureCalc window;
+    QVERIFY(showAndActivate(window));
+    selectPanel(window, 2);
+    QLineEdit *coefficient = window.field(QStringLiteral("txtCvFactor"));
+    click(window, QStringLiteral("optCVType(1)"));
+    // The option button holds the focus and the announcement; the field
+    // already says its new kind.
+    QCOMPARE(description(coefficient), QStringLiteral("Kv"));
+    useUnits(window, frmPressureCalc::Metric);
+    QCOMPARE(description(coefficient), QStringLiteral("Kv"));
+    click(window, QStringLiteral("optCVType(0)"));
+    QCOMPARE(description(coefficient), QStringLiteral("Cv"));
+}
+
+void tst_ScreenReader::windowPanelsAndScrollBarsAreNamed()
+{
+    frmPressureCalc window;
+    QVERIFY(showAndActivate(window));
+
+    QAccessibleInterface *top = accessible(&window);
+    QCOMPARE(top->role(), QAccessible::Window);
+    QCOMPARE(top->text(QAccessible::Name), QStringLiteral("Corvane Calculator"));
+
+    const QStringList panels{"Cylinder Bore", "Cylinder Force", "Valve Flow", "Disclaimer"};
+    const QList<QWidget *> frames = window.controlArray(QStringLiteral("Frame"));
+    QCOMPARE(frames.size(), panels.size());
+    for (qsizetype index = 0; index < panels.size(); ++index) {
+        QAccessibleInterface *panel = accessible(frames[index]);
+        QCOMPARE(panel->text(QAccessible::Name), panels[index]);
+        QCOMPARE(panel->role(), QAccessible::Grouping);
+    }
+
+    auto *disclaimer = window.control<QPlainTextEdit>(QStringLiteral("txtdisclaimer"));
+    for (QScrollBar *bar : {disclaimer->verticalScrollBar(), disclaimer->horizontalScrollBar()}) {
+        QCOMPARE(accessible(bar)->role(), QAccessible::ScrollBar);
+        QVERIFY2(accessible(bar)->text(QAccessible::Name).startsWith(QStringLiteral("Legal Disclaimer")),
+                 qPrintable(accessible(bar)->text(QAccessible::Name)));
+    }
+
+    // The empty label below the coefficient is not read out, on any panel.
+    QWidget *cvLabel = window.control(QStringLiteral("cvLabel"));
+    selectPanel(window, 2);
+    QVERIFY(accessible(cvLabel)->state().invisible);
+    QVERIFY(window.control(QStringLiteral("txtCvFactor"))->isVisible());
+}
+
+void tst_ScreenReader::commandsAnnounceWhatChanged_data()
+{
+    QTest::addColumn<int>("panel");
+    QTest::addColumn<int>("units");
+    QTest::addColumn<QStringList>("inputs"); // field=text, typed in this order
+    QTest::addColumn<QString>("press");      // a control to click, or "Return" in the last input
+    QTest::addColumn<QString>("announcer");
+    QTest::addColumn<QString>("sentence"); // {field} stands for the field's text afterwards
+
+    const QStringList force{"txtCylinderBore(0)=2", "txtRodDiameter=0.625", "txtAirPressure(1)=80"};
+    const QStringList bore{"txtForceRequired=100", "txtAirPressure(0)=50", "txtSafetyFactor=0"};
+    const QStringList valve{"txtAirPressure(2)=80", "txtCylinderBore(1)=2", "txtRoomTemp=68",
+                            "txtStrokeLength=10", "txtStrokTime=1", "txtPressureDrop=5"};
+    const QString valveResults = "Volume {txtVolume} Cubic Inch., Instantaneous Flow {txtInstFlow} SCFM, "
+                                 "Flow coefficient {txtCvFactor} Cv";
+
+    QTest::newRow("force, Calculate") << 1 << 0 << force << "btnCalcForce" << "btnCalcForce"
+                                      << "Force (Push) 251.32741 Pounds, Force (Pull) 226.78372 Pounds";
+    QTest::newRow("force, Return in the air pressure")
+        << 1 << 0 << force << "Return" << "txtAirPressure(1)"
+        << "Force (Push) 251.32741 Pounds, Force (Pull) 226.78372 Pounds";
+    QTest::newRow("force, metric") << 1 << 1 << force << "btnCalcForce" << "btnCalcForce"
+                                   << "Force (Push) {txtPushForce} Newtons, Force (Pull) {txtPullForce} Newtons";
+    QTest::newRow("bore, Calculate") << 0 << 0 << bore << "btnCalcBoreSize" << "btnCalcBoreSize"
+                                     << "Area Required 2 Sq. Inches, Minimum Bore Size 1.59577 Inches, "
+                                        "Standard Bore 2 Inches, Push Force 157.07963 Pounds";
+    QTest::newRow("bore, metric, Return in the safety factor")
+        << 0 << 1 << bore << "Return" << "txtSafetyFactor"
+        << "Area Required {txtAreaRequired} Sq. mm, Minimum Bore Size {txtMinBoreSize} mm, "
+           "Standard Bore {txtStandardBore} mm, Push Force {txtStandardForce} Newtons";
+    QTest::newRow("bore, beyond the standard bores")
+        << 0 << 0 << QStringList{"txtForceRequired=1000000", "txtAirPressure(0)=80", "txtSafetyFactor=1"}
+        << "btnCalcBoreSize" << "btnCalcBoreSize"
+        << "Area Required 12500 Sq. Inches, Minimum Bore Size 126.15663 Inches, Standard Bore none, Push Force none";
+    QTest::newRow("valve flow, Calculate") << 2 << 0 << valve << "btnCalcCV" << "btnCalcCV" << valveResults;
+    QTest::newRow("valve flow, metric, Return in the pressure drop")
+        << 2 << 1 << valve << "Return" << "txtPressureDrop"
+        << "Volume {txtVolume} Cubic mm, Instantaneous Flow {txtInstFlow} L/min, Flow coefficient {txtCvFactor} Cv";
+    QTest::newRow("total system flow") << 2 << 0 << QStringList{"txtInstFlow=12.5"} << "btnSumSCFM"
+                                       << "btnSumSCFM" << "Total System Flow 12.5 SCFM";
+    QTest::newRow("total system flow, metric") << 2 << 1 << QStringList{"txtInstFlow=12.5"} << "btnSumSCFM"
+                                               << "btnSumSCFM" << "Total System Flow 12.5 L/min";
+    QTest::newRow("reset system flow") << 2 << 0 << QStringList{} << "btnResetSCFM" << "btnResetSCFM"
+                                       << "Total System Flow 0 SCFM";
+    QTest::newRow("coefficient to Kv") << 2 << 0 << valve << "optCVType(1)" << "optCVType(1)"
+                                       << "Flow coefficient now shown as Kv: {txtCvFactor}.";
+    QTest::newRow("unit switch to metric") << 0 << 0 << QStringList{} << "Option1(1)" << "Option1(1)"
+                                           << "Now in metric units; every value was converted.";
+    QTest::newRow("unit switch back to imperial") << 0 << 1 << QStringList{} << "Option1(0)" << "Option1(0)"
+                                                  << "Now in imperial units; every value was converted.";
+}
+
+// One description change, on the control that has the focus, saying what the
+// command changed with captions and units.
+void tst_ScreenReader::commandsAnnounceWhatChanged()
+{
+    QFETCH(int, panel);
+    QFETCH(int, units);
+    QFETCH(QStringList, inputs);
+    QFETCH(QString, press);
+    QFETCH(QString, announcer);
+    QFETCH(QString, sentence);
+
+    frmPressureCalc window;
+    QVERIFY(showAndActivate(window));
+    useUnits(window, units);
+    selectPanel(window, panel);
+    QString lastField;
+    for (const QString &input : inputs) {
+        lastField = input.section(QLatin1Char('='), 0, 0);
+        QLineEdit *field = window.field(lastField);
+        if (field->isReadOnly()) // a result the command reads
+            field->setText(input.section(QLatin1Char('='), 1));
+        else
+            typeInto(window, lastField, input.section(QLatin1Char('='), 1));
+    }
+    if (press == QLatin1StringView("optCVType(1)"))
+        click(window, QStringLiteral("btnCalcCV")); // a coefficient to convert
+    descriptionChanges.clear();
+
+    if (press == QLatin1StringView("Return"))
+        QTest::keyClick(window.field(lastField), Qt::Key_Return);
+    else
+        click(window, press);
+
+    const QString expected = expand(window, sentence);
+    QCOMPARE(QApplication::focusWidget(), window.control(announcer));
+    QList<DescriptionChange> onAnnouncer;
+    for (const DescriptionChange &change : std::as_const(descriptionChanges))
+        if (change.object == announcer)
+            onAnnouncer.append(change);
+    QVERIFY2(!onAnnouncer.isEmpty(), "no description change on the focused control");
+    QCOMPARE(onAnnouncer.last().description, expected);
+    QCOMPARE(description(window.control(announcer)), expected);
+}
+
+void tst_ScreenReader::announcementMakesWayWhenTheFocusLeaves()
+{
+    frmPressureCalc window;
+    QVERIFY(showAndActivate(window));
+    selectPanel(window, 1);
+    typeInto(window, QStringLiteral("txtCylinderBore(0)"), QStringLiteral("2"));
+    typeInto(window, QStringLiteral("txtAirPressure(1)"), QStringLiteral("80"));
+    QLineEdit *pressure = window.field(QStringLiteral("txtAirPressure(1)"));
+    QTest::keyClick(pressure, Qt::Key_Return);
+    QVERIFY(description(pressure).startsWith(QStringLiteral("Force (Push) 251.32741 Pounds")));
+
+    // Leaving the field gives it back its unit; the button's tool tip comes
+    // back the same way.
+    QTest::keyClick(pressure, Qt::Key_Tab);
+    QCOMPARE(description(pressure), QStringLiteral("PSI"));
+
+    selectPanel(window, 2);
+    QWidget *sum = window.control(QStringLiteral("btnSumSCFM"));
+    const QString toolTip = description(sum);
+    QVERIFY(!toolTip.isEmpty());
+    click(window, QStringLiteral("btnSumSCFM"));
+    QCOMPARE(description(sum), QStringLiteral("Total System Flow 0 SCFM"));
+    click(window, QStringLiteral("btnCalcCV"));
+    QCOMPARE(description(sum), toolTip);
+}
+
+// A screen reader speaks a description only when it differs from the last.
+void tst_ScreenReader::sameResultsTwiceAreAnnouncedTwice()
+{
+    frmPressureCalc window;
+    QVERIFY(showAndActivate(window));
+    selectPanel(window, 2);
+    click(window, QStringLiteral("btnResetSCFM"));
+    descriptionChanges.clear();
+    click(window, QStringLiteral("btnResetSCFM"));
+    QStringList seen;
+    for (const DescriptionChange &change : std::as_const(descriptionChanges))
+        if (change.object == QLatin1StringView("btnResetSCFM"))
+            seen.append(change.description);
+    QVERIFY2(seen.size() >= 2, qPrintable(seen.join(QLatin1Char('|'))));
+    QCOMPARE(seen.last(), QStringLiteral("Total System Flow 0 SCFM"));
+    QVERIFY(seen.contains(QString()));
+}
+
+// The message box speaks for a refused command; no description changes.
+void tst_ScreenReader::refusedCommandAnnouncesNothing()
+{
+    frmPressureCalc window;
+    QVERIFY(showAndActivate(window));
+    MessageBoxWatcher boxes;
+    selectPanel(window, 2);
+    typeInto(window, QStringLiteral("txtNumCylinders"), QStringLiteral("70000"));
+    descriptionChanges.clear();
+    click(window, QStringLiteral("btnCalcCV"));
+    QTRY_COMPARE(boxes.seen().size(), 1);
+    for (const DescriptionChange &change : std::as_const(descriptionChanges))
+        QVERIFY2(change.object != QLatin1StringView("btnCalcCV"), qPrintable(change.description));
+    QCOMPARE(description(window.control(QStringLiteral("btnCalcCV"))), QString());
+}
+
+QTEST_MAIN(tst_ScreenReader)
+#include "tst_screenReader.moc"

@@ -1,0 +1,63 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <QHash>
+#include <QObject>
+#include <QPointer>
+#include <QString>
+
+#include <vector>
+
+struct FormControls;
+class QLabel;
+class QLineEdit;
+class QWidget;
+
+// What a screen reader learns beyond the captions: the unit of every field,
+// the kind of flow coefficient shown, and what each command changed.
+//
+// A field's accessible description holds its unit ("PSI"), or for the
+// coefficient its kind ("Cv"); both follow the unit and kind selectors.
+// Screen readers speak a change of the focused control's description, so a
+// command is announced by giving the control that has the focus (the pressed
+// button, or the field in which Return was pressed) a description that says
+// what changed. When the focus leaves it, that control gets its own
+// description back.
+class ScreenReader : public QObject
+{
+public:
+    // A field and the label beside it that shows its unit; a field whose unit
+    // never changes has a fixed unit instead of a label.
+    struct FieldUnit {
+        QLineEdit *field;
+        const QLabel *unitLabel;
+        const char *fixedUnit = nullptr;
+    };
+    // Every field that shows a value in some unit, in the window's order.
+    static std::vector<FieldUnit> fieldUnits(const FormControls &controls);
+
+    ScreenReader(QWidget *window, const FormControls &controls, const QHash<const QWidget *, QLabel *> &captions);
+
+    // Gives every field the description of its unit, as the unit labels now
+    // show them, and the coefficient its kind.
+    void describeFields();
+
+    // How a command's new text is spoken: "Force (Push) 251.32741 Pounds".
+    QString spokenValue(const QLineEdit *field, const QString &text) const;
+
+    // Says the sentence through the control that has the focus (the window
+    // when no control of it has).
+    void announce(const QString &sentence);
+
+private:
+    QString restingDescription(const QWidget *control) const;
+    QString unitOf(const QLineEdit *field) const;
+    void focusMoved(QWidget *old);
+
+    QWidget *m_window;
+    const FormControls &m_controls;
+    const QHash<const QWidget *, QLabel *> &m_captions;
+    std::vector<FieldUnit> m_units;
+    // The control whose description holds the last announcement.
+    QPointer<QWidget> m_announcer;
+};
