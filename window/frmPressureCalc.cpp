@@ -7,9 +7,12 @@
 #include "keyboardUse.h"
 #include "logoLink.h"
 #include "messageBoxes.h"
+#include "resultColours.h"
+#include "returnPresses.h"
 
 #include <calculator/calculator.h>
 
+#include <QApplication>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -21,9 +24,6 @@
 #include <algorithm>
 
 namespace {
-
-// Colours of the result fields: dark-blue text on the highlighted-text colour.
-const QColor outputTextColour(0, 0, 192);
 
 QRect pixelGeometry(const ControlTable::Control &entry)
 {
@@ -182,10 +182,9 @@ QWidget *frmPressureCalc::createControl(const ControlTable::Control &entry, QWid
     case Kind::OutputField: {
         auto *field = new QLineEdit(text, container);
         field->setReadOnly(true);
-        QPalette colours = field->palette();
-        colours.setColor(QPalette::Text, outputTextColour);
-        colours.setColor(QPalette::Base, colours.color(QPalette::HighlightedText));
-        field->setPalette(colours);
+        ResultColours::follow(field);
+        // A result is read from its first digit: a long one shows its start.
+        connect(field, &QLineEdit::textChanged, field, [field] { field->setCursorPosition(0); });
         return field;
     }
     case Kind::DisclaimerField: {
@@ -197,6 +196,7 @@ QWidget *frmPressureCalc::createControl(const ControlTable::Control &entry, QWid
     case Kind::CommandButton: {
         auto *button = new QPushButton(text, container);
         button->setAutoDefault(false);
+        ReturnPresses::install(button);
         return button;
     }
     case Kind::Label: {
@@ -228,12 +228,22 @@ void frmPressureCalc::keepOptionGroupsOneTabStop()
             button->setFocusPolicy(stop ? Qt::StrongFocus : Qt::ClickFocus);
         }
     };
+    QList<QWidget *> groups;
     for (QRadioButton *first : {m_ui.Option1[0], m_ui.optCalculator[0], m_ui.optCVType[0]}) {
         QWidget *container = first->parentWidget();
+        groups.append(container);
         updateGroup(container);
         for (QRadioButton *button : container->findChildren<QRadioButton *>(Qt::FindDirectChildrenOnly))
             connect(button, &QRadioButton::toggled, container, [container, updateGroup] { updateGroup(container); });
     }
+    // Qt makes a button that takes the focus its group's tab stop, also one
+    // that is not selected: after a refused unit switch the focus comes back
+    // to "Metric" with the window while "Imperial" is selected again. The
+    // focus change is reported after the button has handled it.
+    connect(qApp, &QApplication::focusChanged, this, [groups, updateGroup](QWidget *, QWidget *now) {
+        if (now && qobject_cast<QRadioButton *>(now) && groups.contains(now->parentWidget()))
+            updateGroup(now->parentWidget());
+    });
 }
 
 void frmPressureCalc::setTabOrderFromTable()
