@@ -228,22 +228,20 @@ void frmPressureCalc::keepOptionGroupsOneTabStop()
             button->setFocusPolicy(stop ? Qt::StrongFocus : Qt::ClickFocus);
         }
     };
-    QList<QWidget *> groups;
     for (QRadioButton *first : {m_ui.Option1[0], m_ui.optCalculator[0], m_ui.optCVType[0]}) {
         QWidget *container = first->parentWidget();
-        groups.append(container);
         updateGroup(container);
         for (QRadioButton *button : container->findChildren<QRadioButton *>(Qt::FindDirectChildrenOnly))
             connect(button, &QRadioButton::toggled, container, [container, updateGroup] { updateGroup(container); });
+        // Qt makes a button that takes the focus its group's tab stop, also
+        // one that is not selected: after a refused unit switch the focus
+        // comes back to "Metric" with the window while "Imperial" is selected
+        // again. The focus change is reported after the button has handled it.
+        connect(qApp, &QApplication::focusChanged, container, [container, updateGroup](QWidget *, QWidget *now) {
+            if (now && now->parentWidget() == container && qobject_cast<QRadioButton *>(now))
+                updateGroup(container);
+        });
     }
-    // Qt makes a button that takes the focus its group's tab stop, also one
-    // that is not selected: after a refused unit switch the focus comes back
-    // to "Metric" with the window while "Imperial" is selected again. The
-    // focus change is reported after the button has handled it.
-    connect(qApp, &QApplication::focusChanged, this, [groups, updateGroup](QWidget *, QWidget *now) {
-        if (now && qobject_cast<QRadioButton *>(now) && groups.contains(now->parentWidget()))
-            updateGroup(now->parentWidget());
-    });
 }
 
 void frmPressureCalc::setTabOrderFromTable()
