@@ -181,6 +181,14 @@ void tst_Colours::everyTextIsReadable()
             }
         }
     }
+
+    // Back to the start scheme, the results take the described colours again.
+    QApplication::setPalette(m_startPalette);
+    // Widgets hear of a new application palette from the event loop.
+    QLineEdit *push = switched.field(QStringLiteral("txtPushForce"));
+    QTRY_COMPARE(push->palette().color(QPalette::Active, QPalette::Text), resultBlue);
+    QCOMPARE(push->palette().color(QPalette::Active, QPalette::Base), m_startPalette.color(QPalette::HighlightedText));
+    QVERIFY(unreadable(switched).isEmpty());
 }
 
 QTEST_MAIN(tst_Colours)
