@@ -4,8 +4,10 @@
 // Twelve fields clean themselves, silently: a text that is not a number
 // becomes "0", a number becomes its absolute value in the general format. The
 // room temperature may be negative and keeps its text as typed. The cleaning
-// runs on every loss of focus, also when the text did not change (Qt's
-// editingFinished is not emitted then, so a focus-out event filter drives it).
+// runs on every loss of focus to another control of the window, also when the
+// text did not change (Qt's editingFinished is not emitted then, so a
+// focus-out event filter drives it). Switching to another application is not
+// leaving the field.
 #include "fieldValidation.h"
 
 #include "frmPressureCalc.h"
@@ -17,6 +19,7 @@
 #include <QRadioButton>
 
 #include <cmath>
+#include <utility>
 
 namespace {
 
@@ -40,6 +43,14 @@ QString temperatureText(const QString &text)
 
 } // namespace
 
+FieldValidation::FieldValidation()
+{
+    // Focus moved to another control while the window was not active (a
+    // click on it brings the window back) reaches the field as no focus-out:
+    // the focus change that follows the activation cleans it.
+    connect(qApp, &QApplication::focusChanged, this, &FieldValidation::focusChanged);
+}
+
 void FieldValidation::watch(QLineEdit *field, Cleaner clean)
 {
     m_fields.insert(field, {field, clean});
@@ -55,12 +66,40 @@ void FieldValidation::clean(QWidget *control) const
     field->setText(cleaner(field->text()));
 }
 
+void FieldValidation::cleanPending()
+{
+    if (m_pending)
+        clean(m_pending);
+}
+
+void FieldValidation::focusChanged(QWidget *, QWidget *now)
+{
+    if (m_pending && now && now != m_pending && now->window() == m_pending->window()) {
+        QLineEdit *left = std::exchange(m_pending, nullptr);
+        clean(left);
+    }
+}
+
 bool FieldValidation::eventFilter(QObject *watched, QEvent *event)
 {
-    // A context menu taking the focus for a moment is not leaving the
-    // field: cleaning it then would spoil a paste into an empty field.
-    if (event->type() == QEvent::FocusOut && static_cast<QFocusEvent *>(event)->reason() != Qt::PopupFocusReason)
-        clean(static_cast<QWidget *>(watched));
+    if (event->type() == QEvent::FocusIn) {
+        // Another field that took the focus while the window was not active
+        // is leaving the one the user was typing in.
+        QLineEdit *field = m_fields.value(static_cast<QWidget *>(watched)).first;
+        if (m_pending && m_pending != field)
+            clean(m_pending);
+        m_pending = field;
+    } else if (event->type() == QEvent::FocusOut) {
+        // A context menu taking the focus for a moment is not leaving the
+        // field (cleaning then would spoil a paste into an empty field), nor
+        // is the window losing activation: the user switched to another
+        // application, or a message box came up, and comes back to the field.
+        const Qt::FocusReason reason = static_cast<QFocusEvent *>(event)->reason();
+        if (reason != Qt::PopupFocusReason && reason != Qt::ActiveWindowFocusReason) {
+            m_pending = nullptr;
+            clean(static_cast<QWidget *>(watched));
+        }
+    }
     return false;
 }
 
@@ -93,6 +132,9 @@ void frmPressureCalc::installFieldValidation()
 
 void frmPressureCalc::finishPendingEdit()
 {
+    // The field being edited need not have the application's focus: the
+    // window may not be active (a click on the selector of an inactive
+    // window, or a message box still closing).
     if (m_fieldValidation)
-        m_fieldValidation->clean(QApplication::focusWidget());
+        m_fieldValidation->cleanPending();
 }

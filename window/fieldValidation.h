@@ -3,27 +3,42 @@
 
 #include <QHash>
 #include <QObject>
+#include <QPointer>
 
 class QLineEdit;
 class QWidget;
 
-// Cleans each watched field when the keyboard focus leaves it: the field's
-// cleaner gives the new text, which is written every time, also when it is
-// the text the field already holds.
+// Cleans each watched field when the keyboard focus leaves it for another
+// control of the window: the field's cleaner gives the new text, which is
+// written every time, also when it is the text the field already holds. The
+// window losing activation (another application, a message box, a menu) is
+// not leaving the field: a half-typed "2." stays as it is, so the user can
+// carry on typing when coming back.
 class FieldValidation : public QObject
 {
 public:
     // The cleaned form of a field's text.
     using Cleaner = QString (*)(const QString &text);
 
+    FieldValidation();
+
     void watch(QLineEdit *field, Cleaner clean);
 
     // Cleans the given control now if it is a watched field.
     void clean(QWidget *control) const;
+    // Cleans the field the user was last typing in, if it has not been
+    // cleaned since; it may have lost the focus while the window was not
+    // active, when no focus-out reaches it.
+    void cleanPending();
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    void focusChanged(QWidget *old, QWidget *now);
+
+    // The watched field that has or last had the focus and whose leaving has
+    // not been handled yet.
+    QPointer<QLineEdit> m_pending;
     QHash<const QWidget *, std::pair<QLineEdit *, Cleaner>> m_fields;
 };

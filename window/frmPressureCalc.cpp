@@ -7,10 +7,13 @@
 #include "keyboardUse.h"
 #include "logoLink.h"
 #include "messageBoxes.h"
+#include "resultColours.h"
+#include "returnPresses.h"
 #include "screenReader.h"
 
 #include <calculator/calculator.h>
 
+#include <QApplication>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -22,9 +25,6 @@
 #include <algorithm>
 
 namespace {
-
-// Colours of the result fields: dark-blue text on the highlighted-text colour.
-const QColor outputTextColour(0, 0, 192);
 
 QRect pixelGeometry(const ControlTable::Control &entry)
 {
@@ -183,10 +183,9 @@ QWidget *frmPressureCalc::createControl(const ControlTable::Control &entry, QWid
     case Kind::OutputField: {
         auto *field = new QLineEdit(text, container);
         field->setReadOnly(true);
-        QPalette colours = field->palette();
-        colours.setColor(QPalette::Text, outputTextColour);
-        colours.setColor(QPalette::Base, colours.color(QPalette::HighlightedText));
-        field->setPalette(colours);
+        ResultColours::follow(field);
+        // A result is read from its first digit: a long one shows its start.
+        connect(field, &QLineEdit::textChanged, field, [field] { field->setCursorPosition(0); });
         return field;
     }
     case Kind::DisclaimerField: {
@@ -198,6 +197,7 @@ QWidget *frmPressureCalc::createControl(const ControlTable::Control &entry, QWid
     case Kind::CommandButton: {
         auto *button = new QPushButton(text, container);
         button->setAutoDefault(false);
+        ReturnPresses::install(button);
         return button;
     }
     case Kind::Label: {
@@ -234,6 +234,14 @@ void frmPressureCalc::keepOptionGroupsOneTabStop()
         updateGroup(container);
         for (QRadioButton *button : container->findChildren<QRadioButton *>(Qt::FindDirectChildrenOnly))
             connect(button, &QRadioButton::toggled, container, [container, updateGroup] { updateGroup(container); });
+        // Qt makes a button that takes the focus its group's tab stop, also
+        // one that is not selected: after a refused unit switch the focus
+        // comes back to "Metric" with the window while "Imperial" is selected
+        // again. The focus change is reported after the button has handled it.
+        connect(qApp, &QApplication::focusChanged, container, [container, updateGroup](QWidget *, QWidget *now) {
+            if (now && now->parentWidget() == container && qobject_cast<QRadioButton *>(now))
+                updateGroup(container);
+        });
     }
 }
 

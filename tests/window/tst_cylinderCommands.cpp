@@ -58,6 +58,7 @@ private slots:
     void overflowWritesNothing_data();
     void overflowWritesNothing();
     void textThatIsNoNumberWritesNothing();
+    void longResultShowsItsFirstDigit();
 };
 
 void tst_CylinderCommands::force_data()
@@ -314,6 +315,26 @@ void tst_CylinderCommands::textThatIsNoNumberWritesNothing()
     QCOMPARE(boxes.seen().first().icon, QMessageBox::Warning);
     QCOMPARE(text(window, "txtPushForce"), QStringLiteral("251.32741"));
     QCOMPARE(text(window, "txtPullForce"), QStringLiteral("226.78372"));
+}
+
+void tst_CylinderCommands::longResultShowsItsFirstDigit()
+{
+    // A rod wider than the bore gives a negative pull force, the longest
+    // text a result can have.
+    const QString result = QStringLiteral("-2.35619449019234E+200");
+    MessageBoxWatcher boxes;
+    frmPressureCalc window;
+    QVERIFY(showAndActivate(window));
+    calculateForce(window, {QStringLiteral("1E100"), QStringLiteral("2E100"), QStringLiteral("1")});
+    QLineEdit *field = window.field(QStringLiteral("txtPullForce"));
+    QCOMPARE(field->text(), result);
+    QVERIFY2(field->fontMetrics().horizontalAdvance(result) > field->contentsRect().width(),
+             "the result fits its field, so this case shows nothing");
+    QCOMPARE(field->cursorPosition(), 0);
+    // Drawing the field scrolls it to its cursor; the start stays in view.
+    field->grab();
+    QVERIFY2(field->inputMethodQuery(Qt::ImCursorRectangle).toRect().left() < field->width() / 4,
+             "the field shows the end of its text");
 }
 
 QTEST_MAIN(tst_CylinderCommands)

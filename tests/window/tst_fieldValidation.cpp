@@ -39,6 +39,10 @@ private slots:
     void germanDecimalComma();
     void contextMenuDoesNotClean();
     void selectorCleansWhenItTakesNoFocus();
+    void switchingApplicationsKeepsAHalfTypedNumber_data();
+    void switchingApplicationsKeepsAHalfTypedNumber();
+    void leavingTheFieldWhileTheWindowIsInactiveCleans_data();
+    void leavingTheFieldWhileTheWindowIsInactiveCleans();
 };
 
 void tst_FieldValidation::cleansTextOnTab_data()
@@ -236,6 +240,86 @@ void tst_FieldValidation::selectorCleansWhenItTakesNoFocus()
     typeInto(window, QStringLiteral("txtForceRequired"), QStringLiteral("-4"));
     selectPanel(window, 1);
     QCOMPARE(window.currentCalculator(), qint16(1));
+    QCOMPARE(text(window, "txtForceRequired"), QStringLiteral("4"));
+}
+
+void tst_FieldValidation::switchingApplicationsKeepsAHalfTypedNumber_data()
+{
+    QTest::addColumn<QString>("fieldName");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("typedAfter");
+    QTest::addColumn<QString>("cleaned");
+    QTest::newRow("decimal point") << "txtAirPressure(0)" << "2." << "5" << "2.5";
+    QTest::newRow("exponent without digits") << "txtForceRequired" << "1.5e" << "3" << "1500";
+    QTest::newRow("minus sign") << "txtAirPressure(2)" << "-5" << "0" << "50";
+    QTest::newRow("temperature minus alone") << "txtRoomTemp" << "-" << "4" << "-4";
+}
+
+// Another application's window taking the activation is not leaving the
+// field: coming back, the user carries on typing where they were.
+void tst_FieldValidation::switchingApplicationsKeepsAHalfTypedNumber()
+{
+    QFETCH(QString, fieldName);
+    QFETCH(QString, typed);
+    QFETCH(QString, typedAfter);
+    QFETCH(QString, cleaned);
+
+    frmPressureCalc window;
+    QVERIFY(showAndActivate(window));
+    selectPanel(window, panelOf(window, fieldName));
+    typeInto(window, fieldName, typed);
+    QLineEdit *field = window.field(fieldName);
+
+    QWidget otherApplication;
+    otherApplication.setGeometry(window.geometry().translated(window.width() + 20, 0));
+    otherApplication.show();
+    otherApplication.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&otherApplication));
+    QVERIFY(!window.isActiveWindow());
+    QCOMPARE(field->text(), typed);
+
+    window.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    QTRY_VERIFY(field->hasFocus());
+    QCOMPARE(field->text(), typed);
+    QTest::keyClicks(field, typedAfter);
+    QCOMPARE(field->text(), typed + typedAfter);
+    QTest::keyClick(field, Qt::Key_Tab);
+    QCOMPARE(field->text(), cleaned);
+}
+
+void tst_FieldValidation::leavingTheFieldWhileTheWindowIsInactiveCleans_data()
+{
+    QTest::addColumn<QString>("clicked");
+    QTest::addColumn<int>("panel");
+    QTest::newRow("another field") << "txtSafetyFactor" << 0;
+    QTest::newRow("calculator selector") << "optCalculator(1)" << 1;
+}
+
+// A click on another control of the inactive window moves the focus there
+// before the window is active again, and the field hears of no focus loss;
+// it is still cleaned, before the click's own handler runs.
+void tst_FieldValidation::leavingTheFieldWhileTheWindowIsInactiveCleans()
+{
+    QFETCH(QString, clicked);
+    QFETCH(int, panel);
+
+    frmPressureCalc window;
+    QVERIFY(showAndActivate(window));
+    typeInto(window, QStringLiteral("txtForceRequired"), QStringLiteral("-4."));
+
+    QWidget otherApplication;
+    otherApplication.setGeometry(window.geometry().translated(window.width() + 20, 0));
+    otherApplication.show();
+    otherApplication.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&otherApplication));
+    QCOMPARE(text(window, "txtForceRequired"), QStringLiteral("-4."));
+
+    QTest::mouseClick(window.control(clicked), Qt::LeftButton);
+    window.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    QTRY_COMPARE(QApplication::focusWidget(), window.control(clicked));
+    QCOMPARE(window.currentCalculator(), qint16(panel));
     QCOMPARE(text(window, "txtForceRequired"), QStringLiteral("4"));
 }
 

@@ -73,7 +73,9 @@ private slots:
     void returnDoesWhatCalculateDoes_data();
     void returnDoesWhatCalculateDoes();
     void returnInAResultFieldCalculatesNothing();
-    void spacePressesTheFocusedButton();
+    void keysPressTheFocusedButton_data();
+    void keysPressTheFocusedButton();
+    void tabReachesTheSelectedUnitAfterARefusedSwitch();
     void keysActivateTheLogo_data();
     void keysActivateTheLogo();
     void logoShowsTheKeyboardFocus();
@@ -244,8 +246,20 @@ void tst_Keyboard::returnInAResultFieldCalculatesNothing()
     QCOMPARE(text(window, QStringLiteral("txtPullForce")), QStringLiteral("0"));
 }
 
-void tst_Keyboard::spacePressesTheFocusedButton()
+void tst_Keyboard::keysPressTheFocusedButton_data()
 {
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("modifiers");
+    QTest::newRow("Space") << int(Qt::Key_Space) << int(Qt::NoModifier);
+    QTest::newRow("Return") << int(Qt::Key_Return) << int(Qt::NoModifier);
+    QTest::newRow("Enter") << int(Qt::Key_Enter) << int(Qt::NoModifier);
+    QTest::newRow("keypad Enter") << int(Qt::Key_Enter) << int(Qt::KeypadModifier);
+}
+
+void tst_Keyboard::keysPressTheFocusedButton()
+{
+    QFETCH(int, key);
+    QFETCH(int, modifiers);
     frmPressureCalc window;
     QVERIFY(showAndActivate(window));
     selectPanel(window, 1);
@@ -254,9 +268,44 @@ void tst_Keyboard::spacePressesTheFocusedButton()
     typeInto(window, QStringLiteral("txtRodDiameter"), QStringLiteral("0.625"));
     pressKey(Qt::Key_Tab);
     QCOMPARE(focusName(), QStringLiteral("btnCalcForce"));
-    pressKey(Qt::Key_Space);
+    pressKey(key, Qt::KeyboardModifiers(modifiers));
     QCOMPARE(text(window, QStringLiteral("txtPushForce")), QStringLiteral("251.32741"));
     QCOMPARE(text(window, QStringLiteral("txtPullForce")), QStringLiteral("226.78372"));
+    QCOMPARE(focusName(), QStringLiteral("btnCalcForce"));
+
+    // On the valve panel the key adds the shown flow to the total, once per press.
+    selectPanel(window, 2);
+    window.field(QStringLiteral("txtInstFlow"))->setText(QStringLiteral("2.5"));
+    window.control(QStringLiteral("btnSumSCFM"))->setFocus(Qt::TabFocusReason);
+    QTRY_COMPARE(focusName(), QStringLiteral("btnSumSCFM"));
+    pressKey(key, Qt::KeyboardModifiers(modifiers));
+    pressKey(key, Qt::KeyboardModifiers(modifiers));
+    QCOMPARE(text(window, QStringLiteral("txtSystemFlow")), QStringLiteral("5"));
+}
+
+// A refused unit switch puts "Imperial" back while "Metric", which was
+// clicked, gets the focus back with the window; the group's tab stop is
+// still the selected button.
+void tst_Keyboard::tabReachesTheSelectedUnitAfterARefusedSwitch()
+{
+    MessageBoxWatcher boxes;
+    frmPressureCalc window;
+    QVERIFY(showAndActivate(window));
+    typeAndTab(window, QStringLiteral("txtCylinderBore(0)"), QStringLiteral("1e308"));
+    click(window, QStringLiteral("Option1(1)"));
+    QCOMPARE(boxes.seen().size(), 1);
+    QVERIFY(window.control<QRadioButton>(QStringLiteral("Option1(0)"))->isChecked());
+    // The desktop hands the activation back when the message box closes.
+    window.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    QTRY_COMPARE(focusName(), QStringLiteral("Option1(1)"));
+
+    window.control(QStringLiteral("optCalculator(1)"))->setFocus(Qt::TabFocusReason);
+    QTRY_COMPARE(focusName(), QStringLiteral("optCalculator(1)"));
+    pressKey(Qt::Key_Tab);
+    QCOMPARE(focusName(), QStringLiteral("Option1(0)"));
+    pressKey(Qt::Key_Tab, Qt::ShiftModifier);
+    QCOMPARE(focusName(), QStringLiteral("optCalculator(1)"));
 }
 
 void tst_Keyboard::keysActivateTheLogo_data()
