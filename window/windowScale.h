@@ -19,7 +19,7 @@ constexpr double designApplicationPointSize = 9.0;
 constexpr double designFormPointSize = 8.25;
 
 // The zoom steps, smallest to largest; 1.0 is the size the window opens at.
-constexpr double zoomSteps[] = {0.5, 0.67, 0.75, 0.8, 0.9, 1.0, 1.1, 1.25, 1.5, 1.75, 2.0, 2.5, 3.0};
+constexpr double zoomSteps[] = {0.67, 0.75, 0.8, 0.9, 1.0, 1.1, 1.25, 1.5, 1.75, 2.0, 2.5, 3.0};
 
 // The scale the application font asks for: its size over the design size.
 double fontScale(const QFont &applicationFont);
