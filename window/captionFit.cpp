@@ -14,7 +14,10 @@ namespace CaptionFit {
 namespace {
 
 constexpr const char *designSizeProperty = "corvaneDesignPointSize";
+// Captions shrink to 6 points at most, or proportionally less in a window
+// zoomed below its design size.
 constexpr double smallestPointSize = 6.0;
+constexpr double designPointSize = 8.25;
 constexpr double step = 0.25;
 
 // The caption and the width the control leaves for it. Worked out from the
@@ -36,7 +39,8 @@ std::pair<QString, int> captionAndRoom(const QWidget *control)
 // fits its room.
 double fittedPointSize(QFont font, const QString &caption, int room)
 {
-    while (QFontMetrics(font).horizontalAdvance(caption) > room && font.pointSizeF() > smallestPointSize)
+    const double smallest = std::min(smallestPointSize, font.pointSizeF() * smallestPointSize / designPointSize);
+    while (QFontMetrics(font).horizontalAdvance(caption) > room && font.pointSizeF() > smallest)
         font.setPointSizeF(font.pointSizeF() - step);
     return font.pointSizeF();
 }
@@ -70,6 +74,13 @@ void fit(QWidget *control)
     font.setPointSizeF(rememberedDesignSize(control).value_or(font.pointSizeF()));
     const auto [caption, room] = captionAndRoom(control);
     setPointSize(control, fittedPointSize(font, caption, room));
+}
+
+void refit(QWidget *control)
+{
+    control->setProperty(designSizeProperty, QVariant());
+    control->setFont(QFont());
+    fit(control);
 }
 
 void fitTogether(const QList<QWidget *> &controls)

@@ -48,8 +48,12 @@ struct Caption {
 };
 std::span<const Caption> captions();
 
-// 15 twips to a pixel, the ratio the layout was drawn at.
-constexpr int twipsToPixels(int twips) { return (twips + 7) / 15; }
+// 15 twips to a pixel, the ratio the layout was drawn at, times the window's
+// scale (1 as drawn).
+constexpr int twipsToPixels(int twips, double scale = 1.0)
+{
+    return int((twips * scale + 7.0) / 15.0);
+}
 
 constexpr int clientWidthTwips = 5685;
 constexpr int clientHeightTwips = 7095;

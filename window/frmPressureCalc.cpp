@@ -10,10 +10,13 @@
 #include "resultColours.h"
 #include "returnPresses.h"
 #include "screenReader.h"
+#include "windowScale.h"
 
 #include <calculator/calculator.h>
 
 #include <QApplication>
+#include <QEvent>
+#include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -26,13 +29,6 @@
 
 namespace {
 
-QRect pixelGeometry(const ControlTable::Control &entry)
-{
-    using ControlTable::twipsToPixels;
-    return QRect(twipsToPixels(entry.left), twipsToPixels(entry.top),
-                 twipsToPixels(entry.width), twipsToPixels(entry.height));
-}
-
 // "txtAirPressure(2)" gives "txtAirPressure" and 2; a plain name gives -1.
 std::pair<QString, int> splitArrayName(const QString &name)
 {
@@ -44,21 +40,21 @@ std::pair<QString, int> splitArrayName(const QString &name)
 
 // The layout was drawn for MS Sans Serif at 8.25 points; where that face is
 // missing, a sans serif of the same narrow metrics keeps every caption inside
-// its fixed-size control.
-QFont formFont()
+// its control. The size grows with the window's scale.
+QFont formFont(double pointSize)
 {
     QFont font;
     font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Microsoft Sans Serif"),
                       QStringLiteral("Liberation Sans"), QStringLiteral("Arial"),
                       QStringLiteral("Nimbus Sans")});
     font.setStyleHint(QFont::SansSerif);
-    font.setPointSizeF(8.25);
+    font.setPointSizeF(pointSize);
     return font;
 }
 
-QFont disclaimerFont()
+QFont disclaimerFont(const QFont &windowFont)
 {
-    QFont font = formFont();
+    QFont font = windowFont;
     font.setWeight(QFont::Bold);
     return font;
 }
@@ -80,9 +76,16 @@ frmPressureCalc::frmPressureCalc(QWidget *parent) : QWidget(parent)
     setObjectName(QStringLiteral("frmPressureCalc"));
     setWindowTitle(QStringLiteral("Corvane Calculator"));
     setWindowIcon(QIcon(QStringLiteral(":/corvane/icon-16.png")));
-    setFont(formFont());
-    setFixedSize(ControlTable::twipsToPixels(ControlTable::clientWidthTwips),
-                 ControlTable::twipsToPixels(ControlTable::clientHeightTwips));
+    // The controls lie on a canvas of the layout's size, centred in the
+    // client area, so the window can be maximised or made larger while the
+    // layout stays as drawn.
+    m_canvas = new QWidget(this);
+    m_canvas->setObjectName(QStringLiteral("canvas"));
+    auto *centring = new QGridLayout(this);
+    centring->setContentsMargins(0, 0, 0, 0);
+    centring->addWidget(m_canvas, 0, 0, Qt::AlignCenter);
+    m_scale = scale();
+    setFont(formFont(WindowScale::designFormPointSize * m_scale));
 
     buildControls();
     setTabOrderFromTable();
@@ -107,6 +110,8 @@ frmPressureCalc::frmPressureCalc(QWidget *parent) : QWidget(parent)
 
     startUp();
     nameControlsForScreenReaders();
+    installZoom();
+    applyScale();
 }
 
 frmPressureCalc::~frmPressureCalc()
@@ -135,11 +140,11 @@ QList<QWidget *> frmPressureCalc::controlArray(const QString &name) const
 void frmPressureCalc::buildControls()
 {
     for (const ControlTable::Control &entry : ControlTable::controls()) {
-        QWidget *container = entry.container ? control(QString::fromLatin1(entry.container)) : this;
+        QWidget *container = entry.container ? control(QString::fromLatin1(entry.container)) : m_canvas;
         QWidget *widget = createControl(entry, container);
         const QString name = QString::fromLatin1(entry.name);
         widget->setObjectName(name);
-        widget->setGeometry(pixelGeometry(entry));
+        widget->setGeometry(WindowScale::pixelGeometry(entry, m_scale));
         if (entry.toolTip)
             widget->setToolTip(QString::fromLatin1(entry.toolTip));
         if (entry.place)
@@ -191,7 +196,7 @@ QWidget *frmPressureCalc::createControl(const ControlTable::Control &entry, QWid
     case Kind::DisclaimerField: {
         auto *field = new QPlainTextEdit(text, container);
         field->setReadOnly(true);
-        field->setFont(disclaimerFont());
+        field->setFont(disclaimerFont(font()));
         return field;
     }
     case Kind::CommandButton: {
@@ -200,14 +205,9 @@ QWidget *frmPressureCalc::createControl(const ControlTable::Control &entry, QWid
         ReturnPresses::install(button);
         return button;
     }
-    case Kind::Label: {
-        // Labels keep 8.25 points whatever the window's font becomes.
-        auto *label = new QLabel(text, container);
-        QFont labelFont = font();
-        labelFont.setPointSizeF(8.25);
-        label->setFont(labelFont);
-        return label;
-    }
+    case Kind::Label:
+        // In the window's font, drawn smaller only where a caption needs it.
+        return new QLabel(text, container);
     case Kind::PictureBox: {
         auto *logo = new LogoLink(container);
         logo->setPixmap(QPixmap(QStringLiteral(":/corvane/logo.png")));
@@ -215,6 +215,39 @@ QWidget *frmPressureCalc::createControl(const ControlTable::Control &entry, QWid
     }
     }
     Q_UNREACHABLE();
+}
+
+void frmPressureCalc::applyScale()
+{
+    m_scale = scale();
+    setFont(formFont(WindowScale::designFormPointSize * m_scale));
+    for (const ControlTable::Control &entry : ControlTable::controls())
+        control(QString::fromLatin1(entry.name))->setGeometry(WindowScale::pixelGeometry(entry, m_scale));
+    m_ui.txtdisclaimer->setFont(disclaimerFont(font()));
+    const QPixmap logo(QStringLiteral(":/corvane/logo.png"));
+    m_ui.Picture1->setPixmap(m_scale == 1.0 ? logo
+                                            : logo.scaled(logo.size() * m_scale, Qt::KeepAspectRatio,
+                                                          Qt::SmoothTransformation));
+
+    // Every caption is fitted afresh against its control's new size.
+    for (QWidget *captioned : m_canvas->findChildren<QWidget *>()) {
+        if ((qobject_cast<QLabel *>(captioned) && captioned != m_ui.Picture1)
+            || qobject_cast<QRadioButton *>(captioned))
+            CaptionFit::refit(captioned);
+    }
+    CaptionFit::fitTogether({m_ui.optCalculator.begin(), m_ui.optCalculator.end()});
+
+    m_canvas->setFixedSize(WindowScale::clientSize(m_scale));
+    layout()->activate();
+    if (!(windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen)))
+        resize(m_canvas->size());
+}
+
+void frmPressureCalc::changeEvent(QEvent *event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::ApplicationFontChange)
+        applyScale();
 }
 
 void frmPressureCalc::keepOptionGroupsOneTabStop()

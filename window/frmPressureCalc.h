@@ -72,6 +72,25 @@ private:
     QWidget *createControl(const ControlTable::Control &entry, QWidget *container);
     void setTabOrderFromTable();
     void keepOptionGroupsOneTabStop();
+    // Places, sizes and fonts of every control at the scale in force now.
+    void applyScale();
+
+protected:
+    void changeEvent(QEvent *event) override;
+
+private:
+    // windowScale.cpp: the scale from the application font and the zoom.
+    // Ctrl+Plus (or Ctrl+=), Ctrl+Minus and Ctrl+0 zoom the window.
+    void installZoom();
+    // The next zoom step, held where the window would outgrow the screen.
+    double zoomInStep() const;
+    double largestFittingScale() const;
+    // The application font's scale times the zoom, within the screen.
+    double scale() const;
+    double m_zoom = 1.0;
+    double m_scale = 1.0;
+    // Holds every control at the layout's size, centred in the client area.
+    QWidget *m_canvas = nullptr;
 
     // startUp.cpp: start-up and calculator selection.
     void startUp();

@@ -8,7 +8,11 @@
 #include "windowDriver.h"
 
 #include <QFontMetrics>
+#include <QScreen>
+#include <QSet>
+#include <QApplication>
 #include <QLabel>
+#include <QRegularExpression>
 #include <QRadioButton>
 #include <QStyle>
 #include <QTest>
@@ -55,6 +59,37 @@ QLabel *makeLabel(QWidget &parent, int width)
     label->setFont(font);
     label->setGeometry(0, 0, width, 30);
     return label;
+}
+
+// Sibling controls that overlap, and controls that stick out of their
+// container, named "a/b" and "a!".
+QSet<QString> layoutFaults(const frmPressureCalc &window)
+{
+    QSet<QString> faults;
+    const auto controls = window.findChildren<QWidget *>(QRegularExpression(QStringLiteral("^[A-Za-z]")));
+    for (const QWidget *control : controls) {
+        if (control->parentWidget() != &window && !control->parentWidget()->rect().contains(control->geometry()))
+            faults.insert(control->objectName() + QLatin1Char('!'));
+        for (const QWidget *other : controls)
+            if (other != control && other->parentWidget() == control->parentWidget()
+                && other->geometry().intersects(control->geometry()) && control->objectName() < other->objectName())
+                faults.insert(control->objectName() + QLatin1Char('/') + other->objectName());
+    }
+    return faults;
+}
+
+// Captions that do not fit the room of their label or option button.
+QStringList uncutCaptionFaults(const frmPressureCalc &window)
+{
+    QStringList cut;
+    for (const QLabel *label : window.findChildren<QLabel *>())
+        if (!label->text().isEmpty()
+            && QFontMetrics(label->font()).horizontalAdvance(label->text()) > labelRoom(*label))
+            cut.append(label->objectName());
+    for (const QRadioButton *button : window.findChildren<QRadioButton *>())
+        if (QFontMetrics(button->font()).horizontalAdvance(button->text()) > buttonRoom(*button))
+            cut.append(button->objectName());
+    return cut;
 }
 
 } // namespace
@@ -153,6 +188,64 @@ private slots:
         CaptionFit::fitTogether(buttons);
         QCOMPARE(buttons.at(0)->font().pointSizeF(), designPointSize);
         QCOMPARE(longButton->font().pointSizeF(), designPointSize);
+    }
+
+    void zoomKeepsEveryCaptionAndPlace_data()
+    {
+        // Keys: + Ctrl+Plus, = Ctrl+=, - Ctrl+Minus, 0 Ctrl+0. Zoom 0: held
+        // at the screen's edge.
+        QTest::addColumn<QString>("keys");
+        QTest::addColumn<double>("zoom");
+        QTest::newRow("as opened") << QString() << 1.0;
+        QTest::newRow("Ctrl+Plus, 110 %") << QStringLiteral("+") << 1.1;
+        QTest::newRow("Ctrl+= three times, 150 %") << QStringLiteral("===") << 1.5;
+        QTest::newRow("Ctrl+Plus five times, 200 %") << QStringLiteral("+++++") << 2.0;
+        QTest::newRow("Ctrl+Minus, 90 %") << QStringLiteral("-") << 0.9;
+        QTest::newRow("Ctrl+Minus four times, 67 %") << QStringLiteral("----") << 0.67;
+        QTest::newRow("no smaller than 67 %") << QStringLiteral("--------") << 0.67;
+        QTest::newRow("Ctrl+0 after zooming in") << QStringLiteral("+++0") << 1.0;
+        QTest::newRow("Ctrl+0 after zooming out") << QStringLiteral("--0") << 1.0;
+        QTest::newRow("held at the screen's edge") << QStringLiteral("++++++++++++") << 0.0;
+    }
+
+    // Each step scales the window and every control; no caption is cut, no
+    // control overlaps another or leaves its container that did not as drawn.
+    void zoomKeepsEveryCaptionAndPlace()
+    {
+        QFETCH(QString, keys);
+        QFETCH(double, zoom);
+        ApplicationInfo::apply();
+        frmPressureCalc window;
+        const QSet<QString> drawnFaults = layoutFaults(window);
+        QVERIFY(WindowDriver::showAndActivate(window));
+        WindowDriver::typeInto(window, QStringLiteral("txtAirPressure(0)"), QStringLiteral("5"));
+        const QHash<QChar, Qt::Key> keyOf{{'+', Qt::Key_Plus}, {'=', Qt::Key_Equal}, {'-', Qt::Key_Minus},
+                                          {'0', Qt::Key_0}};
+        for (const QChar key : keys)
+            QTest::keyClick(QApplication::focusWidget(), keyOf.value(key), Qt::ControlModifier);
+
+        const QRect available = window.screen()->availableGeometry();
+        if (zoom == 0.0) {
+            QVERIFY(window.height() > 2 * 473);
+            QVERIFY(window.frameGeometry().height() <= available.height());
+            const QSize held = window.size();
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Plus, Qt::ControlModifier);
+            QCOMPARE(window.size(), held);
+            zoom = window.height() * 15.0 / 7095;
+        } else {
+            QVERIFY2(std::abs(window.width() - 379 * zoom) <= 1.0 && std::abs(window.height() - 473 * zoom) <= 1.0,
+                     qPrintable(QStringLiteral("%1x%2").arg(window.width()).arg(window.height())));
+        }
+        QVERIFY(window.frameGeometry().width() <= available.width());
+        QCOMPARE(window.font().pointSizeF() > 8.25 * zoom - 0.1, true);
+        QVERIFY(std::abs(window.control(QStringLiteral("Frame2"))->width() - 313 * zoom) <= 1.5);
+
+        for (int panel = 0; panel < 4; ++panel) {
+            WindowDriver::selectPanel(window, panel);
+            QCOMPARE(uncutCaptionFaults(window).join(QLatin1Char(' ')), QString());
+        }
+        QCOMPARE(layoutFaults(window) - drawnFaults, QSet<QString>());
+        QCOMPARE(WindowDriver::text(window, QStringLiteral("txtAirPressure(0)")), QStringLiteral("5"));
     }
 
     // In the window itself: every label's caption fits (or is at the smallest

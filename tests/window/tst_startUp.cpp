@@ -6,6 +6,7 @@
 #include "frmPressureCalc.h"
 #include "windowDriver.h"
 
+#include <QApplication>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -56,6 +57,8 @@ private slots:
     void init() { QLocale::setDefault(QLocale::c()); }
 
     void windowFrame();
+    void layoutScalesWithTheApplicationFont_data();
+    void layoutScalesWithTheApplicationFont();
     void everyControlHasItsKindAndPlace();
     void controlArraysHaveTheirElementCounts();
     void startUpState();
@@ -75,9 +78,47 @@ void tst_StartUp::windowFrame()
     frmPressureCalc window;
     QCOMPARE(window.windowTitle(), QStringLiteral("Corvane Calculator"));
     QCOMPARE(window.size(), QSize(379, 473));
-    QCOMPARE(window.minimumSize(), window.maximumSize());
+    // It may be maximised or made larger, never smaller than the layout.
+    QCOMPARE(window.minimumSize(), QSize(379, 473));
+    QVERIFY(window.maximumSize().width() > 379 && window.maximumSize().height() > 473);
     QVERIFY(!window.windowIcon().isNull());
     QCOMPARE(QCoreApplication::applicationVersion(), QStringLiteral("2.00.0041"));
+}
+
+void tst_StartUp::layoutScalesWithTheApplicationFont_data()
+{
+    QTest::addColumn<double>("pointSize");
+    QTest::newRow("9 pt, as drawn") << 9.0;
+    QTest::newRow("10.5 pt") << 10.5;
+    QTest::newRow("13.5 pt, half as large again") << 13.5;
+}
+
+// Every place, size and font grows in proportion to the application font
+// (within a pixel of the exact proportion).
+void tst_StartUp::layoutScalesWithTheApplicationFont()
+{
+    QFETCH(double, pointSize);
+    const QFont applicationFont = QApplication::font();
+    QFont larger = applicationFont;
+    larger.setPointSizeF(pointSize);
+    QApplication::setFont(larger);
+    const double scale = pointSize / 9.0;
+    {
+        frmPressureCalc window;
+        const auto near = [scale](int pixels, int twips) { return std::abs(pixels - twips * scale / 15.0) <= 1.0; };
+        QVERIFY(near(window.width(), 5685) && near(window.height(), 7095));
+        QCOMPARE(window.font().pointSizeF(), 8.25 * scale);
+        for (const ControlTable::Control &entry : ControlTable::controls()) {
+            const QRect place = window.control(QString::fromLatin1(entry.name))->geometry();
+            QVERIFY2(near(place.x(), entry.left) && near(place.y(), entry.top) && near(place.width(), entry.width)
+                         && near(place.height(), entry.height),
+                     entry.name);
+        }
+        for (const QLabel *label : window.findChildren<QLabel *>())
+            QVERIFY2(label->font().pointSizeF() <= 8.25 * scale && label->font().pointSizeF() > 6.0 * scale - 1.5,
+                     qPrintable(label->objectName()));
+    }
+    QApplication::setFont(applicationFont);
 }
 
 void tst_StartUp::everyControlHasItsKindAndPlace()
@@ -104,8 +145,11 @@ void tst_StartUp::everyControlHasItsKindAndPlace()
         }
         QVERIFY2(widget->inherits(expectedClass), qPrintable(name));
 
+        // Window-level controls lie on the canvas that fills the client area.
+        QWidget *canvas = window.findChild<QWidget *>(QStringLiteral("canvas"));
+        QVERIFY(canvas && canvas->parentWidget() == &window);
         QWidget *expectedParent = entry.container ? window.control(QString::fromLatin1(entry.container))
-                                                  : static_cast<QWidget *>(&window);
+                                                  : canvas;
         QVERIFY2(widget->parentWidget() == expectedParent, qPrintable(name));
         QCOMPARE(widget->geometry(),
                  QRect(qRound(entry.left / 15.0), qRound(entry.top / 15.0),
