@@ -231,8 +231,18 @@ build_deb() {
   echo "$out/corvane-calculator_${version}_${arch}.deb"
 }
 
+# Sanitizer and Debug builds are never packaged: no fortified calls, and
+# libraries lintian does not expect.
+skip_unless_release_build() {
+  if [[ ${BUILD_TYPE:-} == Debug || ${CXX_FLAGS:-} == *-fsanitize* ]]; then
+    echo "$mode: skipped, this build (${BUILD_TYPE:-?} ${CXX_FLAGS:-}) is not one that gets packaged"
+    exit 77
+  fi
+}
+
 check_lintian() {
   need lintian
+  skip_unless_release_build
   local deb out status=0
   deb=$(build_deb lintian)
   # Every tag at warning level or above fails; infos and pedantic notes are
@@ -245,10 +255,7 @@ check_lintian() {
 check_hardening() {
   need hardening-check
   need readelf
-  if [[ ${BUILD_TYPE:-} == Debug || ${CXX_FLAGS:-} == *-fsanitize* ]]; then
-    echo "hardening: skipped, this build (${BUILD_TYPE:-?} ${CXX_FLAGS:-}) is not one that gets packaged"
-    exit 77
-  fi
+  skip_unless_release_build
   local prefix=$work/prefix program out what status=0
   "$cmake" --install "$build" --prefix "$prefix" --strip >"$work/install.log" 2>&1 || {
     cat "$work/install.log" >&2
@@ -330,6 +337,11 @@ check_deb() {
   dpkg-deb -x "$deb" "$work/root"
   file -b "$work/root/usr/bin/corvane-calculator" | grep -q ', stripped' ||
     fail "the packaged executable is not stripped"
+  # The packaged program itself answers, without a display.
+  value=$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM \
+            "$work/root/usr/bin/corvane-calculator" --version 2>&1) || true
+  [[ $value == "corvane-calculator $version" ]] ||
+    fail "the packaged program answers --version with '$value'"
 }
 
 case $mode in
