@@ -1,25 +1,53 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: MIT
-# Installs whichever packages of build-deps.txt are missing, through sudo when
-# not root. Does nothing (and needs no network) when all are present.
+# Installs whichever packages of the named lists are missing, through sudo
+# when not root. Does nothing (and needs no network) when all are present.
+#
+#   packaging/install-deps.sh program [test] [fuzz-bench]
+#
+# reads packaging/deps-<name>.txt for each name. CORVANE_SKIP_DEPS=1 skips
+# the step, for a system set up by hand (make run CORVANE_SKIP_DEPS=1).
 set -euo pipefail
 
-list="$(dirname "$0")/build-deps.txt"
+if [[ ${CORVANE_SKIP_DEPS:-0} == 1 ]]; then
+  exit 0
+fi
+
+here=$(dirname "$0")
+(($#)) || set -- program
+
 missing=()
-while read -r pkg; do
-  [[ -z "$pkg" || "$pkg" == \#* ]] && continue
-  if ! dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q 'ok installed'; then
-    missing+=("$pkg")
-  fi
-done < "$list"
+for name in "$@"; do
+  list=$here/deps-$name.txt
+  [[ -f $list ]] || { echo "install-deps.sh: no package list $list" >&2; exit 2; }
+  # `|| [[ -n $pkg ]]` keeps a last line that has no newline.
+  while read -r pkg || [[ -n $pkg ]]; do
+    pkg=${pkg%%#*}
+    pkg=${pkg//[[:space:]]/}
+    [[ -z $pkg ]] && continue
+    [[ " ${missing[*]} " == *" $pkg "* ]] && continue
+    if ! command -v dpkg-query >/dev/null ||
+       ! dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q 'ok installed'; then
+      missing+=("$pkg")
+    fi
+  done <"$list"
+done
 
 [[ ${#missing[@]} -eq 0 ]] && exit 0
+
+if ! command -v apt-get >/dev/null || ! command -v dpkg-query >/dev/null; then
+  echo "install-deps.sh: this system has no apt; install Qt 6.4 or newer (Widgets, Test), CMake 3.25 or newer, Ninja, a C++20 compiler, GoogleTest and the Liberation fonts by hand, then run again with CORVANE_SKIP_DEPS=1" >&2
+  exit 1
+fi
 
 echo "Installing missing packages: ${missing[*]}"
 sudo=()
 if [[ $(id -u) -ne 0 ]]; then
-  command -v sudo >/dev/null || { echo "Need root or sudo to install: ${missing[*]}" >&2; exit 1; }
+  command -v sudo >/dev/null || { echo "install-deps.sh: need root or sudo to install: ${missing[*]}" >&2; exit 1; }
   sudo=(sudo)
 fi
-"${sudo[@]}" apt-get update -qq
-DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
+# The variable goes after sudo, which would otherwise drop it and leave
+# debconf to ask its questions interactively.
+"${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get update -qq
+"${sudo[@]}" env DEBIAN_FRONTEND=noninteractive \
+  apt-get install -y -qq --no-install-recommends "${missing[@]}"

@@ -10,7 +10,10 @@
 # Pictures:
 #   logo.png       156 x 60, truecolor RGB, no alpha   (top of the window)
 #   icon-16.png    16 x 16, 8-bit palette, opaque      (window icon)
-#   icon-48.png, icon-128.png, icon-256.png  RGBA      (desktop icon theme)
+#   icon-32.png, icon-48.png, icon-64.png, icon-128.png, icon-256.png
+#                  RGBA                                (window icon and the
+#                                                      desktop icon theme)
+#   icon.svg       the same mark as a drawing          (scalable theme icon)
 #
 # The mark is a pneumatic cylinder in cutaway on a blue tile: barrel with end
 # caps and two air ports, the pressurised chamber tinted, an orange piston,
@@ -55,8 +58,8 @@ stable=(-strip -define 'png:exclude-chunks=date,time')
 # ---------------------------------------------------------------------------
 # The mark as a vector drawing on a 32 x 32 design grid, drawn at SIZE pixels
 # (4x supersampled, then averaged down). Used for every size above 16. The
-# solid parts sit on even units, which fall on whole pixels at 48, 128 and
-# 256; only the soft shadow uses odd ones.
+# solid parts sit on even units, which fall on whole pixels at 32, 48, 64, 128
+# and 256; only the soft shadow uses odd ones.
 # ---------------------------------------------------------------------------
 draw_mark() {
   local size=$1 dest=$2
@@ -130,10 +133,48 @@ draw_logo() {
     "${stable[@]}" "PNG24:$dest"
 }
 
+# ---------------------------------------------------------------------------
+# The mark of draw_mark as SVG, on the same 32 x 32 grid and with the same
+# rectangles, for desktops that draw the icon at any size.
+# ---------------------------------------------------------------------------
+draw_svg() {
+  local dest=$1
+  r() { printf '  <rect x="%s" y="%s" width="%s" height="%s" fill="%s"/>\n' "$1" "$2" $(($3 - $1)) $(($4 - $2)) "$5"; }
+  {
+    cat <<SVG
+<?xml version="1.0" encoding="UTF-8"?>
+<svg xmlns="http://www.w3.org/2000/svg" width="32" height="32" viewBox="0 0 32 32">
+  <title>Corvane Calculator</title>
+  <defs>
+    <linearGradient id="tile" x1="0" y1="0" x2="0" y2="1">
+      <stop offset="0" stop-color="$tile_top"/>
+      <stop offset="1" stop-color="$tile_bottom"/>
+    </linearGradient>
+  </defs>
+  <rect x="2" y="2" width="28" height="28" rx="3" fill="url(#tile)"/>
+  <g fill="#061830" fill-opacity="0.35">
+    <rect x="5" y="11" width="18" height="12"/>
+    <rect x="23" y="15" width="4" height="4"/>
+    <rect x="27" y="13" width="2" height="8"/>
+  </g>
+SVG
+    r 8 8 10 10 "$port"; r 16 8 18 10 "$port"
+    r 4 10 22 22 "$barrel"
+    r 6 12 10 20 "$chamber"
+    r 14 14 20 18 "$rod_in"
+    r 4 10 6 22 "$cap"; r 20 10 22 22 "$cap"
+    r 10 12 14 20 "$piston"
+    r 22 14 26 18 "$rod_out"
+    r 26 12 28 20 "$cap"
+    echo '</svg>'
+  } >"$dest"
+}
+
 draw_icon16 "$out/icon-16.png"
-for s in 48 128 256; do
+for s in 32 48 64 128 256; do
   draw_mark "$s" "$out/icon-$s.png"
 done
+draw_svg "$out/icon.svg"
 draw_logo "$out/logo.png"
 
-echo "make-artwork: wrote logo.png icon-16.png icon-48.png icon-128.png icon-256.png to $out"
+echo "make-artwork: wrote logo.png, icon-{16,32,48,64,128,256}.png and icon.svg to $out"

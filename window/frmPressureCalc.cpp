@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "frmPressureCalc.h"
 
+#include "applicationInfo.h"
 #include "captionFit.h"
 #include "controlTable.h"
 #include "fieldValidation.h"
@@ -75,7 +76,7 @@ frmPressureCalc::frmPressureCalc(QWidget *parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("frmPressureCalc"));
     setWindowTitle(QStringLiteral("Corvane Calculator"));
-    setWindowIcon(QIcon(QStringLiteral(":/corvane/icon-16.png")));
+    setWindowIcon(ApplicationInfo::icon());
     // The controls lie on a canvas of the layout's size, centred in the
     // client area, so the window can be maximised or made larger while the
     // layout stays as drawn.

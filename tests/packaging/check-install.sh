@@ -15,6 +15,11 @@
 #             the installed .desktop file and the build's version
 #   deb       cpack builds corvane-calculator_VERSION_ARCH.deb holding the
 #             same files, with the control fields and Qt dependencies set
+#   lintian   lintian --fail-on error,warning accepts that .deb
+#   hardening the installed program has the stack protector, fortified libc
+#             calls, PIE and full RELRO (hardening-check), and no RUNPATH
+#   reproducible  two cpack runs, a second apart, give the same bytes, and
+#             every file in the .deb carries the time of the last commit
 #
 # CMAKE and CPACK may name the tools to use (the test registration passes the
 # ones the build was configured with). Everything is written to a temporary
@@ -29,7 +34,7 @@ cpack=${CPACK:-cpack}
 source_dir=$(cd "$(dirname "$0")/../.." && pwd)
 
 app_id=com.corvane.Calculator
-icon_sizes=(16 48 128 256)
+icon_sizes=(16 32 48 64 128 256)
 
 failures=0
 fail() { echo "FAIL: $*" >&2; failures=$((failures + 1)); }
@@ -48,9 +53,12 @@ expected_files() {
     echo "share/applications/$app_id.desktop"
     echo "share/metainfo/$app_id.metainfo.xml"
     echo share/doc/corvane-calculator/copyright
+    echo share/doc/corvane-calculator/changelog.gz
+    echo share/man/man1/corvane-calculator.1.gz
     for s in "${icon_sizes[@]}"; do
       echo "share/icons/hicolor/${s}x${s}/apps/$app_id.png"
     done
+    echo "share/icons/hicolor/scalable/apps/$app_id.svg"
   } | LC_ALL=C sort
 }
 
@@ -95,6 +103,13 @@ check_artwork() {
     [[ $(png_size "$f") == "$s x $s" ]] ||
       fail "icon-$s.png must be $s x $s, is: $(file -b "$f")"
   done
+
+  # The scalable icon: an SVG document on the 32-unit grid the PNGs are
+  # drawn on, complete to its closing tag.
+  f=$res/icon.svg
+  grep -q '<svg xmlns="http://www.w3.org/2000/svg" width="32" height="32" viewBox="0 0 32 32">' "$f" &&
+    [[ $(tail -n 1 "$f") == "</svg>" ]] ||
+    fail "icon.svg is not a complete 32 x 32 SVG document"
 
   # Two sizes that are byte for byte the same picture mean a copy went wrong.
   local sums
@@ -161,6 +176,8 @@ check_desktop() {
   done
   [[ $found == "${#icon_sizes[@]}" ]] ||
     fail "Icon=$icon is installed in $found of ${#icon_sizes[@]} hicolor sizes"
+  [[ -f $prefix/share/icons/hicolor/scalable/apps/$icon.svg ]] ||
+    fail "Icon=$icon has no scalable SVG in hicolor"
 }
 
 check_metainfo() {
@@ -183,6 +200,100 @@ check_metainfo() {
   # the right one; forgetting it on a version bump is easy.
   grep -Eq "<release version=\"$version\" date=\"[0-9]{4}-[0-9]{2}-[0-9]{2}\"" "$f" ||
     fail "no <release> for version $version with a date"
+
+  # What a software centre shows beside the name: release notes, links and
+  # pictures. An empty or missing one shows as a gap.
+  sed -n "/<release version=\"$version\"/,/<\/release>/p" "$f" | grep -q '<li>' ||
+    fail "the release $version has no notes"
+  local type
+  for type in homepage bugtracker help; do
+    grep -Eq "<url type=\"$type\">https://[^<]+</url>" "$f" || fail "no https $type URL"
+  done
+  [[ $(grep -c '<screenshot[ >]' "$f") -ge 3 ]] || fail "fewer than three screenshots"
+  grep -q '<screenshot type="default">' "$f" || fail "no default screenshot"
+}
+
+# Builds the .deb into $work/$1 with a clean SOURCE_DATE_EPOCH, so that the
+# package's own configuration has to supply it; prints the file's path.
+build_deb() {
+  local out=$work/$1 arch
+  arch=$(dpkg --print-architecture)
+  env -u SOURCE_DATE_EPOCH "$cpack" -G DEB --config "$build/CPackConfig.cmake" -B "$out" \
+    >"$work/cpack-$1.log" 2>&1 || {
+    cat "$work/cpack-$1.log" >&2
+    echo "FAIL: cpack -G DEB failed" >&2
+    exit 1
+  }
+  [[ -f $out/corvane-calculator_${version}_${arch}.deb ]] || {
+    echo "FAIL: cpack did not write corvane-calculator_${version}_${arch}.deb" >&2
+    exit 1
+  }
+  echo "$out/corvane-calculator_${version}_${arch}.deb"
+}
+
+# Sanitizer and Debug builds are never packaged: no fortified calls, and
+# libraries lintian does not expect.
+skip_unless_release_build() {
+  if [[ ${BUILD_TYPE:-} == Debug || ${CXX_FLAGS:-} == *-fsanitize* ]]; then
+    echo "$mode: skipped, this build (${BUILD_TYPE:-?} ${CXX_FLAGS:-}) is not one that gets packaged"
+    exit 77
+  fi
+}
+
+check_lintian() {
+  need lintian
+  skip_unless_release_build
+  local deb out status=0
+  deb=$(build_deb lintian)
+  # Every tag at warning level or above fails; infos and pedantic notes are
+  # listed for the reader. Root gets a warning of its own on stderr.
+  out=$(lintian --fail-on error,warning --info "$deb" 2>&1) || status=$?
+  printf '%s\n' "$out"
+  ((status == 0)) || fail "lintian found errors or warnings (status $status)"
+}
+
+check_hardening() {
+  need hardening-check
+  need readelf
+  skip_unless_release_build
+  local prefix=$work/prefix program out what status=0
+  "$cmake" --install "$build" --prefix "$prefix" --strip >"$work/install.log" 2>&1 || {
+    cat "$work/install.log" >&2
+    echo "FAIL: cmake --install --strip failed" >&2
+    exit 1
+  }
+  program=$prefix/bin/corvane-calculator
+  # Its exit status also counts checks that depend on the architecture
+  # (control-flow protection exists on x86 only); the five Debian builds
+  # everywhere with must each say yes.
+  out=$(hardening-check "$program" 2>&1) || status=$?
+  printf '%s\n' "$out"
+  for what in "Position Independent Executable" "Stack protected" "Fortify Source functions" \
+              "Read-only relocations" "Immediate binding"; do
+    grep -q "^ $what: yes" <<<"$out" || fail "$what is not 'yes'"
+  done
+  out=$(readelf -d "$program")
+  ! grep -Eq '\((RUNPATH|RPATH)\)' <<<"$out" ||
+    fail "the installed program carries $(grep -E '\((RUNPATH|RPATH)\)' <<<"$out")"
+}
+
+check_reproducible() {
+  need dpkg-deb
+  local first second epoch stamps
+  first=$(build_deb first)
+  # Install times, and with them every file's time on disk, now differ.
+  sleep 1.1
+  second=$(build_deb second)
+  cmp "$first" "$second" >/dev/null ||
+    fail "two packages of one build differ: $(cmp "$first" "$second" 2>&1)"
+
+  epoch=$(git -C "$source_dir" log -1 --format=%ct 2>/dev/null) || {
+    echo "reproducible: not a git checkout, the time stamps are not checked"
+    return
+  }
+  stamps=$(dpkg-deb --fsys-tarfile "$first" | TZ=UTC tar -t --full-time -v | awk '{ print $4 " " $5 }' | sort -u)
+  [[ $stamps == "$(date -u -d "@$epoch" '+%Y-%m-%d %H:%M:%S')" ]] ||
+    fail "the files in the .deb do not all carry the last commit's time $epoch: $stamps"
 }
 
 check_deb() {
@@ -226,6 +337,11 @@ check_deb() {
   dpkg-deb -x "$deb" "$work/root"
   file -b "$work/root/usr/bin/corvane-calculator" | grep -q ', stripped' ||
     fail "the packaged executable is not stripped"
+  # The packaged program itself answers, without a display.
+  value=$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM \
+            "$work/root/usr/bin/corvane-calculator" --version 2>&1) || true
+  [[ $value == "corvane-calculator $version" ]] ||
+    fail "the packaged program answers --version with '$value'"
 }
 
 case $mode in
@@ -234,6 +350,9 @@ case $mode in
   desktop) check_desktop ;;
   metainfo) check_metainfo ;;
   deb) check_deb ;;
+  lintian) check_lintian ;;
+  hardening) check_hardening ;;
+  reproducible) check_reproducible ;;
   *) echo "check-install.sh: unknown mode '$mode'" >&2; exit 2 ;;
 esac
 
