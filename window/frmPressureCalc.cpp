@@ -5,7 +5,6 @@
 #include "captionFit.h"
 #include "controlTable.h"
 #include "fieldValidation.h"
-#include "keyboardUse.h"
 #include "logoLink.h"
 #include "messageBoxes.h"
 #include "resultColours.h"
@@ -203,7 +202,7 @@ QWidget *frmPressureCalc::createControl(const ControlTable::Control &entry, QWid
     case Kind::CommandButton: {
         auto *button = new QPushButton(text, container);
         button->setAutoDefault(false);
-        ReturnPresses::install(button);
+        ReturnPresses::install(button, button);
         return button;
     }
     case Kind::Label:

@@ -16,7 +16,6 @@
 #include <vector>
 
 class FieldValidation;
-class ReturnCalculates;
 class ScreenReader;
 namespace ControlTable { struct Control; }
 
@@ -177,7 +176,6 @@ private:
     // Names every field, button and option button for screen readers; runs
     // after start-up has given the selector its captions.
     void nameControlsForScreenReaders();
-    std::unique_ptr<ReturnCalculates> m_returnCalculates;
     // screenReader.cpp: units, the coefficient kind and command results for
     // screen readers; made by nameControlsForScreenReaders.
     std::unique_ptr<ScreenReader> m_screenReader;

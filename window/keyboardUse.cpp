@@ -7,15 +7,14 @@
 // option group. Return or Enter in an input field does what a click on its
 // panel's Calculate button does. Every caption label is the buddy of its
 // field, and every field and button carries a name a screen reader reads out.
-#include "keyboardUse.h"
-
 #include "frmPressureCalc.h"
+
 #include "logoLink.h"
+#include "returnPresses.h"
 #include "screenReader.h"
 
 #include <QAbstractButton>
 #include <QGroupBox>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -23,32 +22,11 @@
 #include <QRadioButton>
 #include <QScrollBar>
 
-bool ReturnCalculates::eventFilter(QObject *watched, QEvent *event)
-{
-    if (event->type() != QEvent::KeyPress)
-        return false;
-    const auto *key = static_cast<QKeyEvent *>(event);
-    if ((key->key() != Qt::Key_Return && key->key() != Qt::Key_Enter)
-        || (key->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier)
-        return false;
-    // Holding the key down calculates once.
-    if (!key->isAutoRepeat())
-        m_buttons.value(static_cast<QWidget *>(watched))->click();
-    return true;
-}
-
-void ReturnCalculates::watch(QWidget *field, QAbstractButton *calculate)
-{
-    m_buttons.insert(field, calculate);
-    field->installEventFilter(this);
-}
-
 void frmPressureCalc::installKeyboardUse()
 {
     // The button's command cleans the field first, as the field's loss of
     // focus would on a mouse click; the focus stays in the field, ready for
     // the next value.
-    m_returnCalculates = std::make_unique<ReturnCalculates>();
     const std::pair<QWidget *, QPushButton *> calculateButtons[] = {
         {m_ui.Frame[0], m_ui.btnCalcBoreSize},
         {m_ui.Frame[1], m_ui.btnCalcForce},
@@ -57,7 +35,7 @@ void frmPressureCalc::installKeyboardUse()
     for (const auto &[panel, calculate] : calculateButtons)
         for (QLineEdit *input : panel->findChildren<QLineEdit *>())
             if (!input->isReadOnly())
-                m_returnCalculates->watch(input, calculate);
+                ReturnPresses::install(input, calculate);
 }
 
 void frmPressureCalc::nameControlsForScreenReaders()

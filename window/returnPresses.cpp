@@ -11,7 +11,7 @@ namespace {
 class Filter : public QObject
 {
 public:
-    explicit Filter(QAbstractButton *button) : QObject(button), m_button(button) {}
+    Filter(QWidget *source, QAbstractButton *button) : QObject(source), m_button(button) {}
 
 protected:
     bool eventFilter(QObject *, QEvent *event) override
@@ -34,9 +34,9 @@ private:
 
 } // namespace
 
-void install(QAbstractButton *button)
+void install(QWidget *source, QAbstractButton *button)
 {
-    button->installEventFilter(new Filter(button));
+    source->installEventFilter(new Filter(source, button));
 }
 
 } // namespace ReturnPresses
