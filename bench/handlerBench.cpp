@@ -531,10 +531,10 @@ std::vector<const char *> unitSwitchFields()
 std::vector<const char *> unitLabels()
 {
     return {"lblPressureUnits(0)", "lblPressureUnits(1)", "lblPressureUnits(2)", "lblPressureUnits(3)",
-            "lblForceUnits(0)",    "lblForceUnits(1)",    "lblForceUnits(2)",    "lblAreaUnits",
-            "lblLengthUnits(0)",   "lblLengthUnits(1)",   "lblLengthUnits(2)",   "lblLengthUnits(3)",
-            "lblLengthUnits(4)",   "lbltemperatureUnits", "lblFlowUnits(0)",     "lblFlowUnits(1)",
-            "lblVolumeUnits"};
+            "lblForceUnits(0)",    "lblForceUnits(1)",    "lblForceUnits(2)",    "lblForceUnits(3)",
+            "lblAreaUnits",        "lblLengthUnits(0)",   "lblLengthUnits(1)",   "lblLengthUnits(2)",
+            "lblLengthUnits(3)",   "lblLengthUnits(4)",   "lblLengthUnits(5)",   "lbltemperatureUnits",
+            "lblFlowUnits(0)",     "lblFlowUnits(1)",     "lblVolumeUnits"};
 }
 
 const std::vector<FieldText> coefficientTexts{{"txtCvFactor", "1.23456"}};
