@@ -225,16 +225,23 @@ std::optional<ArithmeticError::Kind> convert(double &value, std::string_view key
     }
 }
 
+// The seven inputs of a valve sizing, read in the order the formulas take them.
+ValveInputs nextValveInputs(FuzzedDataProvider &input)
+{
+    ValveInputs in{};
+    in.airPressure = nextDouble(input);
+    in.strokeLength = nextDouble(input);
+    in.strokeTime = nextDouble(input);
+    in.bore = nextDouble(input);
+    in.roomTemperature = nextDouble(input);
+    in.cylinders = input.ConsumeIntegral<std::int16_t>();
+    in.pressureDrop = nextDouble(input);
+    return in;
+}
+
 void valveFlow(FuzzedDataProvider &input)
 {
-    ValveInputs metric{};
-    metric.airPressure = nextDouble(input);
-    metric.strokeLength = nextDouble(input);
-    metric.strokeTime = nextDouble(input);
-    metric.bore = nextDouble(input);
-    metric.roomTemperature = nextDouble(input);
-    metric.cylinders = input.ConsumeIntegral<std::int16_t>();
-    metric.pressureDrop = nextDouble(input);
+    const ValveInputs metric = nextValveInputs(input);
 
     const ValveRun got = sizeValve("ValveFlowMetric", metric, true);
 
@@ -377,15 +384,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     default: {
         // Imperial inputs on their own, then the metric sizing against it.
         if (input.ConsumeBool()) {
-            ValveInputs in{};
-            in.airPressure = nextDouble(input);
-            in.strokeLength = nextDouble(input);
-            in.strokeTime = nextDouble(input);
-            in.bore = nextDouble(input);
-            in.roomTemperature = nextDouble(input);
-            in.cylinders = input.ConsumeIntegral<std::int16_t>();
-            in.pressureDrop = nextDouble(input);
-            sizeValve("ValveFlowImperial", in, false);
+            sizeValve("ValveFlowImperial", nextValveInputs(input), false);
         } else {
             valveFlow(input);
         }
