@@ -12,7 +12,7 @@
 #include <cstdint>
 #include <string_view>
 
-#include "calculator/arithmetic_error.h"
+#include "calculator/arithmeticError.h"
 #include "calculator/message.h"
 
 namespace Calculator {
