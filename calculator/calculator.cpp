@@ -40,6 +40,7 @@ constexpr double kCvFactor = 1.024;
 // The flow formula holds while the downstream pressure is at least this share
 // of the (corrected) supply pressure.
 constexpr double kValidShareOfSupply = 0.53;
+constexpr double kCubicInchesPerCubicFoot = 1728.0;
 
 // Every arithmetic step below goes through one of these three, which stop
 // the formula at the first step whose result cannot be used.
@@ -282,6 +283,32 @@ void ValveFlowMetric(double& airPressure, double& strokeLength, double& strokeTi
     volume = ConvertUnits(volume, "cinch");
     flow = ConvertUnits(flow, "scfm");
     coefficient = ConvertUnits(coefficient, "cv");
+}
+
+bool AirConsumptionImperial(double airPressure, double strokeLength, double bore, double cycleRate,
+                            std::int16_t cylinders, double& consumption)
+{
+    const double swept = CylinderVolume(strokeLength, bore, 0.0, true);
+    const double absolutePressure = Checked(airPressure + kAtmosphere);
+    const double compressionRatio = Divide(absolutePressure, kAtmosphere);
+    const double sweptPerCycle = Checked(swept * 2.0);
+    const double freeAirPerCycle = Checked(sweptPerCycle * compressionRatio);
+    const double cubicInchesPerMinute = Checked(freeAirPerCycle * cycleRate);
+    const double cubicFeetPerMinute = Divide(cubicInchesPerMinute, kCubicInchesPerCubicFoot);
+    consumption = Checked(cubicFeetPerMinute * static_cast<double>(cylinders));
+    return true;
+}
+
+bool AirConsumptionMetric(double airPressure, double strokeLength, double bore, double cycleRate,
+                          std::int16_t cylinders, double& consumption)
+{
+    const double airPressurePsi = ConvertUnits(airPressure, "bar");
+    const double strokeLengthInches = ConvertUnits(strokeLength, "mm");
+    const double boreInches = ConvertUnits(bore, "mm");
+    double scfm = 0.0;
+    AirConsumptionImperial(airPressurePsi, strokeLengthInches, boreInches, cycleRate, cylinders, scfm);
+    consumption = ConvertUnits(scfm, "scfm");
+    return true;
 }
 
 }  // namespace Calculator

@@ -86,4 +86,23 @@ void ValveFlowMetric(double& airPressure, double& strokeLength, double& strokeTi
                      double& roomTemperature, std::int16_t& cylinders, double& pressureDrop,
                      double& volume, double& flow, double& coefficient);
 
+// Air a group of cylinders consumes, in SCFM. Each cylinder fills to the
+// supply pressure at the end of every stroke, so P is the gauge pressure as
+// typed: not temperature-corrected, not reduced by a pressure drop.
+//   V  = CylinderVolume(L, d, 0, cylindrical)   swept volume of one stroke
+//   r  = (P + 14.7) / 14.7                       compression ratio
+//   Vc = (V x 2) x r                             free air of one cycle, out and back
+//   Q  = ((Vc x N) / 1728) x n                   cubic inches a minute to cubic feet
+// Inches, psi, cycles per minute (N); n is the cylinder count as the valve
+// sizing takes it. A cycle rate of 0 gives 0. consumption is written last,
+// so a step that fails leaves it as it was.
+bool AirConsumptionImperial(double airPressure, double strokeLength, double bore, double cycleRate,
+                            std::int16_t cylinders, double& consumption);
+// The same in metric units: the air pressure (bar), stroke length and bore
+// (mm) converted with ConvertUnits ("bar", "mm"), the imperial computation,
+// its result converted by "scfm" to litres per minute. The cycle rate and the
+// count are not converted.
+bool AirConsumptionMetric(double airPressure, double strokeLength, double bore, double cycleRate,
+                          std::int16_t cylinders, double& consumption);
+
 }  // namespace Calculator
