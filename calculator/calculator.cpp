@@ -31,15 +31,16 @@ constexpr double kRankineOffset = 460.0;
 constexpr double kReferenceRankine = 528.0;
 static_assert(kReferenceRankine == 68.0 + kRankineOffset);
 
-// Free-air flow of a stroke: bore^2 x this x stroke length, in inches, is the
-// swept volume as cubic feet per minute at one stroke a second
-// (pi / 4 x 60 s / 1728 cubic inches, rounded).
+// bore^2 x this x stroke length, in inches, is the swept volume of a stroke in
+// cubic feet per minute at one stroke a second: pi / 4 for the circle, 60
+// strokes a minute, 1728 cubic inches a cubic foot, rounded to 0.0273.
 constexpr double kStrokeFlowFactor = 0.0273;
 // Cv = flow x this / sqrt(absolute downstream pressure x pressure drop).
 constexpr double kCvFactor = 1.024;
 // The flow formula holds while the downstream pressure is at least this share
 // of the (corrected) supply pressure.
 constexpr double kValidShareOfSupply = 0.53;
+
 constexpr double kCubicInchesPerCubicFoot = 1728.0;
 
 // Every arithmetic step below goes through one of these three, which stop
