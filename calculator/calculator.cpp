@@ -22,6 +22,27 @@ using Kind = ArithmeticError::Kind;
 // The circle constant is the 15-digit literal, not full-precision pi.
 constexpr double kCircle = 3.14159265358979;
 
+// The atmosphere in psi: added to a gauge pressure it gives the absolute one.
+constexpr double kAtmosphere = 14.7;
+// Degrees Fahrenheit plus this are degrees Rankine (absolute).
+constexpr double kRankineOffset = 460.0;
+// The reference temperature of the flow formulas, 68 degrees F, in degrees
+// Rankine: at this temperature the correction factor is exactly 1.
+constexpr double kReferenceRankine = 528.0;
+static_assert(kReferenceRankine == 68.0 + kRankineOffset);
+
+// bore^2 x this x stroke length, in inches, is the swept volume of a stroke in
+// cubic feet per minute at one stroke a second: pi / 4 for the circle, 60
+// strokes a minute, 1728 cubic inches a cubic foot, rounded to 0.0273.
+constexpr double kStrokeFlowFactor = 0.0273;
+// Cv = flow x this / sqrt(absolute downstream pressure x pressure drop).
+constexpr double kCvFactor = 1.024;
+// The flow formula holds while the downstream pressure is at least this share
+// of the (corrected) supply pressure.
+constexpr double kValidShareOfSupply = 0.53;
+
+constexpr double kCubicInchesPerCubicFoot = 1728.0;
+
 // Every arithmetic step below goes through one of these three, which stop
 // the formula at the first step whose result cannot be used.
 double Checked(double x)
@@ -109,8 +130,8 @@ double CircleArea(double diameter)
 
 double DiameterFromArea(double area)
 {
-    const double s = SquareRoot(Divide(area, kCircle));
-    return Checked(s + s);
+    const double radius = SquareRoot(Divide(area, kCircle));
+    return Checked(radius + radius);
 }
 
 double SafeDivide(double numerator, double divisor)
@@ -178,45 +199,48 @@ bool MinimumBore(double area, double& bore)
 
 double TemperatureCorrect(double temperature, double value)
 {
-    const double absolute = Checked(temperature + 460.0);
-    const double factor = Divide(absolute, 528.0);
-    return Checked(factor * value);
+    const double absoluteTemperature = Checked(temperature + kRankineOffset);
+    const double correction = Divide(absoluteTemperature, kReferenceRankine);
+    return Checked(correction * value);
 }
 
 double CylinderVolume(double length, double diameter, double factor, bool cylindrical)
 {
     if (cylindrical) {
         const double lengthTimesCircle = Checked(length * kCircle);
-        const double half = Divide(diameter, 2.0);
-        const double squared = Checked(half * half);
-        return Checked(squared * lengthTimesCircle);
+        const double radius = Divide(diameter, 2.0);
+        const double radiusSquared = Checked(radius * radius);
+        return Checked(radiusSquared * lengthTimesCircle);
     }
-    const double face = Checked(length * diameter);
-    return Checked(face * factor);
+    const double lengthTimesDiameter = Checked(length * diameter);
+    return Checked(lengthTimesDiameter * factor);
 }
 
 double FlowCoefficient(double pressureDrop, double downstreamPressure, double flow)
 {
     if (pressureDrop == 0.0)
         return 0.0;
-    const double scaled = Checked(flow * 1.024);
-    const double absolute = Checked(downstreamPressure + 14.7);
-    const double product = Checked(absolute * pressureDrop);
-    const double root = SquareRoot(std::fabs(product));
-    return Divide(scaled, root);
+    const double scaledFlow = Checked(flow * kCvFactor);
+    const double absoluteDownstream = Checked(downstreamPressure + kAtmosphere);
+    const double underRoot = Checked(absoluteDownstream * pressureDrop);
+    const double root = SquareRoot(std::fabs(underRoot));
+    return Divide(scaledFlow, root);
 }
 
 double CylinderFlowScfm(double bore, double strokeLength, double pressure, double strokeTime)
 {
     if (strokeTime == 0.0)
         return 0.0;
-    const double squared = Checked(bore * bore);
-    const double t1 = Checked(squared * 0.0273);
-    const double t2 = Checked(t1 * strokeLength);
-    const double absolute = Checked(pressure + 14.7);
-    const double numerator = Checked(t2 * absolute);
-    const double denominator = Checked(strokeTime * 14.7);
-    return Divide(numerator, denominator);
+    // sweptFlow: the swept volume in cubic feet per minute at one stroke a
+    // second; times the absolute pressure over the atmosphere it is free air,
+    // divided by the stroke time it is the stroke's own rate.
+    const double boreSquared = Checked(bore * bore);
+    const double perInchOfStroke = Checked(boreSquared * kStrokeFlowFactor);
+    const double sweptFlow = Checked(perInchOfStroke * strokeLength);
+    const double absolutePressure = Checked(pressure + kAtmosphere);
+    const double sweptFlowTimesAbsolute = Checked(sweptFlow * absolutePressure);
+    const double strokeTimeTimesAtmosphere = Checked(strokeTime * kAtmosphere);
+    return Divide(sweptFlowTimesAbsolute, strokeTimeTimesAtmosphere);
 }
 
 bool ValveFlowImperial(double& airPressure, double& strokeLength, double& strokeTime, double& bore,
@@ -229,18 +253,18 @@ bool ValveFlowImperial(double& airPressure, double& strokeLength, double& stroke
 
     // Compares the downstream pressure, whatever the prompt's wording; equality
     // shows nothing.
-    const double limit = Checked(0.53 * airPressure);
-    if (limit > downstream) {
+    const double lowestValidDownstream = Checked(kValidShareOfSupply * airPressure);
+    if (lowestValidDownstream > downstream) {
         detail::ShowMessage({"These calculations are only valid when the pressure drop is at least "
                              "53% of the initial air pressure",
                              "Warning", MessageIcon::Exclamation});
     }
 
     const double count = static_cast<double>(cylinders);
-    const double oneFlow = CylinderFlowScfm(bore, strokeLength, downstream, strokeTime);
-    coefficient = Checked(FlowCoefficient(pressureDrop, downstream, oneFlow) * count);
+    const double flowPerCylinder = CylinderFlowScfm(bore, strokeLength, downstream, strokeTime);
+    coefficient = Checked(FlowCoefficient(pressureDrop, downstream, flowPerCylinder) * count);
     volume = Checked(CylinderVolume(strokeLength, bore, 0.0, true) * count);
-    flow = Checked(count * oneFlow);
+    flow = Checked(count * flowPerCylinder);
     return true;
 }
 
@@ -260,6 +284,32 @@ void ValveFlowMetric(double& airPressure, double& strokeLength, double& strokeTi
     volume = ConvertUnits(volume, "cinch");
     flow = ConvertUnits(flow, "scfm");
     coefficient = ConvertUnits(coefficient, "cv");
+}
+
+bool AirConsumptionImperial(double airPressure, double strokeLength, double bore, double cycleRate,
+                            std::int16_t cylinders, double& consumption)
+{
+    const double swept = CylinderVolume(strokeLength, bore, 0.0, true);
+    const double absolutePressure = Checked(airPressure + kAtmosphere);
+    const double compressionRatio = Divide(absolutePressure, kAtmosphere);
+    const double sweptPerCycle = Checked(swept * 2.0);
+    const double freeAirPerCycle = Checked(sweptPerCycle * compressionRatio);
+    const double cubicInchesPerMinute = Checked(freeAirPerCycle * cycleRate);
+    const double cubicFeetPerMinute = Divide(cubicInchesPerMinute, kCubicInchesPerCubicFoot);
+    consumption = Checked(cubicFeetPerMinute * static_cast<double>(cylinders));
+    return true;
+}
+
+bool AirConsumptionMetric(double airPressure, double strokeLength, double bore, double cycleRate,
+                          std::int16_t cylinders, double& consumption)
+{
+    const double airPressurePsi = ConvertUnits(airPressure, "bar");
+    const double strokeLengthInches = ConvertUnits(strokeLength, "mm");
+    const double boreInches = ConvertUnits(bore, "mm");
+    double scfm = 0.0;
+    AirConsumptionImperial(airPressurePsi, strokeLengthInches, boreInches, cycleRate, cylinders, scfm);
+    consumption = ConvertUnits(scfm, "scfm");
+    return true;
 }
 
 }  // namespace Calculator

@@ -18,7 +18,9 @@
 //   - the metric valve sizing is the imperial one through the unit
 //     conversions: converting the metric inputs with ConvertUnits, sizing in
 //     imperial units and converting the results back gives the same values to
-//     the last bit, or the same error at the same point.
+//     the last bit, or the same error at the same point;
+//   - the same holds of the metric air consumption, which shows no message,
+//     and a cycle rate of 0 that returns gives a consumption of 0.
 #include "fuzzCheck.h"
 
 #include <calculator/calculator.h>
@@ -288,6 +290,46 @@ void valveFlow(FuzzedDataProvider &input)
     }
 }
 
+void airConsumption(FuzzedDataProvider &input)
+{
+    const double airPressure = nextDouble(input);
+    const double strokeLength = nextDouble(input);
+    const double bore = nextDouble(input);
+    const double cycleRate = nextDouble(input);
+    const auto cylinders = input.ConsumeIntegral<std::int16_t>();
+
+    Outputs got({"the consumption"});
+    const auto gotError = run("AirConsumptionMetric", got, [&] {
+        return Calculator::AirConsumptionMetric(airPressure, strokeLength, bore, cycleRate, cylinders, got[0]);
+    });
+    FUZZ_CHECK(messages.empty(), "AirConsumptionMetric showed \"%s\"", messages.front().prompt.c_str());
+
+    // The same by way of the conversions and the imperial computation.
+    double psi = airPressure, inches = strokeLength, boreInches = bore;
+    std::optional<ArithmeticError::Kind> error;
+    for (auto [value, key] : {std::pair{&psi, "bar"}, {&inches, "mm"}, {&boreInches, "mm"}}) {
+        if (!error)
+            error = convert(*value, key);
+    }
+    Outputs imperial({"the consumption"});
+    if (!error) {
+        error = run("AirConsumptionImperial", imperial, [&] {
+            return Calculator::AirConsumptionImperial(psi, inches, boreInches, cycleRate, cylinders, imperial[0]);
+        });
+        FUZZ_CHECK(messages.empty(), "AirConsumptionImperial showed \"%s\"", messages.front().prompt.c_str());
+        FUZZ_CHECK(error || cycleRate != 0.0 || imperial[0] == 0.0, "AirConsumptionImperial at cycle rate 0 gave %s",
+                   FuzzCheck::exact(imperial[0]).c_str());
+    }
+    if (!error)
+        error = convert(imperial[0], "scfm");
+
+    FUZZ_CHECK(gotError == error, "AirConsumptionMetric %s, the imperial computation through the conversions %s",
+               gotError ? "failed" : "returned", error ? "failed" : "returned");
+    if (!error)
+        FUZZ_CHECK(sameBits(got[0], imperial[0]), "AirConsumptionMetric gave %s, expected %s",
+                   FuzzCheck::exact(got[0]).c_str(), FuzzCheck::exact(imperial[0]).c_str());
+}
+
 void cylinderForce(double bore, double rod, double pressure, bool metric)
 {
     Outputs out({"the push force", "the pull force"});
@@ -319,7 +361,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     (void)installed;
 
     FuzzedDataProvider input(data, size);
-    switch (input.ConsumeIntegralInRange(0, 14)) {
+    switch (input.ConsumeIntegralInRange(0, 15)) {
     case 0:
         convertUnits(input);
         break;
@@ -381,6 +423,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         returning("CylinderFlowScfm", &Calculator::CylinderFlowScfm, bore, length, pressure, nextDouble(input));
         break;
     }
+    case 15:
+        airConsumption(input);
+        break;
     default: {
         // Imperial inputs on their own, then the metric sizing against it.
         if (input.ConsumeBool()) {

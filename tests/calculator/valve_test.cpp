@@ -355,4 +355,126 @@ TEST(ValveFlowMetricErrors, ZeroAbsoluteDownstreamWithADrop)
     EXPECT_EQ(coefficient, kUntouched);
 }
 
+// ---- AirConsumptionImperial, AirConsumptionMetric ----
+
+struct AirCase {
+    const char* name;
+    bool metric;
+    double airPressure, strokeLength, bore, cycleRate;
+    std::int16_t cylinders;
+    double expected;    // to the last bit, each step rounded in the formula's order
+    const char* shown;  // as the window rounds it, to 5 decimals
+};
+
+void PrintTo(const AirCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
+
+class AirConsumptionTable : public CalculatorTest::MessageCapture,
+                            public ::testing::WithParamInterface<AirCase> {};
+
+TEST_P(AirConsumptionTable, Consumption)
+{
+    const AirCase& c = GetParam();
+    double consumption = kUntouched;
+    if (c.metric)
+        EXPECT_TRUE(AirConsumptionMetric(c.airPressure, c.strokeLength, c.bore, c.cycleRate,
+                                         c.cylinders, consumption));
+    else
+        EXPECT_TRUE(AirConsumptionImperial(c.airPressure, c.strokeLength, c.bore, c.cycleRate,
+                                           c.cylinders, consumption));
+    EXPECT_TRUE(shown.empty());
+    EXPECT_EQ(consumption, c.expected);
+    EXPECT_FALSE(std::signbit(consumption) && c.expected == 0.0) << "gave -0";
+    char rounded[40];
+    std::snprintf(rounded, sizeof rounded, "%.5f", consumption);
+    EXPECT_STREQ(rounded, c.shown);
+}
+
+INSTANTIATE_TEST_SUITE_P(WorkedValues, AirConsumptionTable,
+    ::testing::Values(
+        AirCase{"OneCylinder", false, 80, 4, 2, 30, 1, 2.8109299347595726, "2.81093"},
+        AirCase{"ThreeCylinders", false, 80, 4, 2, 30, 3, 8.432789804278718, "8.43279"},
+        AirCase{"TwoLargerCylinders", false, 100, 6, 3.25, 12, 2, 10.788260784258181, "10.78826"},
+        AirCase{"CycleRateZero", false, 80, 4, 2, 0, 1, 0.0, "0.00000"},
+        AirCase{"NoCylinders", false, 80, 4, 2, 30, 0, 0.0, "0.00000"},
+        // at 0 psi gauge each cycle draws just its swept volume twice
+        AirCase{"AtmosphericSupply", false, 0, 4, 2, 30, 1, 0.43633231299858194, "0.43633"},
+        AirCase{"NegativeCount", false, 80, 4, 2, 30, -1, -2.8109299347595726, "-2.81093"},
+        // values whose last bit differs when the ratio, the 1728 or the count
+        // is taken in another order
+        AirCase{"UnevenValuesA", false, 93.7, 7.3, 2.7, 17.3, 5, 30.857062648121932, "30.85706"},
+        AirCase{"UnevenValuesB", false, 120.3, 2.9, 2.3, 41.3, 6, 31.73566072572028, "31.73566"},
+        // 6 bar, 100 mm and 50 mm are 87 psi, 3.94 in and 1.97 in
+        AirCase{"ConvertedMetricInputs", false, 87, 3.94, 1.97, 10, 1, 0.9616309469016341,
+                "0.96163"},
+        AirCase{"MetricOneCylinder", true, 6, 100, 50, 10, 1, 27.230359278771537, "27.23036"},
+        AirCase{"MetricFourCylinders", true, 6, 100, 50, 10, 4, 108.92143711508615, "108.92144"},
+        AirCase{"MetricCycleRateZero", true, 6, 100, 50, 0, 4, 0.0, "0.00000"}));
+
+// The metric computation is the imperial one between the unit conversions,
+// to the last bit.
+TEST(AirConsumptionMetric, IsTheImperialComputationThroughTheConversions)
+{
+    struct Inputs {
+        double airPressure, strokeLength, bore, cycleRate;
+        std::int16_t cylinders;
+    };
+    for (const Inputs& in : {Inputs{6, 100, 50, 10, 1}, Inputs{0.35, 12.7, 7.3, 41.3, 7},
+                             Inputs{10.2, 1250, 320, 0.5, 32767}}) {
+        double metric = kUntouched, imperial = kUntouched;
+        AirConsumptionMetric(in.airPressure, in.strokeLength, in.bore, in.cycleRate, in.cylinders,
+                             metric);
+        AirConsumptionImperial(ConvertUnits(in.airPressure, "bar"),
+                               ConvertUnits(in.strokeLength, "mm"), ConvertUnits(in.bore, "mm"),
+                               in.cycleRate, in.cylinders, imperial);
+        EXPECT_EQ(metric, ConvertUnits(imperial, "scfm")) << "air " << in.airPressure;
+    }
+}
+
+struct AirErrorCase {
+    const char* name;
+    bool metric;
+    double airPressure, strokeLength, bore, cycleRate;
+    std::int16_t cylinders;
+};
+
+void PrintTo(const AirErrorCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
+
+class AirConsumptionOverflow : public ::testing::TestWithParam<AirErrorCase> {};
+
+// Refused with an overflow, and the consumption keeps its old value.
+TEST_P(AirConsumptionOverflow, WritesNothing)
+{
+    const AirErrorCase& c = GetParam();
+    double consumption = kUntouched;
+    EXPECT_EQ(ErrorKindOf([&] {
+                  if (c.metric)
+                      AirConsumptionMetric(c.airPressure, c.strokeLength, c.bore, c.cycleRate,
+                                           c.cylinders, consumption);
+                  else
+                      AirConsumptionImperial(c.airPressure, c.strokeLength, c.bore, c.cycleRate,
+                                             c.cylinders, consumption);
+              }),
+              Kind::Overflow);
+    EXPECT_EQ(consumption, kUntouched);
+}
+
+INSTANTIATE_TEST_SUITE_P(Steps, AirConsumptionOverflow,
+    ::testing::Values(
+        AirErrorCase{"HugeCycleRate", false, 80, 4, 2, 1e308, 1},
+        AirErrorCase{"HugeCycleRateMetric", true, 6, 100, 50, 1e308, 1},
+        // the free air of one cycle fits, the thousands of cylinders do not
+        AirErrorCase{"CountOverflowsTheLastStep", false, 80, 4, 2, 1e305, 32767},
+        // the swept volume overflows before the cycle rate is looked at
+        AirErrorCase{"HugeBoreEvenAtCycleRateZero", false, 80, 4, 1e200, 0, 1},
+        AirErrorCase{"HugePressure", false, DBL_MAX, 4, 2, 30, 1},
+        AirErrorCase{"PressureOverflowsTheConversion", true, DBL_MAX, 100, 50, 10, 1},
+        // about 1.6e308 SCFM fits, in litres a minute it does not
+        AirErrorCase{"ResultOverflowsTheConversion", true, 6, 100, 50, 5e304, 32767}));
+
 }  // namespace

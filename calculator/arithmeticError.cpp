@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "calculator/arithmetic_error.h"
+#include "calculator/arithmeticError.h"
 
 namespace Calculator {
 
