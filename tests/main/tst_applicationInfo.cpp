@@ -65,11 +65,12 @@ private slots:
         QVERIFY(!drawn.isNull());
         QCOMPARE(drawn, plain.pixmap(size, iconMode).toImage());
 
-        const auto painted = [&](const QIcon &painter) {
+        const auto painted = [&](const QIcon &which) {
             QImage image(size + QSize(6, 6), QImage::Format_ARGB32_Premultiplied);
             image.fill(Qt::transparent);
-            QPainter onImage(&image);
-            painter.paint(&onImage, QRect(QPoint(3, 3), size), Qt::AlignCenter, iconMode);
+            QPainter painter(&image);
+            which.paint(&painter, QRect(QPoint(3, 3), size), Qt::AlignCenter, iconMode);
+            painter.end();
             return image;
         };
         QCOMPARE(painted(icon), painted(plain));
