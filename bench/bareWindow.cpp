@@ -1,100 +1,185 @@
 // SPDX-License-Identifier: MIT
 #include "bareWindow.h"
 
-#include <controlTable.h>
-#include <frmPressureCalc.h>
-
+#include <QDataStream>
+#include <QFile>
 #include <QGroupBox>
-#include <QHash>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPixmap>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QString>
 #include <QWidget>
+
+#include <cstdio>
+#include <cstdlib>
 
 namespace Bench {
 namespace {
 
-// A window of the program's size with one child per control of the table,
-// each made by makeChild in its container and given the table's geometry.
-template<class MakeChild>
-std::unique_ptr<QWidget> windowFromTable(MakeChild makeChild)
-{
-    using ControlTable::twipsToPixels;
-    auto window = std::make_unique<QWidget>();
-    window->setFixedSize(twipsToPixels(ControlTable::clientWidthTwips),
-                         twipsToPixels(ControlTable::clientHeightTwips));
+using Kind = PlainControl::Kind;
 
-    QHash<QString, QWidget *> byName;
-    for (const ControlTable::Control &entry : ControlTable::controls()) {
-        QWidget *parent = entry.container ? byName.value(QString::fromLatin1(entry.container)) : window.get();
-        QWidget *child = makeChild(entry, parent ? parent : window.get());
-        child->setGeometry(twipsToPixels(entry.left), twipsToPixels(entry.top),
-                           twipsToPixels(entry.width), twipsToPixels(entry.height));
-        byName.insert(QString::fromLatin1(entry.name), child);
+// Adds the controls inside a container, each before the ones it holds.
+void census(const QWidget &container, int containerIndex, std::vector<PlainControl> &controls)
+{
+    for (QObject *child : container.children()) {
+        auto *widget = qobject_cast<QWidget *>(child);
+        if (!widget || widget->isWindow())
+            continue;
+        PlainControl control;
+        control.container = containerIndex;
+        control.geometry = widget->geometry();
+        control.hidden = widget->isHidden();
+        bool holdsControls = false;
+        if (auto *button = qobject_cast<QRadioButton *>(widget)) {
+            control.kind = Kind::RadioButton;
+            control.text = button->text();
+            control.checked = button->isChecked();
+        } else if (auto *button = qobject_cast<QPushButton *>(widget)) {
+            control.kind = Kind::PushButton;
+            control.text = button->text();
+        } else if (auto *field = qobject_cast<QLineEdit *>(widget)) {
+            control.kind = Kind::LineEdit;
+            control.text = field->text();
+            control.readOnly = field->isReadOnly();
+        } else if (auto *field = qobject_cast<QPlainTextEdit *>(widget)) {
+            control.kind = Kind::PlainTextEdit;
+            control.text = field->toPlainText();
+            control.readOnly = field->isReadOnly();
+        } else if (auto *frame = qobject_cast<QGroupBox *>(widget)) {
+            control.kind = Kind::GroupBox;
+            control.text = frame->title();
+            holdsControls = true;
+        } else if (auto *label = qobject_cast<QLabel *>(widget)) {
+            control.kind = Kind::Label;
+            control.text = label->text();
+            control.picture = label->pixmap();
+        } else if (widget->metaObject() == &QWidget::staticMetaObject) {
+            control.kind = Kind::Container;
+            holdsControls = true;
+        } else {
+            std::fprintf(stderr, "benchmark baseline: no plain counterpart for %s (%s)\n",
+                         widget->metaObject()->className(), qPrintable(widget->objectName()));
+            std::abort();
+        }
+        controls.push_back(std::move(control));
+        if (holdsControls)
+            census(*widget, int(controls.size()) - 1, controls);
+    }
+}
+
+QWidget *makePlain(const PlainControl &control, QWidget *container)
+{
+    switch (control.kind) {
+    case Kind::Container:
+        return new QWidget(container);
+    case Kind::GroupBox:
+        return new QGroupBox(control.text, container);
+    case Kind::RadioButton: {
+        auto *button = new QRadioButton(control.text, container);
+        button->setChecked(control.checked);
+        return button;
+    }
+    case Kind::PushButton:
+        return new QPushButton(control.text, container);
+    case Kind::LineEdit: {
+        auto *field = new QLineEdit(control.text, container);
+        field->setReadOnly(control.readOnly);
+        return field;
+    }
+    case Kind::PlainTextEdit: {
+        auto *field = new QPlainTextEdit(control.text, container);
+        field->setReadOnly(control.readOnly);
+        return field;
+    }
+    case Kind::Label: {
+        auto *label = new QLabel(control.text, container);
+        if (!control.picture.isNull())
+            label->setPixmap(control.picture);
+        return label;
+    }
+    }
+    return new QWidget(container);
+}
+
+template<class Make> std::unique_ptr<QWidget> windowOf(const WindowCensus &census, Make make)
+{
+    auto window = std::make_unique<QWidget>();
+    window->setWindowTitle(census.title);
+    window->resize(census.size);
+    std::vector<QWidget *> made;
+    made.reserve(census.controls.size());
+    for (const PlainControl &control : census.controls) {
+        QWidget *widget = make(control, control.container < 0 ? window.get() : made.at(control.container));
+        widget->setGeometry(control.geometry);
+        if (control.hidden)
+            widget->hide();
+        made.push_back(widget);
     }
     return window;
 }
 
+constexpr quint32 censusMagic = 0x436e7331; // "Cns1"
+
 } // namespace
 
-std::unique_ptr<QWidget> makeBareWindow()
+WindowCensus takeCensus(const QWidget &window)
 {
-    return windowFromTable([](const ControlTable::Control &, QWidget *parent) { return new QWidget(parent); });
+    WindowCensus result{window.windowTitle(), window.size(), {}};
+    census(window, -1, result.controls);
+    return result;
 }
 
-std::unique_ptr<QWidget> makePlainControlsWindow()
+bool writeCensus(const WindowCensus &census, const QString &fileName)
 {
-    using ControlTable::Kind;
-    return windowFromTable([](const ControlTable::Control &entry, QWidget *parent) -> QWidget * {
-        const QString text = QString::fromLatin1(entry.text);
-        switch (entry.kind) {
-        case Kind::Frame: {
-            auto *frame = new QGroupBox(text, parent);
-            // Only the first panel shows at start-up.
-            for (const char *hidden : {"Frame(1)", "Frame(2)", "Frame(3)"})
-                if (qstrcmp(entry.name, hidden) == 0)
-                    frame->hide();
-            return frame;
-        }
-        case Kind::OptionButton: {
-            auto *button = new QRadioButton(text, parent);
-            button->setChecked(entry.selected);
-            return button;
-        }
-        case Kind::InputField:
-            return new QLineEdit(text, parent);
-        case Kind::OutputField: {
-            auto *field = new QLineEdit(text, parent);
-            field->setReadOnly(true);
-            return field;
-        }
-        case Kind::DisclaimerField: {
-            auto *field = new QPlainTextEdit(parent);
-            field->setReadOnly(true);
-            field->setPlainText(frmPressureCalc::disclaimerText());
-            return field;
-        }
-        case Kind::CommandButton:
-            return new QPushButton(text, parent);
-        case Kind::Label:
-            return new QLabel(text, parent);
-        case Kind::PictureBox: {
-            auto *logo = new QLabel(parent);
-            logo->setPixmap(QPixmap(QStringLiteral(":/corvane/logo.png")));
-            return logo;
-        }
-        }
-        return new QWidget(parent);
-    });
+    QFile file(fileName);
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    QDataStream out(&file);
+    out << censusMagic << census.title << census.size << quint32(census.controls.size());
+    for (const PlainControl &control : census.controls)
+        out << qint32(control.kind) << qint32(control.container) << control.geometry << control.text
+            << control.picture << control.hidden << control.checked << control.readOnly;
+    return out.status() == QDataStream::Ok && file.flush();
 }
 
-int bareWindowChildCount()
+std::optional<WindowCensus> readCensus(const QString &fileName)
 {
-    return int(ControlTable::controls().size());
+    QFile file(fileName);
+    if (!file.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    QDataStream in(&file);
+    quint32 magic = 0;
+    quint32 count = 0;
+    WindowCensus census;
+    in >> magic >> census.title >> census.size >> count;
+    if (magic != censusMagic)
+        return std::nullopt;
+    for (quint32 i = 0; i < count && in.status() == QDataStream::Ok; ++i) {
+        PlainControl control;
+        qint32 kind = 0;
+        qint32 container = 0;
+        in >> kind >> container >> control.geometry >> control.text >> control.picture >> control.hidden
+            >> control.checked >> control.readOnly;
+        control.kind = Kind(kind);
+        control.container = container;
+        if (container < -1 || container >= qint32(census.controls.size()))
+            return std::nullopt;
+        census.controls.push_back(std::move(control));
+    }
+    if (in.status() != QDataStream::Ok)
+        return std::nullopt;
+    return census;
+}
+
+std::unique_ptr<QWidget> makePlainWindow(const WindowCensus &census)
+{
+    return windowOf(census, makePlain);
+}
+
+std::unique_ptr<QWidget> makeEmptyWidgetsWindow(const WindowCensus &census)
+{
+    return windowOf(census, [](const PlainControl &, QWidget *container) { return new QWidget(container); });
 }
 
 } // namespace Bench

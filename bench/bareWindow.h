@@ -1,25 +1,63 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <QPixmap>
+#include <QRect>
+#include <QSize>
+#include <QString>
+
 #include <memory>
+#include <optional>
+#include <vector>
 
 class QWidget;
 
+// The baseline of the start-up: a plain Qt window holding the same controls
+// as the calculator window, built the plain way.
+//
+// The controls come from a census of a live window: its children, walked as
+// any Qt program can, each reduced to the Qt class it is or derives from,
+// its container, geometry and what it shows when the window opens. The
+// baseline therefore has the calculator window's count and kinds of Qt
+// controls whatever the program adds or removes, and knows nothing of how
+// the program makes them: no control table, no fonts, caption fitting,
+// colours, tab order, event filters or handlers. A control of a Qt class the
+// census does not know ends the run, so the baseline never silently loses one.
 namespace Bench {
 
-// The toolkit's share of the start-up: a top-level QWidget of the calculator
-// window's size holding one plain QWidget per control of the window, with the
-// same parents and the same geometry. None of them draws or holds anything.
-std::unique_ptr<QWidget> makeBareWindow();
+struct PlainControl {
+    enum class Kind : qint32 { Container, GroupBox, RadioButton, PushButton, LineEdit, PlainTextEdit, Label };
+    Kind kind = Kind::Container;
+    int container = -1; // index of an earlier control; -1: the window itself
+    QRect geometry;
+    QString text;
+    QPixmap picture;    // a label showing a picture
+    bool hidden = false;
+    bool checked = false;
+    bool readOnly = false;
+};
 
-// The same controls as the calculator window, of the same Qt classes, with
-// the same parents, geometry and start-up texts (the disclaimer and the logo
-// included), the panels other than the first hidden, and nothing else: no
-// fonts, fitting, colours, tab order or handlers. What the controls alone
-// cost the toolkit, for telling the program's own share of the start-up.
-std::unique_ptr<QWidget> makePlainControlsWindow();
+struct WindowCensus {
+    QString title;
+    QSize size;
+    std::vector<PlainControl> controls;
+};
 
-// The number of plain children makeBareWindow creates (one per control).
-int bareWindowChildCount();
+WindowCensus takeCensus(const QWidget &window);
+
+// For the separate programs that measure the baseline's memory, which must
+// not build the calculator window to count its controls.
+bool writeCensus(const WindowCensus &census, const QString &fileName);
+std::optional<WindowCensus> readCensus(const QString &fileName);
+
+// The baseline: the controls of the census as plain Qt widgets of their
+// kind, with their containers, geometry, texts, pictures, selections and
+// read-only states, the hidden ones hidden, in a window of the same size and
+// title.
+std::unique_ptr<QWidget> makePlainWindow(const WindowCensus &census);
+
+// Not a bound, for telling the toolkit's share of the controls: one empty
+// QWidget in place of each control of the census.
+std::unique_ptr<QWidget> makeEmptyWidgetsWindow(const WindowCensus &census);
 
 } // namespace Bench

@@ -9,10 +9,18 @@
 //   valgrind --tool=callgrind --collect-atstart=no
 //            --toggle-collect=corvane_measured_region corvane-bench
 //            --count-instructions=NAME [--iterations=N]
-//       runs case NAME N times (default 20 for window cases, 100000 for
-//       arithmetic ones) with callgrind collecting inside the measured part
-//       only; run-benchmarks.sh --instructions does this for every pair.
-#include "fixture.h"
+//       runs case NAME N times (default 20) with callgrind collecting inside
+//       the measured part only; run-benchmarks.sh --instructions does this
+//       for every pair.
+//   corvane-bench --write-census FILE
+//       writes the census of the calculator window's controls (see
+//       bareWindow.h) for the programs that measure the baseline's memory.
+#include "bareWindow.h"
+#include "cases.h"
+#include "handlerBench.h"
+#include "startUpBench.h"
+
+#include <benchmark/benchmark.h>
 
 #include <QApplication>
 
@@ -23,47 +31,11 @@
 #include <string>
 #include <vector>
 
-namespace Bench {
-namespace {
-
-struct Case {
-    std::string name;
-    FixtureFactory factory;                              // window cases
-    std::function<void(benchmark::State &)> timed;       // arithmetic cases
-    std::function<void(long)> counted;                   // arithmetic cases
-};
-
-std::vector<Case> &cases()
-{
-    static std::vector<Case> all;
-    return all;
-}
-
-} // namespace
-
-void addWindowCase(const std::string &name, FixtureFactory factory)
-{
-    cases().push_back({name, std::move(factory), {}, {}});
-}
-
-void addArithmeticCase(const std::string &name, std::function<void(benchmark::State &)> timed,
-                       std::function<void(long)> counted)
-{
-    cases().push_back({name, {}, std::move(timed), std::move(counted)});
-}
-
-} // namespace Bench
-
 // The measured part of every case, and nothing else: callgrind toggles its
 // collection on entering and leaving this function.
-extern "C" [[gnu::noinline]] void corvane_measured_region(Bench::Fixture *fixture,
-                                                          const std::function<void(long)> *counted,
-                                                          long iterations)
+extern "C" [[gnu::noinline]] void corvane_measured_region(Bench::Fixture *fixture)
 {
-    if (fixture)
-        fixture->run();
-    else
-        (*counted)(iterations);
+    fixture->run();
     asm volatile("" ::: "memory");
 }
 
@@ -75,7 +47,7 @@ void runWindowCase(benchmark::State &state, const Bench::FixtureFactory &factory
     for (auto _ : state) {
         fixture->before();
         const auto start = std::chrono::steady_clock::now();
-        corvane_measured_region(fixture.get(), nullptr, 0);
+        corvane_measured_region(fixture.get());
         const auto stop = std::chrono::steady_clock::now();
         fixture->after();
         state.SetIterationTime(std::chrono::duration<double>(stop - start).count());
@@ -87,24 +59,17 @@ int countInstructions(const std::string &name, long iterations)
     for (const Bench::Case &entry : Bench::cases()) {
         if (entry.name != name)
             continue;
-        if (entry.factory) {
-            const std::unique_ptr<Bench::Fixture> fixture = entry.factory();
-            if (iterations <= 0)
-                iterations = 20;
-            // One untimed run first, as Google Benchmark's warm-up would.
+        const std::unique_ptr<Bench::Fixture> fixture = entry.factory();
+        if (iterations <= 0)
+            iterations = 20;
+        // One untimed run first, as Google Benchmark's warm-up would.
+        fixture->before();
+        fixture->run();
+        fixture->after();
+        for (long i = 0; i < iterations; ++i) {
             fixture->before();
-            fixture->run();
+            corvane_measured_region(fixture.get());
             fixture->after();
-            for (long i = 0; i < iterations; ++i) {
-                fixture->before();
-                corvane_measured_region(fixture.get(), nullptr, 0);
-                fixture->after();
-            }
-        } else {
-            if (iterations <= 0)
-                iterations = 100000;
-            entry.counted(1000);
-            corvane_measured_region(nullptr, &entry.counted, iterations);
         }
         std::printf("iterations %ld\n", iterations);
         return 0;
@@ -131,6 +96,8 @@ int main(int argc, char *argv[])
             instructionsCase = arg + 21;
         else if (std::strncmp(arg, "--iterations=", 13) == 0)
             iterations = std::atol(arg + 13);
+        else if (std::strcmp(arg, "--write-census") == 0 && i + 1 < argc)
+            return Bench::writeCensus(Bench::calculatorWindowCensus(), QString::fromLocal8Bit(argv[++i])) ? 0 : 1;
         else if (std::strcmp(arg, "--list-cases") == 0) {
             for (const Bench::Case &entry : Bench::cases())
                 std::printf("%s\n", entry.name.c_str());
@@ -142,13 +109,9 @@ int main(int argc, char *argv[])
         return countInstructions(instructionsCase, iterations);
 
     for (const Bench::Case &entry : Bench::cases()) {
-        if (entry.factory) {
-            benchmark::RegisterBenchmark(entry.name.c_str(), runWindowCase, entry.factory)
-                ->UseManualTime()
-                ->Unit(benchmark::kMicrosecond);
-        } else {
-            benchmark::RegisterBenchmark(entry.name.c_str(), entry.timed)->Unit(benchmark::kNanosecond);
-        }
+        benchmark::RegisterBenchmark(entry.name.c_str(), runWindowCase, entry.factory)
+            ->UseManualTime()
+            ->Unit(benchmark::kMicrosecond);
     }
 
     int restCount = int(rest.size());

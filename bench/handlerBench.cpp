@@ -10,8 +10,11 @@
 // handler writes, found by running it once, so both write texts of the same
 // length. Between iterations (untimed) the inputs are refilled, the outputs
 // reset and pending events (repaints) processed, for both alike.
+#include "handlerBench.h"
+
+#include "cases.h"
+#include "controlByName.h"
 #include "exposure.h"
-#include "fixture.h"
 
 #include <frmPressureCalc.h>
 
@@ -53,22 +56,25 @@ void keepLength(const QString &text)
     std::abort();
 }
 
-// Runs a function when a watched object receives a focus-out event.
-class FocusOutHandler : public QObject
+// A twin field that runs a function each time it loses the focus, after
+// the field's own handling of it.
+class FieldWithFocusOut : public QLineEdit
 {
 public:
-    explicit FocusOutHandler(std::function<void()> handler) : m_handler(std::move(handler)) {}
+    FieldWithFocusOut(std::function<void()> onFocusOut, QWidget *parent)
+        : QLineEdit(parent), m_onFocusOut(std::move(onFocusOut))
+    {
+    }
 
 protected:
-    bool eventFilter(QObject *, QEvent *event) override
+    void focusOutEvent(QFocusEvent *event) override
     {
-        if (event->type() == QEvent::FocusOut)
-            m_handler();
-        return false;
+        QLineEdit::focusOutEvent(event);
+        m_onFocusOut();
     }
 
 private:
-    std::function<void()> m_handler;
+    std::function<void()> m_onFocusOut;
 };
 
 // The calculator window, shown, exposed and active, on the panel given.
@@ -83,7 +89,7 @@ public:
         m_window->activateWindow();
         for (int i = 0; i < 100 && QApplication::activeWindow() != m_window.get(); ++i)
             QApplication::processEvents(QEventLoop::AllEvents, 10);
-        m_window->control<QRadioButton>(QStringLiteral("optCalculator(%1)").arg(panel))->click();
+        control<QRadioButton>(QStringLiteral("optCalculator(%1)").arg(panel))->click();
         drainEvents();
 
         // No message box may ever open: it would wait for a click forever.
@@ -98,11 +104,11 @@ public:
     void after() override { drainEvents(); }
 
 protected:
-    QLineEdit *field(const char *name) const { return m_window->field(QString::fromLatin1(name)); }
-    template<class T> T *control(const char *name) const
+    template<class T = QWidget, class Name> T *control(const Name &name) const
     {
-        return m_window->control<T>(QString::fromLatin1(name));
+        return controlByName<T>(*m_window, name);
     }
+    QLineEdit *field(const char *name) const { return control<QLineEdit>(name); }
 
     // Gives the focus to the control a run clicks, as the click would: a
     // command then finds no field being edited (validating that field is a
@@ -126,7 +132,7 @@ protected:
     // control's geometry.
     template<class T, class... Args> T *boundTwin(const char *realName, Args &&...args)
     {
-        QWidget *real = m_window->control(QString::fromLatin1(realName));
+        QWidget *real = control(realName);
         QWidget *parent = real->parentWidget();
         QWidget *&container = m_boundContainers[parent];
         if (!container) {
@@ -194,17 +200,12 @@ public:
         if (cleaned == QString::fromLatin1(m_text))
             fail("the validation did not clean the field");
 
-        m_field = boundTwin<QLineEdit>(validatedField);
-        m_filter = std::make_unique<FocusOutHandler>([this, cleaned] {
+        m_field = boundTwin<FieldWithFocusOut>(validatedField, [this, cleaned] {
             const QString read = m_field->text();
             keepLength(read);
             m_field->setText(cleaned);
         });
-        m_field->installEventFilter(m_filter.get());
     }
-
-private:
-    std::unique_ptr<FocusOutHandler> m_filter;
 };
 
 // ------------------------------------------------------------- push buttons

@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include "captionFit.h"
 
+#include <QCoreApplication>
 #include <QFontMetrics>
+#include <QHash>
 #include <QLabel>
 #include <QRadioButton>
 #include <QStyle>
@@ -37,12 +39,63 @@ std::pair<QString, int> captionAndRoom(const QWidget *control)
 
 // The largest size, in steps down from the design size, at which the caption
 // fits its room.
-double fittedPointSize(QFont font, const QString &caption, int room)
+double measuredPointSize(QFont font, const QString &caption, int room)
 {
     const double smallest = std::min(smallestPointSize, font.pointSizeF() * smallestPointSize / designPointSize);
     while (QFontMetrics(font).horizontalAdvance(caption) > room && font.pointSizeF() > smallest)
         font.setPointSizeF(font.pointSizeF() - step);
     return font.pointSizeF();
+}
+
+// The sizes found so far. Measuring a caption (shaping its text) is nearly
+// all a fit costs, and the same caption is fitted again and again: the window
+// fits each caption as the control is built, again when start-up writes the
+// selector's and the unit captions, and again when it applies its scale; the
+// unit switch fits every unit caption on each switch; and many controls share
+// a caption ("Inches", "PSI"). The size found depends on the caption, the
+// room and the font alone, so each caption is measured once in a font and
+// room, and the size is kept while the application runs.
+struct Measured {
+    QString caption;
+    int room;
+    QFont font;
+    bool operator==(const Measured &) const = default;
+};
+
+// Hashing a whole font costs as much as the rest of a fit; its size tells
+// the fonts of one window apart well enough, and equality compares all of it.
+size_t qHash(const Measured &key, size_t seed = 0)
+{
+    return qHashMulti(seed, key.caption, key.room, key.font.pointSizeF());
+}
+
+// Far more than one window's captions at a few zoom steps.
+constexpr qsizetype rememberedSizes = 1000;
+QHash<Measured, double> measured;
+bool forgetAtExit = false;
+
+// The fonts go before the application does: a font can hold on to the font
+// engine it was drawn with, which the application's end releases.
+void forgetMeasured()
+{
+    measured.clear();
+    forgetAtExit = false;
+}
+
+double fittedPointSize(const QFont &font, const QString &caption, int room)
+{
+    Measured key{caption, room, font};
+    if (const auto found = measured.constFind(key); found != measured.cend())
+        return found.value();
+    const double pointSize = measuredPointSize(font, caption, room);
+    if (measured.size() >= rememberedSizes)
+        measured.clear();
+    measured.insert(std::move(key), pointSize);
+    if (!forgetAtExit) {
+        qAddPostRoutine(forgetMeasured);
+        forgetAtExit = true;
+    }
+    return pointSize;
 }
 
 // A control whose font is inherited still has its design size; one that was
@@ -71,15 +124,22 @@ void setPointSize(QWidget *control, double pointSize)
 void fit(QWidget *control)
 {
     QFont font = control->font();
-    font.setPointSizeF(rememberedDesignSize(control).value_or(font.pointSizeF()));
+    if (const std::optional<double> designSize = rememberedDesignSize(control))
+        font.setPointSizeF(*designSize);
     const auto [caption, room] = captionAndRoom(control);
     setPointSize(control, fittedPointSize(font, caption, room));
 }
 
 void refit(QWidget *control)
 {
-    control->setProperty(designSizeProperty, QVariant());
-    control->setFont(QFont());
+    // A control that inherits its font has the window's already. Looking a
+    // property up by name walks all of the control's properties: only one
+    // that was drawn smaller has a design size to forget.
+    if (control->testAttribute(Qt::WA_SetFont)) {
+        if (control->dynamicPropertyNames().contains(designSizeProperty))
+            control->setProperty(designSizeProperty, QVariant());
+        control->setFont(QFont());
+    }
     fit(control);
 }
 

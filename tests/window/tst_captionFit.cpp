@@ -7,6 +7,7 @@
 #include "frmPressureCalc.h"
 #include "windowDriver.h"
 
+#include <QFontDatabase>
 #include <QFontMetrics>
 #include <QScreen>
 #include <QSet>
@@ -162,6 +163,45 @@ private slots:
         label->resize(150, label->height());
         CaptionFit::fit(label);
         QCOMPARE(label->font().pointSizeF(), wideSize);
+    }
+
+    void captionInAnotherFontIsMeasuredAgain_data()
+    {
+        QTest::addColumn<QFont>("other");
+        QFont font;
+        font.setPointSizeF(designPointSize);
+        QFont bold = font;
+        bold.setWeight(QFont::Black);
+        QTest::newRow("bolder") << bold;
+        QFont spaced = font;
+        spaced.setLetterSpacing(QFont::AbsoluteSpacing, 2.0);
+        QTest::newRow("letters spaced apart") << spaced;
+        QFont fixedPitch = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+        fixedPitch.setPointSizeF(designPointSize);
+        QTest::newRow("fixed pitch") << fixedPitch;
+    }
+
+    // Sizes found once are used again only for the same caption, room and
+    // font: the same caption in a label just wide enough for it, then in a
+    // wider-set font of the same size, needs a smaller size there.
+    void captionInAnotherFontIsMeasuredAgain()
+    {
+        QFETCH(QFont, other);
+        const QString caption = QStringLiteral("Instantaneous Flow");
+        QWidget parent;
+        QLabel *first = makeLabel(parent, 10);
+        first->resize(QFontMetrics(first->font()).horizontalAdvance(caption), first->height());
+        first->setText(caption);
+        CaptionFit::fit(first);
+        QCOMPARE(first->font().pointSizeF(), designPointSize);
+
+        QLabel *second = makeLabel(parent, first->width());
+        second->setFont(other);
+        QVERIFY(QFontMetrics(other).horizontalAdvance(caption) > labelRoom(*second));
+        second->setText(caption);
+        CaptionFit::fit(second);
+        verifyLargestFit(second->font(), caption, labelRoom(*second));
+        QVERIFY(second->font().pointSizeF() < designPointSize);
     }
 
     void optionButtonsShareTheSmallestSize()
