@@ -4,7 +4,7 @@
 #include "applicationInfo.h"
 #include "captionFit.h"
 #include "controlTable.h"
-#include "fieldValidation.h"
+#include "fieldCleaner.h"
 #include "logoLink.h"
 #include "messageBoxes.h"
 #include "resultColours.h"

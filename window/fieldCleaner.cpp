@@ -8,7 +8,7 @@
 // text did not change (Qt's editingFinished is not emitted then, so a
 // focus-out event filter drives it). Switching to another application is not
 // leaving the field.
-#include "fieldValidation.h"
+#include "fieldCleaner.h"
 
 #include "frmPressureCalc.h"
 #include "numberText.h"
