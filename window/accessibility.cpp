@@ -28,9 +28,9 @@ void frmPressureCalc::installKeyboardUse()
     // focus would on a mouse click; the focus stays in the field, ready for
     // the next value.
     const std::pair<QWidget *, QPushButton *> calculateButtons[] = {
-        {m_ui.Frame[0], m_ui.btnCalcBoreSize},
-        {m_ui.Frame[1], m_ui.btnCalcForce},
-        {m_ui.Frame[2], m_ui.btnCalcCV},
+        {m_ui.panels[0], m_ui.calculateBoreButton},
+        {m_ui.panels[1], m_ui.calculateForceButton},
+        {m_ui.panels[2], m_ui.calculateValveFlowButton},
     };
     for (const auto &[panel, calculate] : calculateButtons)
         for (QLineEdit *input : panel->findChildren<QLineEdit *>())
@@ -44,24 +44,24 @@ void frmPressureCalc::nameControlsForScreenReaders()
     for (QLabel *caption : std::as_const(m_captionLabels))
         caption->buddy()->setAccessibleName(caption->text());
     // The coefficient has the Cv/kV option buttons beside it, no caption.
-    m_ui.txtCvFactor->setAccessibleName(QStringLiteral("Flow coefficient"));
-    m_ui.txtdisclaimer->setAccessibleName(m_ui.Frame7->title());
-    m_ui.txtdisclaimer->verticalScrollBar()->setAccessibleName(m_ui.Frame7->title() + QStringLiteral(" vertical"));
-    m_ui.txtdisclaimer->horizontalScrollBar()->setAccessibleName(m_ui.Frame7->title() + QStringLiteral(" horizontal"));
+    m_ui.flowCoefficient->setAccessibleName(QStringLiteral("Flow coefficient"));
+    m_ui.disclaimer->setAccessibleName(m_ui.disclaimerFrame->title());
+    m_ui.disclaimer->verticalScrollBar()->setAccessibleName(m_ui.disclaimerFrame->title() + QStringLiteral(" vertical"));
+    m_ui.disclaimer->horizontalScrollBar()->setAccessibleName(m_ui.disclaimerFrame->title() + QStringLiteral(" horizontal"));
 
     // The panels have no caption; each is named after its calculator.
-    for (int index = 0; QGroupBox *panel : m_ui.Frame)
-        panel->setAccessibleName(m_ui.optCalculator[index++]->text());
+    for (int index = 0; QGroupBox *panel : m_ui.panels)
+        panel->setAccessibleName(m_ui.calculatorSelector[index++]->text());
     // The empty label below the coefficient would be read out under the name
     // of its frame; hidden, it shows nothing and is left out.
-    m_ui.cvLabel->hide();
+    m_ui.coefficientLabel->hide();
 
     // Units and the coefficient kind go in the fields' descriptions.
     m_screenReader = std::make_unique<ScreenReader>(this, m_ui, m_captionLabels);
     m_screenReader->describeFields();
 
-    m_ui.Picture1->setAccessibleName(QStringLiteral("Corvane website"));
-    m_ui.Picture1->setAccessibleDescription(QStringLiteral("Opens %1 in your web browser").arg(WebsiteLink::address));
+    m_ui.logo->setAccessibleName(QStringLiteral("Corvane website"));
+    m_ui.logo->setAccessibleDescription(QStringLiteral("Opens %1 in your web browser").arg(WebsiteLink::address));
 
     // Buttons and option buttons are announced by their captions, which do
     // not change once start-up has set them.

@@ -107,15 +107,15 @@ void frmPressureCalc::installFieldValidation()
 {
     m_fieldValidation = std::make_unique<FieldValidation>();
     const std::pair<QLineEdit *, FieldValidation::Cleaner> cleaners[] = {
-        {m_ui.txtAirPressure[0], magnitudeText},  {m_ui.txtAirPressure[1], magnitudeText},
-        {m_ui.txtAirPressure[2], magnitudeText},  {m_ui.txtCylinderBore[0], magnitudeText},
-        {m_ui.txtCylinderBore[1], magnitudeText}, {m_ui.txtForceRequired, magnitudeText},
-        {m_ui.txtSafetyFactor, magnitudeText},    {m_ui.txtAreaRequired, magnitudeText},
-        {m_ui.txtMinBoreSize, magnitudeText},     {m_ui.txtRodDiameter, magnitudeText},
-        {m_ui.txtStrokeLength, magnitudeText},    {m_ui.txtStrokTime, magnitudeText},
+        {m_ui.airPressure[0], magnitudeText},  {m_ui.airPressure[1], magnitudeText},
+        {m_ui.airPressure[2], magnitudeText},  {m_ui.cylinderBore[0], magnitudeText},
+        {m_ui.cylinderBore[1], magnitudeText}, {m_ui.forceRequired, magnitudeText},
+        {m_ui.safetyFactor, magnitudeText},    {m_ui.areaRequired, magnitudeText},
+        {m_ui.minimumBore, magnitudeText},     {m_ui.rodDiameter, magnitudeText},
+        {m_ui.strokeLength, magnitudeText},    {m_ui.strokeTime, magnitudeText},
         // The count is not forced to a whole number here; the valve command rounds it.
-        {m_ui.txtNumCylinders, magnitudeText},    {m_ui.txtPressureDrop, magnitudeText},
-        {m_ui.txtRoomTemp, temperatureText},
+        {m_ui.cylinderCount, magnitudeText},    {m_ui.pressureDrop, magnitudeText},
+        {m_ui.roomTemperature, temperatureText},
     };
     for (const auto &[field, cleaner] : cleaners)
         m_fieldValidation->watch(field, cleaner);
@@ -123,7 +123,7 @@ void frmPressureCalc::installFieldValidation()
     // Selecting another panel hides the field being edited; on a platform
     // whose option buttons take no focus, clean it before the panel goes.
     // Connected before the selector itself, so this runs first.
-    for (QRadioButton *button : m_ui.optCalculator)
+    for (QRadioButton *button : m_ui.calculatorSelector)
         connect(button, &QRadioButton::toggled, this, [this](bool checked) {
             if (checked)
                 finishPendingEdit();

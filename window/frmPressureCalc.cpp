@@ -100,7 +100,7 @@ frmPressureCalc::frmPressureCalc(QWidget *parent) : QWidget(parent)
     connectValveFlowCommands();
     connectWebsiteLink();
     installKeyboardUse();
-    for (int index = 0; QRadioButton *button : m_ui.optCalculator) {
+    for (int index = 0; QRadioButton *button : m_ui.calculatorSelector) {
         connect(button, &QRadioButton::toggled, this, [this, index](bool checked) {
             if (checked)
                 selectCalculator(index);
@@ -223,19 +223,19 @@ void frmPressureCalc::applyScale()
     setFont(formFont(WindowScale::designFormPointSize * m_scale));
     for (const ControlTable::Control &entry : ControlTable::controls())
         control(QString::fromLatin1(entry.name))->setGeometry(WindowScale::pixelGeometry(entry, m_scale));
-    m_ui.txtdisclaimer->setFont(disclaimerFont(font()));
+    m_ui.disclaimer->setFont(disclaimerFont(font()));
     const QPixmap logo(QStringLiteral(":/corvane/logo.png"));
-    m_ui.Picture1->setPixmap(m_scale == 1.0 ? logo
+    m_ui.logo->setPixmap(m_scale == 1.0 ? logo
                                             : logo.scaled(logo.size() * m_scale, Qt::KeepAspectRatio,
                                                           Qt::SmoothTransformation));
 
     // Every caption is fitted afresh against its control's new size.
     for (QWidget *captioned : m_canvas->findChildren<QWidget *>()) {
-        if ((qobject_cast<QLabel *>(captioned) && captioned != m_ui.Picture1)
+        if ((qobject_cast<QLabel *>(captioned) && captioned != m_ui.logo)
             || qobject_cast<QRadioButton *>(captioned))
             CaptionFit::refit(captioned);
     }
-    CaptionFit::fitTogether({m_ui.optCalculator.begin(), m_ui.optCalculator.end()});
+    CaptionFit::fitTogether({m_ui.calculatorSelector.begin(), m_ui.calculatorSelector.end()});
 
     m_canvas->setFixedSize(WindowScale::clientSize(m_scale));
     layout()->activate();
@@ -262,7 +262,7 @@ void frmPressureCalc::keepOptionGroupsOneTabStop()
             button->setFocusPolicy(stop ? Qt::StrongFocus : Qt::ClickFocus);
         }
     };
-    for (QRadioButton *first : {m_ui.Option1[0], m_ui.optCalculator[0], m_ui.optCVType[0]}) {
+    for (QRadioButton *first : {m_ui.unitSelector[0], m_ui.calculatorSelector[0], m_ui.coefficientKind[0]}) {
         QWidget *container = first->parentWidget();
         updateGroup(container);
         for (QRadioButton *button : container->findChildren<QRadioButton *>(Qt::FindDirectChildrenOnly))

@@ -39,28 +39,28 @@ std::vector<ScreenReader::FieldUnit> ScreenReader::fieldUnits(const FormControls
     // unit switch changes.
     return {
         // Cylinder bore panel
-        {ui.txtAirPressure[0], ui.lblPressureUnits[0]},
-        {ui.txtForceRequired, ui.lblForceUnits[2]},
-        {ui.txtAreaRequired, ui.lblAreaUnits},
-        {ui.txtMinBoreSize, ui.lblLengthUnits[3]},
-        {ui.txtStandardBore, ui.lblLengthUnits[5]},
-        {ui.txtStandardForce, ui.lblForceUnits[3]},
+        {ui.airPressure[0], ui.lblPressureUnits[0]},
+        {ui.forceRequired, ui.lblForceUnits[2]},
+        {ui.areaRequired, ui.lblAreaUnits},
+        {ui.minimumBore, ui.lblLengthUnits[3]},
+        {ui.standardBore, ui.lblLengthUnits[5]},
+        {ui.standardForce, ui.lblForceUnits[3]},
         // Cylinder force panel
-        {ui.txtAirPressure[1], ui.lblPressureUnits[2]},
-        {ui.txtCylinderBore[0], ui.lblLengthUnits[2]},
-        {ui.txtRodDiameter, ui.lblLengthUnits[4]},
-        {ui.txtPushForce, ui.lblForceUnits[0]},
-        {ui.txtPullForce, ui.lblForceUnits[1]},
+        {ui.airPressure[1], ui.lblPressureUnits[2]},
+        {ui.cylinderBore[0], ui.lblLengthUnits[2]},
+        {ui.rodDiameter, ui.lblLengthUnits[4]},
+        {ui.pushForce, ui.lblForceUnits[0]},
+        {ui.pullForce, ui.lblForceUnits[1]},
         // Valve flow panel
-        {ui.txtAirPressure[2], ui.lblPressureUnits[1]},
-        {ui.txtCylinderBore[1], ui.lblLengthUnits[0]},
-        {ui.txtRoomTemp, ui.lbltemperatureUnits},
-        {ui.txtStrokeLength, ui.lblLengthUnits[1]},
-        {ui.txtStrokTime, nullptr, "Seconds"},
-        {ui.txtPressureDrop, ui.lblPressureUnits[3]},
-        {ui.txtVolume, ui.lblVolumeUnits},
-        {ui.txtInstFlow, ui.lblFlowUnits[0]},
-        {ui.txtSystemFlow, ui.lblFlowUnits[1]},
+        {ui.airPressure[2], ui.lblPressureUnits[1]},
+        {ui.cylinderBore[1], ui.lblLengthUnits[0]},
+        {ui.roomTemperature, ui.lbltemperatureUnits},
+        {ui.strokeLength, ui.lblLengthUnits[1]},
+        {ui.strokeTime, nullptr, "Seconds"},
+        {ui.pressureDrop, ui.lblPressureUnits[3]},
+        {ui.volume, ui.lblVolumeUnits},
+        {ui.instantaneousFlow, ui.lblFlowUnits[0]},
+        {ui.systemFlow, ui.lblFlowUnits[1]},
     };
 }
 
@@ -73,8 +73,8 @@ ScreenReader::ScreenReader(QWidget *window, const FormControls &controls,
 
 QString ScreenReader::unitOf(const QLineEdit *field) const
 {
-    if (field == m_controls.txtCvFactor)
-        return m_controls.optCVType[0]->isChecked() ? QStringLiteral("Cv") : QStringLiteral("Kv");
+    if (field == m_controls.flowCoefficient)
+        return m_controls.coefficientKind[0]->isChecked() ? QStringLiteral("Cv") : QStringLiteral("Kv");
     const auto row = std::ranges::find(m_units, field, &FieldUnit::field);
     if (row == m_units.end())
         return {};
@@ -99,7 +99,7 @@ void ScreenReader::describeFields()
     };
     for (const FieldUnit &row : m_units)
         describe(row.field);
-    describe(m_controls.txtCvFactor);
+    describe(m_controls.flowCoefficient);
 }
 
 QString ScreenReader::spokenValue(const QLineEdit *field, const QString &text) const

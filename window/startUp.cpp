@@ -36,24 +36,18 @@ QString frmPressureCalc::disclaimerText()
 void frmPressureCalc::startUp()
 {
     m_currentCalculator = 0;
-    for (QGroupBox *panel : m_ui.Frame)
+    for (QGroupBox *panel : m_ui.panels)
         panel->hide();
-    m_ui.Frame[m_currentCalculator]->show();
+    m_ui.panels[m_currentCalculator]->show();
 
     // Both are already selected or change nothing: no unit switch runs, and
     // the selection finds panel 0 current.
-    m_ui.Option1[0]->setChecked(true);
-    m_ui.optCalculator[0]->setChecked(true);
+    m_ui.unitSelector[0]->setChecked(true);
+    m_ui.calculatorSelector[0]->setChecked(true);
 
-    const char *captions[] = {"Cylinder Bore", "Cylinder Force", "Valve Flow", "Disclaimer"};
-    QList<QWidget *> selector;
-    for (int index = 0; QRadioButton *button : m_ui.optCalculator) {
-        button->setText(QString::fromLatin1(captions[index++]));
-        selector.append(button);
-    }
-    CaptionFit::fitTogether(selector);
+    CaptionFit::fitTogether({m_ui.calculatorSelector.begin(), m_ui.calculatorSelector.end()});
 
-    m_ui.txtdisclaimer->setPlainText(disclaimerText());
+    m_ui.disclaimer->setPlainText(disclaimerText());
 
     m_unitNames.pressureUnits = {QStringLiteral("PSI"), QStringLiteral("Bar"), QString()};
     m_unitNames.forceUnits = {QStringLiteral("Pounds"), QStringLiteral("Newtons"), QString()};
@@ -89,7 +83,7 @@ void frmPressureCalc::selectCalculator(int index)
 {
     if (index == m_currentCalculator)
         return;
-    m_ui.Frame.at(index)->show();
-    m_ui.Frame.at(m_currentCalculator)->hide();
+    m_ui.panels.at(index)->show();
+    m_ui.panels.at(m_currentCalculator)->hide();
     m_currentCalculator = qint16(index);
 }

@@ -61,7 +61,7 @@ void frmPressureCalc::connectUnitSwitch()
 {
     // Only the button that becomes selected reports; a click on the button
     // already selected toggles nothing.
-    for (int index = 0; QRadioButton *button : m_ui.Option1) {
+    for (int index = 0; QRadioButton *button : m_ui.unitSelector) {
         connect(button, &QRadioButton::toggled, this, [this, index](bool checked) {
             if (checked)
                 switchUnits(index);
@@ -81,12 +81,12 @@ void frmPressureCalc::switchUnits(int system)
     // A refused switch puts the selection back first, so the window shows the
     // system it is still in while the message is up. The old button reports
     // its selection, which the test above ignores.
-    const auto putSelectionBack = [this] { m_ui.Option1[m_unitSystem]->setChecked(true); };
+    const auto putSelectionBack = [this] { m_ui.unitSelector[m_unitSystem]->setChecked(true); };
     runCommand(
         [this, system] {
             FieldTexts converted = convertFieldsTo(system);
             m_unitSystem = qint16(system);
-            m_ui.Option1[system]->setChecked(true);
+            m_ui.unitSelector[system]->setChecked(true);
             labelUnits(system);
             return converted;
         },
@@ -100,20 +100,20 @@ frmPressureCalc::FieldTexts frmPressureCalc::convertFieldsTo(int system) const
 {
     // The order in which the fields are converted.
     const FieldConversion conversions[] = {
-        {m_ui.txtAirPressure, "psi", "bar", false},
-        {m_ui.txtCylinderBore, "inch", "mm", false},
-        {{&m_ui.txtAreaRequired, 1}, "sqinch", "sqmm", false},
-        {{&m_ui.txtForceRequired, 1}, "pounds", "newtons", false},
-        {{&m_ui.txtInstFlow, 1}, "scfm", "cmps", false},
-        {{&m_ui.txtMinBoreSize, 1}, "inch", "mm", false},
-        {{&m_ui.txtPullForce, 1}, "pounds", "newtons", false},
-        {{&m_ui.txtPushForce, 1}, "pounds", "newtons", false},
-        {{&m_ui.txtRodDiameter, 1}, "inch", "mm", false},
-        {{&m_ui.txtRoomTemp, 1}, "f", "c", true},
-        {{&m_ui.txtSystemFlow, 1}, "scfm", "cmps", false},
-        {{&m_ui.txtStrokeLength, 1}, "inch", "mm", false},
-        {{&m_ui.txtVolume, 1}, "cinch", "cmm", false},
-        {{&m_ui.txtPressureDrop, 1}, "psi", "bar", false},
+        {m_ui.airPressure, "psi", "bar", false},
+        {m_ui.cylinderBore, "inch", "mm", false},
+        {{&m_ui.areaRequired, 1}, "sqinch", "sqmm", false},
+        {{&m_ui.forceRequired, 1}, "pounds", "newtons", false},
+        {{&m_ui.instantaneousFlow, 1}, "scfm", "cmps", false},
+        {{&m_ui.minimumBore, 1}, "inch", "mm", false},
+        {{&m_ui.pullForce, 1}, "pounds", "newtons", false},
+        {{&m_ui.pushForce, 1}, "pounds", "newtons", false},
+        {{&m_ui.rodDiameter, 1}, "inch", "mm", false},
+        {{&m_ui.roomTemperature, 1}, "f", "c", true},
+        {{&m_ui.systemFlow, 1}, "scfm", "cmps", false},
+        {{&m_ui.strokeLength, 1}, "inch", "mm", false},
+        {{&m_ui.volume, 1}, "cinch", "cmm", false},
+        {{&m_ui.pressureDrop, 1}, "psi", "bar", false},
     };
 
     FieldTexts newTexts;
@@ -126,9 +126,9 @@ frmPressureCalc::FieldTexts frmPressureCalc::convertFieldsTo(int system) const
             const auto text = convertedText(*value, key, conversion.rounded);
             if (!text) {
                 QString panel;
-                for (int index = 0; index < int(m_ui.Frame.size()); ++index)
-                    if (m_ui.Frame[index]->isAncestorOf(field))
-                        panel = m_ui.optCalculator[index]->text();
+                for (int index = 0; index < int(m_ui.panels.size()); ++index)
+                    if (m_ui.panels[index]->isAncestorOf(field))
+                        panel = m_ui.calculatorSelector[index]->text();
                 throw CommandRefused{
                     QStringLiteral("The value in \"%1\" on the %2 panel is too large to convert to %3 units. "
                                    "Nothing was changed: the window stays in %4 units.")
@@ -148,9 +148,9 @@ frmPressureCalc::FieldTexts frmPressureCalc::convertFieldsTo(int system) const
                 return NumberText::parse(converted.text);
         return std::nullopt;
     };
-    const auto minimumBore = convertedValue(m_ui.txtMinBoreSize);
-    const auto pressure = convertedValue(m_ui.txtAirPressure[0]);
-    FieldTexts standard{{m_ui.txtStandardBore, QString()}, {m_ui.txtStandardForce, QString()}};
+    const auto minimumBore = convertedValue(m_ui.minimumBore);
+    const auto pressure = convertedValue(m_ui.airPressure[0]);
+    FieldTexts standard{{m_ui.standardBore, QString()}, {m_ui.standardForce, QString()}};
     if (minimumBore && pressure) {
         try {
             standard = standardBoreTexts(*minimumBore, *pressure, system);
@@ -158,7 +158,7 @@ frmPressureCalc::FieldTexts frmPressureCalc::convertFieldsTo(int system) const
             throw CommandRefused{
                 QStringLiteral("The value in \"%1\" on the %2 panel is too large to work out in %3 units. "
                                "Nothing was changed: the window stays in %4 units.")
-                    .arg(captionOf(m_ui.txtStandardForce), m_ui.optCalculator[0]->text(), systemName(system),
+                    .arg(captionOf(m_ui.standardForce), m_ui.calculatorSelector[0]->text(), systemName(system),
                          systemName(m_unitSystem))};
         }
     }

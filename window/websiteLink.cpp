@@ -84,7 +84,7 @@ Opener systemOpener()
 void frmPressureCalc::connectWebsiteLink()
 {
     m_websiteOpener = WebsiteLink::systemOpener();
-    LogoLink *logo = m_ui.Picture1;
+    LogoLink *logo = m_ui.logo;
     logo->setToolTip(WebsiteLink::address);
     connect(logo, &LogoLink::clicked, this, &frmPressureCalc::openWebsite);
 }

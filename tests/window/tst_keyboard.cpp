@@ -440,7 +440,7 @@ void tst_Keyboard::everyFieldAndButtonHasAName()
         switch (entry.kind) {
         case Kind::CommandButton:
         case Kind::OptionButton: {
-            // Start-up has replaced the selector's placeholder captions.
+            // The selector shows its captions, not the placeholder "Option2".
             const QString caption = qobject_cast<QAbstractButton *>(widget)->text();
             QVERIFY2(caption != QLatin1StringView("Option2"), qPrintable(name));
             QCOMPARE(accessibleName(widget), caption);
