@@ -14,40 +14,59 @@
 #include "screenReader.h"
 
 #include <QAbstractButton>
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
+
+#include <array>
+
+namespace {
+
+// A plain top-level QWidget is exposed as a "client" (a filler to AT-SPI),
+// which screen readers do not announce as a window.
+QAccessibleInterface *windowAsFrame(const QString &key, QObject *object)
+{
+    if (key != QLatin1StringView(frmPressureCalc::staticMetaObject.className()) || !object->isWidgetType())
+        return nullptr;
+    auto *window = static_cast<QWidget *>(object);
+    return window->isWindow() ? new QAccessibleWidget(window, QAccessible::Window) : nullptr;
+}
+
+// Qt keeps the interface it first makes for an object, and the window's title
+// is set as soon as it is created, so the factory is in place before any
+// window exists: from the moment the program is loaded.
+const bool windowFactoryInstalled = (QAccessible::installFactory(windowAsFrame), true);
+
+} // namespace
 
 void frmPressureCalc::installKeyboardUse()
 {
     // The button's command cleans the field first, as the field's loss of
     // focus would on a mouse click; the focus stays in the field, ready for
     // the next value.
-    const std::pair<QWidget *, QPushButton *> calculateButtons[] = {
-        {m_ui.panels[0], m_ui.calculateBoreButton},
-        {m_ui.panels[1], m_ui.calculateForceButton},
-        {m_ui.panels[2], m_ui.calculateValveFlowButton},
-    };
-    for (const auto &[panel, calculate] : calculateButtons)
-        for (QLineEdit *input : panel->findChildren<QLineEdit *>())
-            if (!input->isReadOnly())
-                ReturnPresses::install(input, calculate);
+    const std::array<QPushButton *, 3> calculateButtons{m_ui.calculateBoreButton, m_ui.calculateForceButton,
+                                                        m_ui.calculateValveFlowButton};
+    for (const Fields::Field &field : m_fields)
+        if (field.row->role == FieldTable::Role::Input)
+            ReturnPresses::install(field.edit, calculateButtons.at(int(field.row->panel)));
 }
 
 void frmPressureCalc::nameControlsForScreenReaders()
 {
-    // A field is announced by the caption beside it.
-    for (QLabel *caption : std::as_const(m_captionLabels))
-        caption->buddy()->setAccessibleName(caption->text());
-    // The coefficient has the Cv/kV option buttons beside it, no caption.
-    m_ui.flowCoefficient->setAccessibleName(QStringLiteral("Flow coefficient"));
-    m_ui.disclaimer->setAccessibleName(m_ui.disclaimerFrame->title());
-    m_ui.disclaimer->verticalScrollBar()->setAccessibleName(m_ui.disclaimerFrame->title() + QStringLiteral(" vertical"));
-    m_ui.disclaimer->horizontalScrollBar()->setAccessibleName(m_ui.disclaimerFrame->title() + QStringLiteral(" horizontal"));
+    // A field is announced by its caption; the coefficient, which has the
+    // Cv/kV option buttons beside it instead, by what it is.
+    for (const Fields::Field &field : m_fields)
+        field.edit->setAccessibleName(m_fields.caption(field));
+    const QString disclaimer = m_ui.disclaimerFrame->title();
+    m_ui.disclaimer->setAccessibleName(disclaimer);
+    m_ui.disclaimer->verticalScrollBar()->setAccessibleName(tr("%1 vertical").arg(disclaimer));
+    m_ui.disclaimer->horizontalScrollBar()->setAccessibleName(tr("%1 horizontal").arg(disclaimer));
 
     // The panels have no caption; each is named after its calculator.
     for (int index = 0; QGroupBox *panel : m_ui.panels)
@@ -57,14 +76,14 @@ void frmPressureCalc::nameControlsForScreenReaders()
     m_ui.coefficientLabel->hide();
 
     // Units and the coefficient kind go in the fields' descriptions.
-    m_screenReader = std::make_unique<ScreenReader>(this, m_ui, m_captionLabels);
+    m_screenReader = std::make_unique<ScreenReader>(this, m_fields);
     m_screenReader->describeFields();
 
-    m_ui.logo->setAccessibleName(QStringLiteral("Corvane website"));
-    m_ui.logo->setAccessibleDescription(QStringLiteral("Opens %1 in your web browser").arg(WebsiteLink::address));
+    m_ui.logo->setAccessibleName(tr("Corvane website"));
+    m_ui.logo->setAccessibleDescription(tr("Opens %1 in your web browser").arg(WebsiteLink::address));
 
     // Buttons and option buttons are announced by their captions, which do
-    // not change once start-up has set them.
+    // not change.
     for (QAbstractButton *button : findChildren<QAbstractButton *>())
         button->setAccessibleName(button->text());
 }

@@ -12,15 +12,15 @@
 #include <calculator/calculator.h>
 #include <calculator/standardBore.h>
 
+#include <QLineEdit>
 #include <QPushButton>
 
 #include <optional>
 
 void frmPressureCalc::connectCylinderCommands()
 {
-    connect(m_ui.calculateForceButton, &QPushButton::clicked, this, [this] { runCommand([this] { return calculateForce(); }); });
-    connect(m_ui.calculateBoreButton, &QPushButton::clicked, this,
-            [this] { runCommand([this] { return calculateBoreSize(); }); });
+    connectCommand(m_ui.calculateForceButton, &frmPressureCalc::calculateForce);
+    connectCommand(m_ui.calculateBoreButton, &frmPressureCalc::calculateBoreSize);
 }
 
 frmPressureCalc::FieldTexts frmPressureCalc::calculateForce() const
@@ -82,4 +82,30 @@ frmPressureCalc::FieldTexts frmPressureCalc::standardBoreTexts(double minimumBor
 
     return {{m_ui.standardBore, NumberText::formatRounded(*bore)},
             {m_ui.standardForce, NumberText::formatRounded(push)}};
+}
+
+frmPressureCalc::FieldTexts frmPressureCalc::standardBoreAfterSwitch(const FieldTexts &converted, int system) const
+{
+    // A converted standard bore is a size nobody makes (3.25 in is 82.55 mm):
+    // the standard bore is chosen again from the new system's series, for the
+    // minimum bore and air pressure as just converted. A field left
+    // unconverted gives no standard bore.
+    const auto convertedValue = [&converted](const QLineEdit *field) -> std::optional<double> {
+        for (const FieldText &text : converted)
+            if (text.field == field)
+                return NumberText::parse(text.text);
+        return std::nullopt;
+    };
+    const auto minimumBore = convertedValue(m_ui.minimumBore);
+    const auto pressure = convertedValue(m_ui.airPressure[0]);
+    if (!minimumBore || !pressure)
+        return {{m_ui.standardBore, QString()}, {m_ui.standardForce, QString()}};
+    try {
+        return standardBoreTexts(*minimumBore, *pressure, system);
+    } catch (const Calculator::ArithmeticError &) {
+        throw CommandRefused{tr("The value in \"%1\" on the %2 panel is too large to work out in %3 units. "
+                                "Nothing was changed: the window stays in %4 units.")
+                                 .arg(captionOf(m_ui.standardForce), panelNameOf(m_ui.standardForce),
+                                      unitSystemName(system), unitSystemName(m_unitSystem))};
+    }
 }

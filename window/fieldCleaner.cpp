@@ -1,22 +1,18 @@
 // SPDX-License-Identifier: MIT
-// Cleaning each input field when it loses the keyboard focus.
+// Cleaning a field's text when the keyboard focus leaves it.
 //
-// Twelve fields clean themselves, silently: a text that is not a number
-// becomes "0", a number becomes its absolute value in the general format. The
-// room temperature may be negative and keeps its text as typed. The cleaning
-// runs on every loss of focus to another control of the window, also when the
-// text did not change (Qt's editingFinished is not emitted then, so a
-// focus-out event filter drives it). Switching to another application is not
-// leaving the field.
+// The cleaning is silent: a text that is not a number becomes "0"; a
+// magnitude becomes its absolute value in the general format, a signed value
+// keeps its text as typed. It runs on every loss of focus to another control
+// of the window, also when the text did not change (Qt's editingFinished is
+// not emitted then, so a focus-out event filter drives it).
 #include "fieldCleaner.h"
 
-#include "frmPressureCalc.h"
 #include "numberText.h"
 
 #include <QApplication>
 #include <QFocusEvent>
 #include <QLineEdit>
-#include <QRadioButton>
 
 #include <cmath>
 #include <utility>
@@ -35,44 +31,57 @@ QString magnitudeText(const QString &text)
     return NumberText::isNumber(cleaned) ? cleaned : QStringLiteral("0");
 }
 
-// A temperature keeps its sign and its text exactly as typed.
-QString temperatureText(const QString &text)
+// A signed value (a temperature) keeps its sign and its text exactly as typed.
+QString signedText(const QString &text)
 {
     return NumberText::isNumber(text) ? text : QStringLiteral("0");
 }
 
 } // namespace
 
-FieldValidation::FieldValidation()
+QString FieldCleaner::cleaned(Cleaner cleaner, const QString &text)
+{
+    switch (cleaner) {
+    case Cleaner::Magnitude:
+        return magnitudeText(text);
+    case Cleaner::Signed:
+        return signedText(text);
+    case Cleaner::None:
+        break;
+    }
+    return text;
+}
+
+FieldCleaner::FieldCleaner()
 {
     // Focus moved to another control while the window was not active (a
     // click on it brings the window back) reaches the field as no focus-out:
     // the focus change that follows the activation cleans it.
-    connect(qApp, &QApplication::focusChanged, this, &FieldValidation::focusChanged);
+    connect(qApp, &QApplication::focusChanged, this, &FieldCleaner::focusChanged);
 }
 
-void FieldValidation::watch(QLineEdit *field, Cleaner clean)
+void FieldCleaner::watch(QLineEdit *field, Cleaner cleaner)
 {
-    m_fields.insert(field, {field, clean});
+    m_fields.insert(field, {field, cleaner});
     field->installEventFilter(this);
 }
 
-void FieldValidation::clean(QWidget *control) const
+void FieldCleaner::clean(QWidget *control) const
 {
     const auto found = m_fields.constFind(control);
     if (found == m_fields.cend())
         return;
     const auto [field, cleaner] = *found;
-    field->setText(cleaner(field->text()));
+    field->setText(cleaned(cleaner, field->text()));
 }
 
-void FieldValidation::cleanPending()
+void FieldCleaner::cleanPending()
 {
     if (m_pending)
         clean(m_pending);
 }
 
-void FieldValidation::focusChanged(QWidget *, QWidget *now)
+void FieldCleaner::focusChanged(QWidget *, QWidget *now)
 {
     if (m_pending && now && now != m_pending && now->window() == m_pending->window()) {
         QLineEdit *left = std::exchange(m_pending, nullptr);
@@ -80,7 +89,7 @@ void FieldValidation::focusChanged(QWidget *, QWidget *now)
     }
 }
 
-bool FieldValidation::eventFilter(QObject *watched, QEvent *event)
+bool FieldCleaner::eventFilter(QObject *watched, QEvent *event)
 {
     if (event->type() == QEvent::FocusIn) {
         // Another field that took the focus while the window was not active
@@ -101,40 +110,4 @@ bool FieldValidation::eventFilter(QObject *watched, QEvent *event)
         }
     }
     return false;
-}
-
-void frmPressureCalc::installFieldValidation()
-{
-    m_fieldValidation = std::make_unique<FieldValidation>();
-    const std::pair<QLineEdit *, FieldValidation::Cleaner> cleaners[] = {
-        {m_ui.airPressure[0], magnitudeText},  {m_ui.airPressure[1], magnitudeText},
-        {m_ui.airPressure[2], magnitudeText},  {m_ui.cylinderBore[0], magnitudeText},
-        {m_ui.cylinderBore[1], magnitudeText}, {m_ui.forceRequired, magnitudeText},
-        {m_ui.safetyFactor, magnitudeText},    {m_ui.areaRequired, magnitudeText},
-        {m_ui.minimumBore, magnitudeText},     {m_ui.rodDiameter, magnitudeText},
-        {m_ui.strokeLength, magnitudeText},    {m_ui.strokeTime, magnitudeText},
-        // The count is not forced to a whole number here; the valve command rounds it.
-        {m_ui.cylinderCount, magnitudeText},    {m_ui.pressureDrop, magnitudeText},
-        {m_ui.roomTemperature, temperatureText},
-    };
-    for (const auto &[field, cleaner] : cleaners)
-        m_fieldValidation->watch(field, cleaner);
-
-    // Selecting another panel hides the field being edited; on a platform
-    // whose option buttons take no focus, clean it before the panel goes.
-    // Connected before the selector itself, so this runs first.
-    for (QRadioButton *button : m_ui.calculatorSelector)
-        connect(button, &QRadioButton::toggled, this, [this](bool checked) {
-            if (checked)
-                finishPendingEdit();
-        });
-}
-
-void frmPressureCalc::finishPendingEdit()
-{
-    // The field being edited need not have the application's focus: the
-    // window may not be active (a click on the selector of an inactive
-    // window, or a message box still closing).
-    if (m_fieldValidation)
-        m_fieldValidation->cleanPending();
 }

@@ -60,15 +60,6 @@ struct FormControls {
     QPushButton *addToSystemFlowButton = nullptr;    // btnSumSCFM
     QPushButton *resetSystemFlowButton = nullptr;    // btnResetSCFM
 
-    // Unit labels, relabelled by the unit switch
-    std::array<QLabel *, 4> lblPressureUnits{};
-    std::array<QLabel *, 4> lblForceUnits{};
-    QLabel *lblAreaUnits = nullptr;
-    std::array<QLabel *, 6> lblLengthUnits{};
-    QLabel *lbltemperatureUnits = nullptr;
-    std::array<QLabel *, 2> lblFlowUnits{};
-    QLabel *lblVolumeUnits = nullptr;
-
     // Disclaimer panel
     QGroupBox *disclaimerFrame = nullptr; // Frame7
     QPlainTextEdit *disclaimer = nullptr; // txtdisclaimer

@@ -9,6 +9,7 @@
 #include "frmPressureCalc.h"
 
 #include "numberText.h"
+#include "optionGroups.h"
 
 #include <calculator/calculator.h>
 
@@ -40,10 +41,9 @@ std::optional<std::int16_t> cylinderCount(double value)
 
 void frmPressureCalc::connectValveFlowCommands()
 {
-    connect(m_ui.calculateValveFlowButton, &QPushButton::clicked, this, [this] { runCommand([this] { return calculateValveFlow(); }); });
-    connect(m_ui.addToSystemFlowButton, &QPushButton::clicked, this, [this] { runCommand([this] { return addToSystemFlow(); }); });
-    connect(m_ui.resetSystemFlowButton, &QPushButton::clicked, this,
-            [this] { runCommand([this] { return resetSystemFlow(); }); });
+    connectCommand(m_ui.calculateValveFlowButton, &frmPressureCalc::calculateValveFlow);
+    connectCommand(m_ui.addToSystemFlowButton, &frmPressureCalc::addToSystemFlow);
+    connectCommand(m_ui.resetSystemFlowButton, &frmPressureCalc::resetSystemFlow);
 
     // Only the option that becomes selected reports, so the coefficient is
     // converted once per change of selection; a click on the option already
@@ -53,12 +53,14 @@ void frmPressureCalc::connectValveFlowCommands()
         const QScopedValueRollback restoring(m_restoringCoefficientKind, true);
         m_ui.coefficientKind[cvFactorSelected() ? 1 : 0]->setChecked(true);
     };
-    for (QRadioButton *button : m_ui.coefficientKind)
-        connect(button, &QRadioButton::toggled, this, [this, putSelectionBack](bool checked) {
-            if (checked && !m_restoringCoefficientKind)
-                runCommand([this] { return changeCoefficientKind(); }, putSelectionBack,
-                           [this](const FieldTexts &converted) { return coefficientKindSentence(converted); });
-        });
+    OptionGroups::onSelected(m_ui.coefficientKind, this, [this, putSelectionBack](int) {
+        if (!m_restoringCoefficientKind)
+            runCommand({
+                .work = [this] { return changeCoefficientKind(); },
+                .undo = putSelectionBack,
+                .announcement = [this](const FieldTexts &converted) { return coefficientKindSentence(converted); },
+            });
+    });
 }
 
 bool frmPressureCalc::cvFactorSelected() const
@@ -78,7 +80,7 @@ frmPressureCalc::FieldTexts frmPressureCalc::calculateValveFlow() const
 
     const std::optional<std::int16_t> count = cylinderCount(cylindersRead);
     if (!count)
-        throw CommandRefused{QStringLiteral("\"%1\" must lie between %2 and %3. No result was changed.")
+        throw CommandRefused{tr("\"%1\" must lie between %2 and %3. No result was changed.")
                                  .arg(captionOf(m_ui.cylinderCount),
                                       NumberText::formatGeneral(std::numeric_limits<std::int16_t>::min()),
                                       NumberText::formatGeneral(std::numeric_limits<std::int16_t>::max()))};
@@ -118,10 +120,10 @@ frmPressureCalc::FieldTexts frmPressureCalc::changeCoefficientKind() const
 
 QString frmPressureCalc::coefficientKindSentence(const FieldTexts &converted) const
 {
-    const QString kind = cvFactorSelected() ? QStringLiteral("Cv") : QStringLiteral("Kv");
+    const QString kind = QuantityTable::caption(QuantityTable::Quantity::FlowCoefficient, cvFactorSelected() ? 0 : 1);
     if (converted.empty())
-        return QStringLiteral("Flow coefficient now shown as %1.").arg(kind);
-    return QStringLiteral("Flow coefficient now shown as %1: %2.").arg(kind, converted.front().text);
+        return tr("Flow coefficient now shown as %1.").arg(kind);
+    return tr("Flow coefficient now shown as %1: %2.").arg(kind, converted.front().text);
 }
 
 frmPressureCalc::FieldTexts frmPressureCalc::addToSystemFlow() const
@@ -132,8 +134,7 @@ frmPressureCalc::FieldTexts frmPressureCalc::addToSystemFlow() const
     const double sum = flow + total;
     const QString text = std::isfinite(sum) ? NumberText::formatGeneral(sum) : QString();
     if (!NumberText::isNumber(text))
-        throw CommandRefused{QStringLiteral("The total system flow would be too large to show. "
-                                            "The total was not changed.")};
+        throw CommandRefused{tr("The total system flow would be too large to show. The total was not changed.")};
     return {{m_ui.systemFlow, text}};
 }
 

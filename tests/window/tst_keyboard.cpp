@@ -3,6 +3,7 @@
 // about its controls.
 #include "applicationInfo.h"
 #include "controlTable.h"
+#include "fieldTable.h"
 #include "frmPressureCalc.h"
 #include "messageBoxWatcher.h"
 #include "websiteLink.h"
@@ -405,8 +406,9 @@ void tst_Keyboard::captionsAreBuddiesOfTheirFields_data()
 {
     QTest::addColumn<QString>("field");
     QTest::addColumn<QString>("label");
-    for (const ControlTable::Caption &caption : ControlTable::captions())
-        QTest::newRow(caption.field) << QString::fromLatin1(caption.field) << QString::fromLatin1(caption.label);
+    for (const FieldTable::Row &row : FieldTable::rows())
+        if (row.caption)
+            QTest::newRow(row.field) << QString::fromLatin1(row.field) << QString::fromLatin1(row.caption);
 }
 
 void tst_Keyboard::captionsAreBuddiesOfTheirFields()

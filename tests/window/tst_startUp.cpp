@@ -3,6 +3,7 @@
 // calculator selector.
 #include "applicationInfo.h"
 #include "controlTable.h"
+#include "quantityTable.h"
 #include "frmPressureCalc.h"
 #include "windowDriver.h"
 
@@ -203,15 +204,12 @@ void tst_StartUp::startUpState()
         QCOMPARE(checked(window, name), index == 0);
     }
 
-    const UnitNameTables &tables = window.unitNames();
-    QCOMPARE(tables.temperatureUnits[0], degreeF);
-    QCOMPARE(tables.temperatureUnits[1], degreeC);
-    QCOMPARE(tables.temperatureUnits[0].size(), 3);
-    QCOMPARE(tables.volumeUnits[1], QStringLiteral("Cubic mm"));
-    for (const auto *table : {&tables.pressureUnits, &tables.forceUnits, &tables.areaUnits,
-                              &tables.lengthUnits, &tables.temperatureUnits, &tables.flowUnits,
-                              &tables.volumeUnits})
-        QVERIFY((*table)[2].isEmpty());
+    // The unit captions of both systems, as the quantity table gives them.
+    using QuantityTable::Quantity;
+    QCOMPARE(QuantityTable::caption(Quantity::Temperature, frmPressureCalc::Imperial), degreeF);
+    QCOMPARE(QuantityTable::caption(Quantity::Temperature, frmPressureCalc::Metric), degreeC);
+    QCOMPARE(QuantityTable::caption(Quantity::Temperature, frmPressureCalc::Imperial).size(), 3);
+    QCOMPARE(QuantityTable::caption(Quantity::Volume, frmPressureCalc::Metric), QStringLiteral("Cubic mm"));
 }
 
 void tst_StartUp::unitCaptionsAreImperial()

@@ -79,6 +79,8 @@ private slots:
     void standardBoreIsChosenAgain();
     void switchThatCannotBeDoneChangesNothing_data();
     void switchThatCannotBeDoneChangesNothing();
+    void refusalNamesTheFirstFieldConverted_data();
+    void refusalNamesTheFirstFieldConverted();
 };
 
 void tst_UnitSwitch::captionsFollowTheSystem()
@@ -474,6 +476,44 @@ void tst_UnitSwitch::switchThatCannotBeDoneChangesNothing()
     QCOMPARE(window.unitSystem(), qint16(target));
     QVERIFY(selected(window, target) && !selected(window, from));
     QVERIFY(text(window, "txtForceRequired") != texts.value("txtForceRequired"));
+}
+
+void tst_UnitSwitch::refusalNamesTheFirstFieldConverted_data()
+{
+    // Two values too large for metric units; the message names the one the
+    // switch converts first, which is not always the first on screen.
+    QTest::addColumn<QStringList>("fields");
+    QTest::addColumn<QString>("named"); // caption and panel
+    QTest::newRow("pull force before push force")
+        << QStringList{"txtPushForce", "txtPullForce"} << "\"Force (Pull)\" on the Cylinder Force";
+    QTest::newRow("bore of the force panel before the force required")
+        << QStringList{"txtForceRequired", "txtCylinderBore(0)"} << "\"Bore Size\" on the Cylinder Force";
+    QTest::newRow("bore of the valve panel before the rod diameter")
+        << QStringList{"txtRodDiameter", "txtCylinderBore(1)"} << "\"Bore Size\" on the Valve Flow";
+    QTest::newRow("total system flow before the volume")
+        << QStringList{"txtSystemFlow", "txtVolume"} << "\"Total System Flow\" on the Valve Flow";
+}
+
+void tst_UnitSwitch::refusalNamesTheFirstFieldConverted()
+{
+    QFETCH(QStringList, fields);
+    QFETCH(QString, named);
+    MessageBoxWatcher boxes;
+    frmPressureCalc window;
+    QVERIFY(showAndActivate(window));
+    for (const QString &name : fields) {
+        if (field(window, name)->isReadOnly())
+            field(window, name)->setText(QStringLiteral("1E308"));
+        else
+            typeAndTab(window, name, QStringLiteral("1E308"));
+    }
+    switchTo(window, 1);
+    QCOMPARE(boxes.seen().size(), 1);
+    QCOMPARE(boxes.seen().first().text,
+             QStringLiteral("The value in %1 panel is too large to convert to metric units. "
+                            "Nothing was changed: the window stays in imperial units.")
+                 .arg(named));
+    QCOMPARE(window.unitSystem(), qint16(0));
 }
 
 QTEST_MAIN(tst_UnitSwitch)
