@@ -10,8 +10,9 @@
 
 #include <calculator/calculator.h>
 
-#include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
 #include <QStringList>
 
 namespace {
@@ -21,12 +22,12 @@ QString describe(const Calculator::ArithmeticError &error)
     using Kind = Calculator::ArithmeticError::Kind;
     switch (error.kind()) {
     case Kind::Overflow:
-        return QStringLiteral("The result is too large to calculate. No result was changed.");
+        return frmPressureCalc::tr("The result is too large to calculate. No result was changed.");
     case Kind::DivisionByZero:
-        return QStringLiteral("These values make the calculation divide by zero. No result was changed.");
+        return frmPressureCalc::tr("These values make the calculation divide by zero. No result was changed.");
     case Kind::InvalidOperation:
-        return QStringLiteral("These values make the calculation take the square root of a negative "
-                              "number. No result was changed.");
+        return frmPressureCalc::tr("These values make the calculation take the square root of a negative "
+                                   "number. No result was changed.");
     }
     return QString::fromUtf8(error.what());
 }
@@ -35,37 +36,49 @@ QString describe(const Calculator::ArithmeticError &error)
 
 QString frmPressureCalc::captionOf(const QWidget *field) const
 {
-    const QLabel *label = m_captionLabels.value(field);
-    return label ? label->text() : field->objectName();
+    const Fields::Field *found = m_fields.find(field);
+    return found ? m_fields.caption(*found) : field->objectName();
 }
 
-void frmPressureCalc::runCommand(const std::function<FieldTexts()> &command,
-                                 const std::function<void()> &undo, const Announcement &announcement)
+QString frmPressureCalc::panelNameOf(const QWidget *field) const
+{
+    const Fields::Field *found = m_fields.find(field);
+    return found ? m_ui.calculatorSelector.at(int(found->row->panel))->text() : QString();
+}
+
+void frmPressureCalc::runCommand(const Command &command)
 {
     QString failure;
     FieldTexts results;
     bool written = false;
     try {
         finishPendingEdit();
-        results = command();
+        results = command.work();
         for (const FieldText &result : results)
             result.field->setText(result.text);
+        if (command.alsoWrite)
+            command.alsoWrite();
         written = true;
     } catch (const CommandRefused &refused) {
         failure = refused.message;
     } catch (const Calculator::ArithmeticError &error) {
         failure = describe(error);
     } catch (const std::exception &error) {
-        failure = QStringLiteral("The calculation failed: %1. No result was changed.")
-                      .arg(QString::fromUtf8(error.what()));
+        failure = tr("The calculation failed: %1. No result was changed.").arg(QString::fromUtf8(error.what()));
     }
     if (written) {
-        announceResults(results, announcement);
+        announceResults(results, command.announcement);
         return;
     }
-    if (undo)
-        undo();
+    if (command.undo)
+        command.undo();
     MessageBoxes::warn(this, failure);
+}
+
+void frmPressureCalc::connectCommand(QPushButton *button, FieldTexts (frmPressureCalc::*work)() const)
+{
+    connect(button, &QPushButton::clicked, this,
+            [this, work] { runCommand({.work = [this, work] { return (this->*work)(); }}); });
 }
 
 void frmPressureCalc::announceResults(const FieldTexts &results, const Announcement &announcement)
@@ -81,7 +94,7 @@ void frmPressureCalc::announceResults(const FieldTexts &results, const Announcem
         QStringList spoken;
         for (const FieldText &result : results)
             spoken.append(m_screenReader->spokenValue(result.field, result.text));
-        sentence = spoken.join(QStringLiteral(", "));
+        sentence = spoken.join(tr(", ", "between the results a screen reader is told"));
     }
     if (!sentence.isEmpty())
         m_screenReader->announce(sentence);
@@ -91,7 +104,6 @@ double frmPressureCalc::readNumber(const QLineEdit *field) const
 {
     const auto value = NumberText::parse(field->text());
     if (!value)
-        throw CommandRefused{QStringLiteral("\"%1\" does not hold a number. No result was changed.")
-                                 .arg(captionOf(field))};
+        throw CommandRefused{tr("\"%1\" does not hold a number. No result was changed.").arg(captionOf(field))};
     return *value;
 }

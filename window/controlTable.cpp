@@ -4,6 +4,7 @@
 #include "formControls.h"
 #include "logoLink.h"
 
+#include <QCoreApplication>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -46,155 +47,211 @@ void intoElement(FormControls &controls, QWidget *control)
     std::get<index>(elements) = as<std::remove_pointer_t<Pointer>>(control);
 }
 
-// The object name and the member come from one spelling, so they cannot
-// disagree, and a name FormControls does not have does not compile.
-#define MEMBER(name) #name, &intoMember<&FormControls::name>
-#define ELEMENT(name, index) #name "(" #index ")", &intoElement<&FormControls::name, index>
+// The object name, as the window's description fixes it, and the member that
+// holds the control, named by what it is. A member FormControls does not
+// have does not compile.
+#define MEMBER(name, member) name, &intoMember<&FormControls::member>
+#define ELEMENT(name, index, member) name "(" #index ")", &intoElement<&FormControls::member, index>
 #define UNBOUND(name) name, nullptr
 
-// name, member, kind, container, left, top, width, height, text, tab index[, tool tip, selected]
+// name, member, kind, container, left, top, width, height,
+//         caption or start-up text, tab index[, tool tip, selected]
 constexpr std::array table{
     // Window level
-    Control{UNBOUND("frameCalculators"), K::Frame, nullptr, 4080, 0, 1575, 1335, "Calculators", 76},
-    Control{UNBOUND("frameUnits"), K::Frame, nullptr, 120, 120, 1335, 975, "Units", 81},
-    Control{MEMBER(Picture1), K::PictureBox, nullptr, 1560, 120, 2415, 975, "", 72},
-    Control{ELEMENT(Frame, 1), K::Frame, nullptr, 100, 1400, 5415, 5535, "", 0},
-    Control{ELEMENT(Frame, 0), K::Frame, nullptr, 120, 1400, 5415, 5535, "", 32},
-    Control{ELEMENT(Frame, 2), K::Frame, nullptr, 120, 1400, 5415, 5535, "", 46},
-    Control{ELEMENT(Frame, 3), K::Frame, nullptr, 120, 1440, 5535, 5535, "", 84},
+    Control{UNBOUND("frameCalculators"), K::Frame, nullptr, 4080, 0, 1575, 1335,
+            QT_TRANSLATE_NOOP("ControlTable", "Calculators"), 76},
+    Control{UNBOUND("frameUnits"), K::Frame, nullptr, 120, 120, 1335, 975,
+            QT_TRANSLATE_NOOP("ControlTable", "Units"), 81},
+    Control{MEMBER("Picture1", logo), K::PictureBox, nullptr, 1560, 120, 2415, 975, "", 72},
+    Control{ELEMENT("Frame", 1, panels), K::Frame, nullptr, 100, 1400, 5415, 5535, "", 0},
+    Control{ELEMENT("Frame", 0, panels), K::Frame, nullptr, 120, 1400, 5415, 5535, "", 32},
+    Control{ELEMENT("Frame", 2, panels), K::Frame, nullptr, 120, 1400, 5415, 5535, "", 46},
+    Control{ELEMENT("Frame", 3, panels), K::Frame, nullptr, 120, 1440, 5535, 5535, "", 84},
 
     // Unit selector
-    Control{ELEMENT(Option1, 0), K::OptionButton, "frameUnits", 120, 240, 975, 255, "Imperial", 83, nullptr, true},
-    Control{ELEMENT(Option1, 1), K::OptionButton, "frameUnits", 120, 600, 975, 255, "Metric", 82},
+    Control{ELEMENT("Option1", 0, unitSelector), K::OptionButton, "frameUnits", 120, 240, 975, 255,
+            QT_TRANSLATE_NOOP("ControlTable", "Imperial"), 83, nullptr, true},
+    Control{ELEMENT("Option1", 1, unitSelector), K::OptionButton, "frameUnits", 120, 600, 975, 255,
+            QT_TRANSLATE_NOOP("ControlTable", "Metric"), 82},
 
-    // Calculator selector; start-up gives the buttons their captions
-    Control{ELEMENT(optCalculator, 0), K::OptionButton, "frameCalculators", 120, 240, 1335, 255, "Option2", 77},
-    Control{ELEMENT(optCalculator, 1), K::OptionButton, "frameCalculators", 120, 480, 1335, 255, "Option2", 78},
-    Control{ELEMENT(optCalculator, 2), K::OptionButton, "frameCalculators", 120, 720, 1335, 255, "Option2", 79},
-    Control{ELEMENT(optCalculator, 3), K::OptionButton, "frameCalculators", 120, 960, 1335, 255, "Option2", 80},
+    // Calculator selector, one button per panel
+    Control{ELEMENT("optCalculator", 0, calculatorSelector), K::OptionButton, "frameCalculators",
+            120, 240, 1335, 255, QT_TRANSLATE_NOOP("ControlTable", "Cylinder Bore"), 77},
+    Control{ELEMENT("optCalculator", 1, calculatorSelector), K::OptionButton, "frameCalculators",
+            120, 480, 1335, 255, QT_TRANSLATE_NOOP("ControlTable", "Cylinder Force"), 78},
+    Control{ELEMENT("optCalculator", 2, calculatorSelector), K::OptionButton, "frameCalculators",
+            120, 720, 1335, 255, QT_TRANSLATE_NOOP("ControlTable", "Valve Flow"), 79},
+    Control{ELEMENT("optCalculator", 3, calculatorSelector), K::OptionButton, "frameCalculators",
+            120, 960, 1335, 255, QT_TRANSLATE_NOOP("ControlTable", "Disclaimer"), 80},
 
     // Panel 0, cylinder bore
-    Control{UNBOUND("Frame2"), K::Frame, "Frame(0)", 480, 240, 4695, 1695, "Input Values", 40},
-    Control{MEMBER(btnCalcBoreSize), K::CommandButton, "Frame(0)", 2040, 2280, 1935, 375, "Calculate", 4},
-    Control{UNBOUND("Frame1"), K::Frame, "Frame(0)", 480, 2880, 4695, 2415, "Output Values", 33},
+    Control{UNBOUND("Frame2"), K::Frame, "Frame(0)", 480, 240, 4695, 1695,
+            QT_TRANSLATE_NOOP("ControlTable", "Input Values"), 40},
+    Control{MEMBER("btnCalcBoreSize", calculateBoreButton), K::CommandButton, "Frame(0)", 2040, 2280, 1935, 375,
+            QT_TRANSLATE_NOOP("ControlTable", "Calculate"), 4},
+    Control{UNBOUND("Frame1"), K::Frame, "Frame(0)", 480, 2880, 4695, 2415,
+            QT_TRANSLATE_NOOP("ControlTable", "Output Values"), 33},
 
-    Control{UNBOUND("label0"), K::Label, "Frame2", 120, 360, 1455, 255, "Air Pressure", 45},
-    Control{ELEMENT(txtAirPressure, 0), K::InputField, "Frame2", 1560, 360, 1935, 285, "0", 1},
-    Control{ELEMENT(lblPressureUnits, 0), K::Label, "Frame2", 3600, 360, 735, 255, "PSI", 42},
-    Control{UNBOUND("Label1"), K::Label, "Frame2", 120, 840, 1455, 255, "Force Required", 44},
-    Control{MEMBER(txtForceRequired), K::InputField, "Frame2", 1560, 840, 1935, 285, "0", 2},
-    Control{ELEMENT(lblForceUnits, 2), K::Label, "Frame2", 3600, 840, 615, 255, "Pounds", 41},
-    Control{UNBOUND("Label3"), K::Label, "Frame2", 120, 1320, 1455, 255, "Safety Factor", 43},
-    Control{MEMBER(txtSafetyFactor), K::InputField, "Frame2", 1560, 1320, 1935, 285, "0", 3},
+    Control{UNBOUND("label0"), K::Label, "Frame2", 120, 360, 1455, 255,
+            QT_TRANSLATE_NOOP("ControlTable", "Air Pressure"), 45},
+    Control{ELEMENT("txtAirPressure", 0, airPressure), K::InputField, "Frame2", 1560, 360, 1935, 285, "0", 1},
+    Control{UNBOUND("lblPressureUnits(0)"), K::Label, "Frame2", 3600, 360, 735, 255,
+            QT_TRANSLATE_NOOP("ControlTable", "PSI"), 42},
+    Control{UNBOUND("Label1"), K::Label, "Frame2", 120, 840, 1455, 255,
+            QT_TRANSLATE_NOOP("ControlTable", "Force Required"), 44},
+    Control{MEMBER("txtForceRequired", forceRequired), K::InputField, "Frame2", 1560, 840, 1935, 285, "0", 2},
+    Control{UNBOUND("lblForceUnits(2)"), K::Label, "Frame2", 3600, 840, 615, 255,
+            QT_TRANSLATE_NOOP("ControlTable", "Pounds"), 41},
+    Control{UNBOUND("Label3"), K::Label, "Frame2", 120, 1320, 1455, 255,
+            QT_TRANSLATE_NOOP("ControlTable", "Safety Factor"), 43},
+    Control{MEMBER("txtSafetyFactor", safetyFactor), K::InputField, "Frame2", 1560, 1320, 1935, 285, "0", 3},
 
-    Control{UNBOUND("Label6"), K::Label, "Frame1", 120, 360, 1455, 255, "Area Required", 39},
-    Control{MEMBER(txtAreaRequired), K::OutputField, "Frame1", 1560, 360, 1935, 285, "0", 35},
-    Control{MEMBER(lblAreaUnits), K::Label, "Frame1", 3600, 360, 855, 255, "Sq. Inches", 37},
-    Control{UNBOUND("Label7"), K::Label, "Frame1", 120, 840, 1455, 255, "Minimum Bore Size", 38},
-    Control{MEMBER(txtMinBoreSize), K::OutputField, "Frame1", 1560, 840, 1935, 285, "0", 34},
-    Control{ELEMENT(lblLengthUnits, 3), K::Label, "Frame1", 3600, 840, 855, 255, "Inches", 36},
+    Control{UNBOUND("Label6"), K::Label, "Frame1", 120, 360, 1455, 255,
+            QT_TRANSLATE_NOOP("ControlTable", "Area Required"), 39},
+    Control{MEMBER("txtAreaRequired", areaRequired), K::OutputField, "Frame1", 1560, 360, 1935, 285, "0", 35},
+    Control{UNBOUND("lblAreaUnits"), K::Label, "Frame1", 3600, 360, 855, 255,
+            QT_TRANSLATE_NOOP("ControlTable", "Sq. Inches"), 37},
+    Control{UNBOUND("Label7"), K::Label, "Frame1", 120, 840, 1455, 255,
+            QT_TRANSLATE_NOOP("ControlTable", "Minimum Bore Size"), 38},
+    Control{MEMBER("txtMinBoreSize", minimumBore), K::OutputField, "Frame1", 1560, 840, 1935, 285, "0", 34},
+    Control{UNBOUND("lblLengthUnits(3)"), K::Label, "Frame1", 3600, 840, 855, 255,
+            QT_TRANSLATE_NOOP("ControlTable", "Inches"), 36},
     // The next standard bore up and its push force; start-up leaves them empty.
-    Control{UNBOUND("Label38"), K::Label, "Frame1", 120, 1320, 1455, 255, "Standard Bore", 93},
-    Control{MEMBER(txtStandardBore), K::OutputField, "Frame1", 1560, 1320, 1935, 285, "", 89,
-            "The smallest standard bore (NFPA in inches, ISO 3320 in mm) that gives at least the area required"},
-    Control{ELEMENT(lblLengthUnits, 5), K::Label, "Frame1", 3600, 1320, 855, 255, "Inches", 91},
-    Control{UNBOUND("Label39"), K::Label, "Frame1", 120, 1800, 1455, 255, "Push Force", 94},
-    Control{MEMBER(txtStandardForce), K::OutputField, "Frame1", 1560, 1800, 1935, 285, "", 90,
-            "The push force of the standard bore at this air pressure"},
-    Control{ELEMENT(lblForceUnits, 3), K::Label, "Frame1", 3600, 1800, 855, 255, "Pounds", 92},
+    Control{UNBOUND("Label38"), K::Label, "Frame1", 120, 1320, 1455, 255,
+            QT_TRANSLATE_NOOP("ControlTable", "Standard Bore"), 93},
+    Control{MEMBER("txtStandardBore", standardBore), K::OutputField, "Frame1", 1560, 1320, 1935, 285,
+            "", 89,
+            QT_TRANSLATE_NOOP("ControlTable", "The smallest standard bore (NFPA in inches, ISO 3320 in mm) "
+                                              "that gives at least the area required")},
+    Control{UNBOUND("lblLengthUnits(5)"), K::Label, "Frame1", 3600, 1320, 855, 255,
+            QT_TRANSLATE_NOOP("ControlTable", "Inches"), 91},
+    Control{UNBOUND("Label39"), K::Label, "Frame1", 120, 1800, 1455, 255,
+            QT_TRANSLATE_NOOP("ControlTable", "Push Force"), 94},
+    Control{MEMBER("txtStandardForce", standardForce), K::OutputField, "Frame1", 1560, 1800, 1935, 285,
+            "", 90, QT_TRANSLATE_NOOP("ControlTable", "The push force of the standard bore at this air pressure")},
+    Control{UNBOUND("lblForceUnits(3)"), K::Label, "Frame1", 3600, 1800, 855, 255,
+            QT_TRANSLATE_NOOP("ControlTable", "Pounds"), 92},
 
     // Panel 1, cylinder force
-    Control{UNBOUND("Frame3"), K::Frame, "Frame(1)", 480, 240, 4695, 1695, "Input Values", 26},
-    Control{MEMBER(btnCalcForce), K::CommandButton, "Frame(1)", 2040, 2280, 1935, 375, "Calculate", 8},
-    Control{UNBOUND("Frame4"), K::Frame, "Frame(1)", 480, 2880, 4695, 1455, "Output Values", 19},
+    Control{UNBOUND("Frame3"), K::Frame, "Frame(1)", 480, 240, 4695, 1695,
+            QT_TRANSLATE_NOOP("ControlTable", "Input Values"), 26},
+    Control{MEMBER("btnCalcForce", calculateForceButton), K::CommandButton, "Frame(1)", 2040, 2280, 1935, 375,
+            QT_TRANSLATE_NOOP("ControlTable", "Calculate"), 8},
+    Control{UNBOUND("Frame4"), K::Frame, "Frame(1)", 480, 2880, 4695, 1455,
+            QT_TRANSLATE_NOOP("ControlTable", "Output Values"), 19},
 
-    Control{UNBOUND("Label13"), K::Label, "Frame3", 120, 360, 1455, 255, "Air Pressure", 27},
-    Control{ELEMENT(txtAirPressure, 1), K::InputField, "Frame3", 1560, 360, 1935, 285, "0", 5},
-    Control{ELEMENT(lblPressureUnits, 2), K::Label, "Frame3", 3600, 360, 735, 255, "PSI", 30},
-    Control{UNBOUND("Label12"), K::Label, "Frame3", 120, 840, 1455, 255, "Bore Size", 28},
-    Control{ELEMENT(txtCylinderBore, 0), K::InputField, "Frame3", 1560, 840, 1935, 285, "0", 6},
-    Control{ELEMENT(lblLengthUnits, 2), K::Label, "Frame3", 3600, 840, 615, 255, "Inches", 31},
-    Control{UNBOUND("Label11"), K::Label, "Frame3", 120, 1320, 1455, 255, "Rod Diameter", 29},
-    Control{MEMBER(txtRodDiameter), K::InputField, "Frame3", 1560, 1320, 1935, 285, "0", 7},
-    Control{ELEMENT(lblLengthUnits, 4), K::Label, "Frame3", 3600, 1320, 615, 255, "Inches", 73},
+    Control{UNBOUND("Label13"), K::Label, "Frame3", 120, 360, 1455, 255,
+            QT_TRANSLATE_NOOP("ControlTable", "Air Pressure"), 27},
+    Control{ELEMENT("txtAirPressure", 1, airPressure), K::InputField, "Frame3", 1560, 360, 1935, 285, "0", 5},
+    Control{UNBOUND("lblPressureUnits(2)"), K::Label, "Frame3", 3600, 360, 735, 255,
+            QT_TRANSLATE_NOOP("ControlTable", "PSI"), 30},
+    Control{UNBOUND("Label12"), K::Label, "Frame3", 120, 840, 1455, 255,
+            QT_TRANSLATE_NOOP("ControlTable", "Bore Size"), 28},
+    Control{ELEMENT("txtCylinderBore", 0, cylinderBore), K::InputField, "Frame3", 1560, 840, 1935, 285, "0", 6},
+    Control{UNBOUND("lblLengthUnits(2)"), K::Label, "Frame3", 3600, 840, 615, 255,
+            QT_TRANSLATE_NOOP("ControlTable", "Inches"), 31},
+    Control{UNBOUND("Label11"), K::Label, "Frame3", 120, 1320, 1455, 255,
+            QT_TRANSLATE_NOOP("ControlTable", "Rod Diameter"), 29},
+    Control{MEMBER("txtRodDiameter", rodDiameter), K::InputField, "Frame3", 1560, 1320, 1935, 285, "0", 7},
+    Control{UNBOUND("lblLengthUnits(4)"), K::Label, "Frame3", 3600, 1320, 615, 255,
+            QT_TRANSLATE_NOOP("ControlTable", "Inches"), 73},
 
-    Control{UNBOUND("Label17"), K::Label, "Frame4", 120, 360, 1455, 255, "Force (Push)", 22},
-    Control{MEMBER(txtPushForce), K::OutputField, "Frame4", 1560, 360, 1935, 285, "0", 20},
-    Control{ELEMENT(lblForceUnits, 0), K::Label, "Frame4", 3720, 360, 855, 255, "Pounds", 24},
-    Control{UNBOUND("Label16"), K::Label, "Frame4", 120, 840, 1455, 255, "Force (Pull)", 23},
-    Control{MEMBER(txtPullForce), K::OutputField, "Frame4", 1560, 840, 1935, 285, "0", 21},
-    Control{ELEMENT(lblForceUnits, 1), K::Label, "Frame4", 3720, 840, 855, 255, "Pounds", 25},
+    Control{UNBOUND("Label17"), K::Label, "Frame4", 120, 360, 1455, 255,
+            QT_TRANSLATE_NOOP("ControlTable", "Force (Push)"), 22},
+    Control{MEMBER("txtPushForce", pushForce), K::OutputField, "Frame4", 1560, 360, 1935, 285, "0", 20},
+    Control{UNBOUND("lblForceUnits(0)"), K::Label, "Frame4", 3720, 360, 855, 255,
+            QT_TRANSLATE_NOOP("ControlTable", "Pounds"), 24},
+    Control{UNBOUND("Label16"), K::Label, "Frame4", 120, 840, 1455, 255,
+            QT_TRANSLATE_NOOP("ControlTable", "Force (Pull)"), 23},
+    Control{MEMBER("txtPullForce", pullForce), K::OutputField, "Frame4", 1560, 840, 1935, 285, "0", 21},
+    Control{UNBOUND("lblForceUnits(1)"), K::Label, "Frame4", 3720, 840, 855, 255,
+            QT_TRANSLATE_NOOP("ControlTable", "Pounds"), 25},
 
     // Panel 2, valve flow
-    Control{UNBOUND("Frame5"), K::Frame, "Frame(2)", 360, 0, 4815, 3015, "Input Values", 58},
-    Control{MEMBER(btnCalcCV), K::CommandButton, "Frame(2)", 360, 3120, 1335, 375, "Calculate", 16},
-    Control{MEMBER(btnSumSCFM), K::CommandButton, "Frame(2)", 1920, 3120, 1575, 375, "Total System Flow", 17,
-            "Click here to accumulate values for your Total System Flow"},
-    Control{MEMBER(btnResetSCFM), K::CommandButton, "Frame(2)", 3600, 3120, 1575, 375, "Reset System Flow", 18},
-    Control{UNBOUND("Frame6"), K::Frame, "Frame(2)", 360, 3720, 4815, 1695, "Output Values", 47},
+    Control{UNBOUND("Frame5"), K::Frame, "Frame(2)", 360, 0, 4815, 3015,
+            QT_TRANSLATE_NOOP("ControlTable", "Input Values"), 58},
+    Control{MEMBER("btnCalcCV", calculateValveFlowButton), K::CommandButton, "Frame(2)", 360, 3120, 1335, 375,
+            QT_TRANSLATE_NOOP("ControlTable", "Calculate"), 16},
+    Control{MEMBER("btnSumSCFM", addToSystemFlowButton), K::CommandButton, "Frame(2)", 1920, 3120, 1575, 375,
+            QT_TRANSLATE_NOOP("ControlTable", "Total System Flow"), 17,
+            QT_TRANSLATE_NOOP("ControlTable", "Click here to accumulate values for your Total System Flow")},
+    Control{MEMBER("btnResetSCFM", resetSystemFlowButton), K::CommandButton, "Frame(2)", 3600, 3120, 1575, 375,
+            QT_TRANSLATE_NOOP("ControlTable", "Reset System Flow"), 18},
+    Control{UNBOUND("Frame6"), K::Frame, "Frame(2)", 360, 3720, 4815, 1695,
+            QT_TRANSLATE_NOOP("ControlTable", "Output Values"), 47},
 
-    Control{UNBOUND("Label18"), K::Label, "Frame5", 120, 240, 1455, 255, "Air Pressure", 70},
-    Control{ELEMENT(txtAirPressure, 2), K::InputField, "Frame5", 1560, 240, 1935, 285, "0", 9},
-    Control{ELEMENT(lblPressureUnits, 1), K::Label, "Frame5", 3600, 240, 735, 255, "PSI", 67},
-    Control{UNBOUND("Label19"), K::Label, "Frame5", 120, 600, 1455, 255, "Bore Size", 69},
-    Control{ELEMENT(txtCylinderBore, 1), K::InputField, "Frame5", 1560, 600, 1935, 285, "0", 10},
-    Control{ELEMENT(lblLengthUnits, 0), K::Label, "Frame5", 3600, 600, 615, 255, "Inches", 66},
-    Control{UNBOUND("Label20"), K::Label, "Frame5", 120, 960, 1455, 255, "Room Temperature", 68},
-    Control{MEMBER(txtRoomTemp), K::InputField, "Frame5", 1560, 960, 1935, 285, "0", 11},
-    Control{MEMBER(lbltemperatureUnits), K::Label, "Frame5", 3600, 960, 615, 255, "", 60},
-    Control{UNBOUND("Label28"), K::Label, "Frame5", 120, 1320, 1455, 255, "Stroke Length", 65},
-    Control{MEMBER(txtStrokeLength), K::InputField, "Frame5", 1560, 1320, 1935, 285, "0", 12},
-    Control{ELEMENT(lblLengthUnits, 1), K::Label, "Frame5", 3600, 1320, 615, 255, "Inches", 59},
-    Control{UNBOUND("txtStrokeTime"), K::Label, "Frame5", 120, 1680, 1455, 255, "Stroke Time", 64},
-    Control{MEMBER(txtStrokTime), K::InputField, "Frame5", 1560, 1680, 1935, 285, "0", 13},
-    Control{UNBOUND("Label31"), K::Label, "Frame5", 3600, 1680, 735, 255, "Seconds", 61},
-    Control{UNBOUND("Label29"), K::Label, "Frame5", 120, 2040, 1455, 255, "Number of Cylinders", 63},
-    Control{MEMBER(txtNumCylinders), K::InputField, "Frame5", 1560, 2040, 1935, 285, "1", 14},
-    Control{UNBOUND("Label30"), K::Label, "Frame5", 120, 2400, 1455, 255, "Pressure Drop", 62},
-    Control{MEMBER(txtPressureDrop), K::InputField, "Frame5", 1560, 2400, 1935, 285, "0", 15},
-    Control{ELEMENT(lblPressureUnits, 3), K::Label, "Frame5", 3600, 2400, 735, 255, "PSI", 74},
+    Control{UNBOUND("Label18"), K::Label, "Frame5", 120, 240, 1455, 255,
+            QT_TRANSLATE_NOOP("ControlTable", "Air Pressure"), 70},
+    Control{ELEMENT("txtAirPressure", 2, airPressure), K::InputField, "Frame5", 1560, 240, 1935, 285, "0", 9},
+    Control{UNBOUND("lblPressureUnits(1)"), K::Label, "Frame5", 3600, 240, 735, 255,
+            QT_TRANSLATE_NOOP("ControlTable", "PSI"), 67},
+    Control{UNBOUND("Label19"), K::Label, "Frame5", 120, 600, 1455, 255,
+            QT_TRANSLATE_NOOP("ControlTable", "Bore Size"), 69},
+    Control{ELEMENT("txtCylinderBore", 1, cylinderBore), K::InputField, "Frame5", 1560, 600, 1935, 285, "0", 10},
+    Control{UNBOUND("lblLengthUnits(0)"), K::Label, "Frame5", 3600, 600, 615, 255,
+            QT_TRANSLATE_NOOP("ControlTable", "Inches"), 66},
+    Control{UNBOUND("Label20"), K::Label, "Frame5", 120, 960, 1455, 255,
+            QT_TRANSLATE_NOOP("ControlTable", "Room Temperature"), 68},
+    Control{MEMBER("txtRoomTemp", roomTemperature), K::InputField, "Frame5", 1560, 960, 1935, 285, "0", 11},
+    Control{UNBOUND("lbltemperatureUnits"), K::Label, "Frame5", 3600, 960, 615, 255, "", 60},
+    Control{UNBOUND("Label28"), K::Label, "Frame5", 120, 1320, 1455, 255,
+            QT_TRANSLATE_NOOP("ControlTable", "Stroke Length"), 65},
+    Control{MEMBER("txtStrokeLength", strokeLength), K::InputField, "Frame5", 1560, 1320, 1935, 285, "0", 12},
+    Control{UNBOUND("lblLengthUnits(1)"), K::Label, "Frame5", 3600, 1320, 615, 255,
+            QT_TRANSLATE_NOOP("ControlTable", "Inches"), 59},
+    Control{UNBOUND("txtStrokeTime"), K::Label, "Frame5", 120, 1680, 1455, 255,
+            QT_TRANSLATE_NOOP("ControlTable", "Stroke Time"), 64},
+    Control{MEMBER("txtStrokTime", strokeTime), K::InputField, "Frame5", 1560, 1680, 1935, 285, "0", 13},
+    Control{UNBOUND("Label31"), K::Label, "Frame5", 3600, 1680, 735, 255,
+            QT_TRANSLATE_NOOP("ControlTable", "Seconds"), 61},
+    Control{UNBOUND("Label29"), K::Label, "Frame5", 120, 2040, 1455, 255,
+            QT_TRANSLATE_NOOP("ControlTable", "Number of Cylinders"), 63},
+    Control{MEMBER("txtNumCylinders", cylinderCount), K::InputField, "Frame5", 1560, 2040, 1935, 285, "1", 14},
+    Control{UNBOUND("Label30"), K::Label, "Frame5", 120, 2400, 1455, 255,
+            QT_TRANSLATE_NOOP("ControlTable", "Pressure Drop"), 62},
+    Control{MEMBER("txtPressureDrop", pressureDrop), K::InputField, "Frame5", 1560, 2400, 1935, 285, "0", 15},
+    Control{UNBOUND("lblPressureUnits(3)"), K::Label, "Frame5", 3600, 2400, 735, 255,
+            QT_TRANSLATE_NOOP("ControlTable", "PSI"), 74},
 
-    Control{UNBOUND("Label23"), K::Label, "Frame6", 120, 240, 1455, 255, "Volume", 57},
-    Control{MEMBER(txtVolume), K::OutputField, "Frame6", 1560, 240, 1935, 285, "0", 50},
-    Control{MEMBER(lblVolumeUnits), K::Label, "Frame6", 3720, 240, 855, 255, "Cubic Inch.", 56},
-    Control{ELEMENT(optCVType, 0), K::OptionButton, "Frame6", 120, 600, 1335, 255, "CV Factor", 87, nullptr, true},
-    Control{MEMBER(txtCvFactor), K::OutputField, "Frame6", 1560, 600, 1935, 285, "0", 75},
-    Control{ELEMENT(optCVType, 1), K::OptionButton, "Frame6", 3600, 600, 1095, 255, "kV Factor", 88},
-    Control{MEMBER(cvLabel), K::Label, "Frame6", 3720, 840, 855, 255, "", 55},
-    Control{UNBOUND("Label35"), K::Label, "Frame6", 120, 960, 1455, 255, "Instantaneous Flow", 53},
-    Control{MEMBER(txtInstFlow), K::OutputField, "Frame6", 1560, 960, 1935, 285, "0", 49},
-    Control{ELEMENT(lblFlowUnits, 0), K::Label, "Frame6", 3720, 960, 855, 255, "SCFM", 54},
-    Control{UNBOUND("Label37"), K::Label, "Frame6", 120, 1320, 1455, 255, "Total System Flow", 51},
-    Control{MEMBER(txtSystemFlow), K::OutputField, "Frame6", 1560, 1320, 1935, 285, "0", 48},
-    Control{ELEMENT(lblFlowUnits, 1), K::Label, "Frame6", 3720, 1320, 855, 255, "SCFM", 52},
+    Control{UNBOUND("Label23"), K::Label, "Frame6", 120, 240, 1455, 255,
+            QT_TRANSLATE_NOOP("ControlTable", "Volume"), 57},
+    Control{MEMBER("txtVolume", volume), K::OutputField, "Frame6", 1560, 240, 1935, 285, "0", 50},
+    Control{UNBOUND("lblVolumeUnits"), K::Label, "Frame6", 3720, 240, 855, 255,
+            QT_TRANSLATE_NOOP("ControlTable", "Cubic Inch."), 56},
+    Control{ELEMENT("optCVType", 0, coefficientKind), K::OptionButton, "Frame6", 120, 600, 1335, 255,
+            QT_TRANSLATE_NOOP("ControlTable", "CV Factor"), 87, nullptr, true},
+    Control{MEMBER("txtCvFactor", flowCoefficient), K::OutputField, "Frame6", 1560, 600, 1935, 285, "0", 75},
+    Control{ELEMENT("optCVType", 1, coefficientKind), K::OptionButton, "Frame6", 3600, 600, 1095, 255,
+            QT_TRANSLATE_NOOP("ControlTable", "kV Factor"), 88},
+    Control{MEMBER("cvLabel", coefficientLabel), K::Label, "Frame6", 3720, 840, 855, 255, "", 55},
+    Control{UNBOUND("Label35"), K::Label, "Frame6", 120, 960, 1455, 255,
+            QT_TRANSLATE_NOOP("ControlTable", "Instantaneous Flow"), 53},
+    Control{MEMBER("txtInstFlow", instantaneousFlow), K::OutputField, "Frame6", 1560, 960, 1935, 285, "0", 49},
+    Control{UNBOUND("lblFlowUnits(0)"), K::Label, "Frame6", 3720, 960, 855, 255,
+            QT_TRANSLATE_NOOP("ControlTable", "SCFM"), 54},
+    Control{UNBOUND("Label37"), K::Label, "Frame6", 120, 1320, 1455, 255,
+            QT_TRANSLATE_NOOP("ControlTable", "Total System Flow"), 51},
+    Control{MEMBER("txtSystemFlow", systemFlow), K::OutputField, "Frame6", 1560, 1320, 1935, 285, "0", 48},
+    Control{UNBOUND("lblFlowUnits(1)"), K::Label, "Frame6", 3720, 1320, 855, 255,
+            QT_TRANSLATE_NOOP("ControlTable", "SCFM"), 52},
 
     // Panel 3, disclaimer; start-up writes the text
-    Control{MEMBER(Frame7), K::Frame, "Frame(3)", 360, 360, 4575, 4575, "Legal Disclaimer", 85},
-    Control{MEMBER(txtdisclaimer), K::DisclaimerField, "Frame7", 480, 600, 3735, 3615, "", 86},
+    Control{MEMBER("Frame7", disclaimerFrame), K::Frame, "Frame(3)", 360, 360, 4575, 4575,
+            QT_TRANSLATE_NOOP("ControlTable", "Legal Disclaimer"), 85},
+    Control{MEMBER("txtdisclaimer", disclaimer), K::DisclaimerField, "Frame7", 480, 600, 3735, 3615, "", 86},
 };
 
 #undef MEMBER
 #undef ELEMENT
 #undef UNBOUND
 
-constexpr std::array captionTable{
-    Caption{"txtAirPressure(0)", "label0"},     Caption{"txtForceRequired", "Label1"},
-    Caption{"txtSafetyFactor", "Label3"},       Caption{"txtAreaRequired", "Label6"},
-    Caption{"txtMinBoreSize", "Label7"},        Caption{"txtStandardBore", "Label38"},
-    Caption{"txtStandardForce", "Label39"},     Caption{"txtAirPressure(1)", "Label13"},
-    Caption{"txtCylinderBore(0)", "Label12"},   Caption{"txtRodDiameter", "Label11"},
-    Caption{"txtPushForce", "Label17"},         Caption{"txtPullForce", "Label16"},
-    Caption{"txtAirPressure(2)", "Label18"},    Caption{"txtCylinderBore(1)", "Label19"},
-    Caption{"txtRoomTemp", "Label20"},          Caption{"txtStrokeLength", "Label28"},
-    Caption{"txtStrokTime", "txtStrokeTime"},   Caption{"txtNumCylinders", "Label29"},
-    Caption{"txtPressureDrop", "Label30"},      Caption{"txtVolume", "Label23"},
-    Caption{"txtInstFlow", "Label35"},          Caption{"txtSystemFlow", "Label37"},
-};
-
 } // namespace
 
 std::span<const Control> controls() { return table; }
 
-std::span<const Caption> captions() { return captionTable; }
+QString translated(const char *text)
+{
+    return QCoreApplication::translate("ControlTable", text);
+}
 
 } // namespace ControlTable

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <QString>
+
 #include <span>
 
 struct FormControls;
@@ -31,28 +33,25 @@ struct Control {
     Kind kind;
     const char *container; // nullptr: the window's client area
     int left, top, width, height; // twips, from the container's top-left corner
-    const char *text;      // caption or start-up text
+    const char *text;      // caption (marked for translation) or start-up text
     int tabIndex;
-    const char *toolTip = nullptr;
+    const char *toolTip = nullptr; // marked for translation
     bool selected = false; // option buttons: the one selected when the window opens
 };
 
 // Containers come before the controls they hold.
 std::span<const Control> controls();
 
-// Each text field and the caption label beside it, which names the field to
-// the user (in messages, and to screen readers as the field's buddy).
-struct Caption {
-    const char *field;
-    const char *label;
-};
-std::span<const Caption> captions();
+// A caption or tool tip of the table in the user's language.
+QString translated(const char *text);
 
-// 15 twips to a pixel, the ratio the layout was drawn at, times the window's
-// scale (1 as drawn).
+// The layout was drawn at 15 twips to a pixel.
+constexpr double twipsPerPixel = 15.0;
+
+// A length of the layout in pixels at the window's scale (1 as drawn).
 constexpr int twipsToPixels(int twips, double scale = 1.0)
 {
-    return int((twips * scale + 7.0) / 15.0);
+    return int((twips * scale + 7.0) / twipsPerPixel);
 }
 
 constexpr int clientWidthTwips = 5685;

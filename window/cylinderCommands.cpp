@@ -12,22 +12,22 @@
 #include <calculator/calculator.h>
 #include <calculator/standardBore.h>
 
+#include <QLineEdit>
 #include <QPushButton>
 
 #include <optional>
 
 void frmPressureCalc::connectCylinderCommands()
 {
-    connect(m_ui.btnCalcForce, &QPushButton::clicked, this, [this] { runCommand([this] { return calculateForce(); }); });
-    connect(m_ui.btnCalcBoreSize, &QPushButton::clicked, this,
-            [this] { runCommand([this] { return calculateBoreSize(); }); });
+    connectCommand(m_ui.calculateForceButton, &frmPressureCalc::calculateForce);
+    connectCommand(m_ui.calculateBoreButton, &frmPressureCalc::calculateBoreSize);
 }
 
 frmPressureCalc::FieldTexts frmPressureCalc::calculateForce() const
 {
-    const double bore = readNumber(m_ui.txtCylinderBore[0]);
-    const double rod = readNumber(m_ui.txtRodDiameter);
-    const double pressure = readNumber(m_ui.txtAirPressure[1]);
+    const double bore = readNumber(m_ui.cylinderBore[0]);
+    const double rod = readNumber(m_ui.rodDiameter);
+    const double pressure = readNumber(m_ui.airPressure[1]);
 
     double push = 0.0;
     double pull = 0.0;
@@ -36,15 +36,15 @@ frmPressureCalc::FieldTexts frmPressureCalc::calculateForce() const
     else
         Calculator::CylinderForceMetric(bore, rod, pressure, push, pull);
 
-    return {{m_ui.txtPushForce, NumberText::formatRounded(push)},
-            {m_ui.txtPullForce, NumberText::formatRounded(pull)}};
+    return {{m_ui.pushForce, NumberText::formatRounded(push)},
+            {m_ui.pullForce, NumberText::formatRounded(pull)}};
 }
 
 frmPressureCalc::FieldTexts frmPressureCalc::calculateBoreSize() const
 {
-    const double force = readNumber(m_ui.txtForceRequired);
-    const double pressure = readNumber(m_ui.txtAirPressure[0]);
-    const double safetyFactor = readNumber(m_ui.txtSafetyFactor);
+    const double force = readNumber(m_ui.forceRequired);
+    const double pressure = readNumber(m_ui.airPressure[0]);
+    const double safetyFactor = readNumber(m_ui.safetyFactor);
 
     // The area is scaled by the safety factor; 0, the start-up text, means 1.
     double area = 0.0;
@@ -55,8 +55,8 @@ frmPressureCalc::FieldTexts frmPressureCalc::calculateBoreSize() const
     double bore = 0.0;
     Calculator::MinimumBore(area, bore);
 
-    FieldTexts results{{m_ui.txtAreaRequired, NumberText::formatRounded(area)},
-                       {m_ui.txtMinBoreSize, NumberText::formatRounded(bore)}};
+    FieldTexts results{{m_ui.areaRequired, NumberText::formatRounded(area)},
+                       {m_ui.minimumBore, NumberText::formatRounded(bore)}};
     // From the bore as computed, not as shown rounded.
     for (FieldText &standard : standardBoreTexts(bore, pressure, m_unitSystem))
         results.push_back(std::move(standard));
@@ -69,7 +69,7 @@ frmPressureCalc::FieldTexts frmPressureCalc::standardBoreTexts(double minimumBor
     const auto series = system == Imperial ? Calculator::BoreSeries::Inch : Calculator::BoreSeries::Millimetre;
     const std::optional<double> bore = Calculator::StandardBore(minimumBore, series);
     if (!bore)
-        return {{m_ui.txtStandardBore, QString()}, {m_ui.txtStandardForce, QString()}};
+        return {{m_ui.standardBore, QString()}, {m_ui.standardForce, QString()}};
 
     // A cylinder pushes with the whole piston: the rod plays no part.
     const double noRod = 0.0;
@@ -80,6 +80,32 @@ frmPressureCalc::FieldTexts frmPressureCalc::standardBoreTexts(double minimumBor
     else
         Calculator::CylinderForceMetric(*bore, noRod, pressure, push, pull);
 
-    return {{m_ui.txtStandardBore, NumberText::formatRounded(*bore)},
-            {m_ui.txtStandardForce, NumberText::formatRounded(push)}};
+    return {{m_ui.standardBore, NumberText::formatRounded(*bore)},
+            {m_ui.standardForce, NumberText::formatRounded(push)}};
+}
+
+frmPressureCalc::FieldTexts frmPressureCalc::standardBoreAfterSwitch(const FieldTexts &converted, int system) const
+{
+    // A converted standard bore is a size nobody makes (3.25 in is 82.55 mm):
+    // the standard bore is chosen again from the new system's series, for the
+    // minimum bore and air pressure as just converted. A field left
+    // unconverted gives no standard bore.
+    const auto convertedValue = [&converted](const QLineEdit *field) -> std::optional<double> {
+        for (const FieldText &text : converted)
+            if (text.field == field)
+                return NumberText::parse(text.text);
+        return std::nullopt;
+    };
+    const auto minimumBore = convertedValue(m_ui.minimumBore);
+    const auto pressure = convertedValue(m_ui.airPressure[0]);
+    if (!minimumBore || !pressure)
+        return {{m_ui.standardBore, QString()}, {m_ui.standardForce, QString()}};
+    try {
+        return standardBoreTexts(*minimumBore, *pressure, system);
+    } catch (const Calculator::ArithmeticError &) {
+        throw CommandRefused{tr("The value in \"%1\" on the %2 panel is too large to work out in %3 units. "
+                                "Nothing was changed: the window stays in %4 units.")
+                                 .arg(captionOf(m_ui.standardForce), panelNameOf(m_ui.standardForce),
+                                      unitSystemName(system), unitSystemName(m_unitSystem))};
+    }
 }

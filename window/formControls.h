@@ -11,63 +11,56 @@ class QPlainTextEdit;
 class QPushButton;
 class QRadioButton;
 
-// The controls the window's code works with, by name and type. The control
-// table creates every control and puts each of these in its place, so a
-// misspelt name here or there does not compile. Control arrays are arrays,
-// indexed as the window's description numbers their elements. Controls no
-// handler uses (most caption labels, the inner frames) have no member.
+// The controls the window's code works with, by what they are. The control
+// table creates every control, gives it the object name the window's
+// description fixes (in the comment beside each member) and puts it in its
+// member here, so a misspelt member does not compile. Control arrays are
+// arrays, indexed as the description numbers their elements. Controls no
+// handler uses (the caption and unit labels, which the field table names,
+// and the inner frames) have no member.
 struct FormControls {
     // Top row
-    std::array<QRadioButton *, 2> Option1{};      // unit selector: Imperial, Metric
-    std::array<QRadioButton *, 4> optCalculator{}; // calculator selector
-    LogoLink *Picture1 = nullptr;
+    std::array<QRadioButton *, 2> unitSelector{};       // Option1: Imperial, Metric
+    std::array<QRadioButton *, 4> calculatorSelector{}; // optCalculator: one per panel
+    LogoLink *logo = nullptr;                           // Picture1
 
     // The four panels: cylinder bore, cylinder force, valve flow, disclaimer
-    std::array<QGroupBox *, 4> Frame{};
+    std::array<QGroupBox *, 4> panels{}; // Frame
 
     // Input fields
-    std::array<QLineEdit *, 3> txtAirPressure{}; // bore, force, valve-flow panel
-    std::array<QLineEdit *, 2> txtCylinderBore{}; // force, valve-flow panel
-    QLineEdit *txtForceRequired = nullptr;
-    QLineEdit *txtSafetyFactor = nullptr;
-    QLineEdit *txtRodDiameter = nullptr;
-    QLineEdit *txtRoomTemp = nullptr;
-    QLineEdit *txtStrokeLength = nullptr;
-    QLineEdit *txtStrokTime = nullptr;
-    QLineEdit *txtNumCylinders = nullptr;
-    QLineEdit *txtPressureDrop = nullptr;
+    std::array<QLineEdit *, 3> airPressure{}; // txtAirPressure: bore, force, valve-flow panel
+    std::array<QLineEdit *, 2> cylinderBore{}; // txtCylinderBore: force, valve-flow panel
+    QLineEdit *forceRequired = nullptr;   // txtForceRequired
+    QLineEdit *safetyFactor = nullptr;    // txtSafetyFactor
+    QLineEdit *rodDiameter = nullptr;     // txtRodDiameter
+    QLineEdit *roomTemperature = nullptr; // txtRoomTemp
+    QLineEdit *strokeLength = nullptr;    // txtStrokeLength
+    QLineEdit *strokeTime = nullptr;      // txtStrokTime (the label beside it is txtStrokeTime)
+    QLineEdit *cylinderCount = nullptr;   // txtNumCylinders
+    QLineEdit *pressureDrop = nullptr;    // txtPressureDrop
 
     // Result fields
-    QLineEdit *txtAreaRequired = nullptr;
-    QLineEdit *txtMinBoreSize = nullptr;
-    QLineEdit *txtStandardBore = nullptr;  // the next standard bore up; empty when none
-    QLineEdit *txtStandardForce = nullptr; // its push force; empty with it
-    QLineEdit *txtPushForce = nullptr;
-    QLineEdit *txtPullForce = nullptr;
-    QLineEdit *txtVolume = nullptr;
-    QLineEdit *txtCvFactor = nullptr;
-    QLineEdit *txtInstFlow = nullptr;
-    QLineEdit *txtSystemFlow = nullptr;
-    std::array<QRadioButton *, 2> optCVType{}; // CV Factor, kV Factor
-    QLabel *cvLabel = nullptr;
+    QLineEdit *areaRequired = nullptr;      // txtAreaRequired
+    QLineEdit *minimumBore = nullptr;       // txtMinBoreSize
+    QLineEdit *standardBore = nullptr;      // txtStandardBore: the next standard bore up; empty when none
+    QLineEdit *standardForce = nullptr;     // txtStandardForce: its push force; empty with it
+    QLineEdit *pushForce = nullptr;         // txtPushForce
+    QLineEdit *pullForce = nullptr;         // txtPullForce
+    QLineEdit *volume = nullptr;            // txtVolume
+    QLineEdit *flowCoefficient = nullptr;   // txtCvFactor: a Cv or a Kv, as coefficientKind says
+    QLineEdit *instantaneousFlow = nullptr; // txtInstFlow
+    QLineEdit *systemFlow = nullptr;        // txtSystemFlow: the running total
+    std::array<QRadioButton *, 2> coefficientKind{}; // optCVType: CV Factor, kV Factor
+    QLabel *coefficientLabel = nullptr;              // cvLabel: empty, never written
 
     // Command buttons
-    QPushButton *btnCalcBoreSize = nullptr;
-    QPushButton *btnCalcForce = nullptr;
-    QPushButton *btnCalcCV = nullptr;
-    QPushButton *btnSumSCFM = nullptr;
-    QPushButton *btnResetSCFM = nullptr;
-
-    // Unit labels, relabelled by the unit switch
-    std::array<QLabel *, 4> lblPressureUnits{};
-    std::array<QLabel *, 4> lblForceUnits{};
-    QLabel *lblAreaUnits = nullptr;
-    std::array<QLabel *, 6> lblLengthUnits{};
-    QLabel *lbltemperatureUnits = nullptr;
-    std::array<QLabel *, 2> lblFlowUnits{};
-    QLabel *lblVolumeUnits = nullptr;
+    QPushButton *calculateBoreButton = nullptr;      // btnCalcBoreSize
+    QPushButton *calculateForceButton = nullptr;     // btnCalcForce
+    QPushButton *calculateValveFlowButton = nullptr; // btnCalcCV
+    QPushButton *addToSystemFlowButton = nullptr;    // btnSumSCFM
+    QPushButton *resetSystemFlowButton = nullptr;    // btnResetSCFM
 
     // Disclaimer panel
-    QGroupBox *Frame7 = nullptr;
-    QPlainTextEdit *txtdisclaimer = nullptr;
+    QGroupBox *disclaimerFrame = nullptr; // Frame7
+    QPlainTextEdit *disclaimer = nullptr; // txtdisclaimer
 };

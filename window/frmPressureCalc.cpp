@@ -1,12 +1,16 @@
 // SPDX-License-Identifier: MIT
+// Building the window: every control from the control table, in its place,
+// with its caption, start-up text and tab stop; then each feature connects
+// the controls it works with.
 #include "frmPressureCalc.h"
 
 #include "applicationInfo.h"
 #include "captionFit.h"
 #include "controlTable.h"
-#include "fieldValidation.h"
+#include "fieldCleaner.h"
 #include "logoLink.h"
 #include "messageBoxes.h"
+#include "optionGroups.h"
 #include "resultColours.h"
 #include "returnPresses.h"
 #include "screenReader.h"
@@ -14,10 +18,10 @@
 
 #include <calculator/calculator.h>
 
-#include <QApplication>
-#include <QEvent>
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QGroupBox>
+#include <QHash>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPixmap>
@@ -26,38 +30,9 @@
 #include <QRadioButton>
 
 #include <algorithm>
+#include <numeric>
 
 namespace {
-
-// "txtAirPressure(2)" gives "txtAirPressure" and 2; a plain name gives -1.
-std::pair<QString, int> splitArrayName(const QString &name)
-{
-    const qsizetype open = name.indexOf(QLatin1Char('('));
-    if (open < 0 || !name.endsWith(QLatin1Char(')')))
-        return {name, -1};
-    return {name.left(open), name.mid(open + 1, name.size() - open - 2).toInt()};
-}
-
-// The layout was drawn for MS Sans Serif at 8.25 points; where that face is
-// missing, a sans serif of the same narrow metrics keeps every caption inside
-// its control. The size grows with the window's scale.
-QFont formFont(double pointSize)
-{
-    QFont font;
-    font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Microsoft Sans Serif"),
-                      QStringLiteral("Liberation Sans"), QStringLiteral("Arial"),
-                      QStringLiteral("Nimbus Sans")});
-    font.setStyleHint(QFont::SansSerif);
-    font.setPointSizeF(pointSize);
-    return font;
-}
-
-QFont disclaimerFont(const QFont &windowFont)
-{
-    QFont font = windowFont;
-    font.setWeight(QFont::Bold);
-    return font;
-}
 
 void showCalculatorMessage(QWidget *parent, const Calculator::Message &message)
 {
@@ -74,8 +49,7 @@ void showCalculatorMessage(QWidget *parent, const Calculator::Message &message)
 frmPressureCalc::frmPressureCalc(QWidget *parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("frmPressureCalc"));
-    setWindowTitle(QStringLiteral("Corvane Calculator"));
-    setWindowIcon(ApplicationInfo::icon());
+    setWindowTitle(QString::fromLatin1(ApplicationInfo::displayName));
     // The controls lie on a canvas of the layout's size, centred in the
     // client area, so the window can be maximised or made larger while the
     // layout stays as drawn.
@@ -85,30 +59,28 @@ frmPressureCalc::frmPressureCalc(QWidget *parent) : QWidget(parent)
     centring->setContentsMargins(0, 0, 0, 0);
     centring->addWidget(m_canvas, 0, 0, Qt::AlignCenter);
     m_scale = scale();
-    setFont(formFont(WindowScale::designFormPointSize * m_scale));
+    setFont(WindowScale::formFont(m_scale));
 
     buildControls();
     setTabOrderFromTable();
-    keepOptionGroupsOneTabStop();
+    for (QRadioButton *group : {m_ui.unitSelector[0], m_ui.calculatorSelector[0], m_ui.coefficientKind[0]})
+        OptionGroups::keepOneTabStop(group);
 
     Calculator::SetMessageHandler(
         [this](const Calculator::Message &message) { showCalculatorMessage(this, message); });
 
+    // Each feature connects the controls it works with; no handler relies on
+    // running before or after another.
     installFieldValidation();
+    connectCalculatorSelector();
     connectCylinderCommands();
     connectUnitSwitch();
     connectValveFlowCommands();
     connectWebsiteLink();
     installKeyboardUse();
-    for (int index = 0; QRadioButton *button : m_ui.optCalculator) {
-        connect(button, &QRadioButton::toggled, this, [this, index](bool checked) {
-            if (checked)
-                selectCalculator(index);
-        });
-        ++index;
-    }
 
     startUp();
+    // Screen readers learn the units as start-up has captioned them.
     nameControlsForScreenReaders();
     installZoom();
     applyScale();
@@ -119,74 +91,54 @@ frmPressureCalc::~frmPressureCalc()
     Calculator::SetMessageHandler({});
 }
 
-QWidget *frmPressureCalc::control(const QString &name) const
-{
-    QWidget *widget = m_controlsByName.value(name);
-    if (!widget)
-        qFatal("frmPressureCalc has no control named %s", qPrintable(name));
-    return widget;
-}
-
-QLineEdit *frmPressureCalc::field(const QString &name) const
-{
-    return control<QLineEdit>(name);
-}
-
-QList<QWidget *> frmPressureCalc::controlArray(const QString &name) const
-{
-    return m_arraysByName.value(name);
-}
-
 void frmPressureCalc::buildControls()
 {
+    // Controls by object name while the window is built: for the containers,
+    // which come before what they hold, and for the field table.
+    QHash<QString, QWidget *> byName;
     for (const ControlTable::Control &entry : ControlTable::controls()) {
-        QWidget *container = entry.container ? control(QString::fromLatin1(entry.container)) : m_canvas;
+        QWidget *container = m_canvas;
+        if (entry.container) {
+            container = byName.value(QString::fromLatin1(entry.container));
+            if (!container)
+                qFatal("control table: %s comes before its container %s", entry.name, entry.container);
+        }
         QWidget *widget = createControl(entry, container);
         const QString name = QString::fromLatin1(entry.name);
         widget->setObjectName(name);
         widget->setGeometry(WindowScale::pixelGeometry(entry, m_scale));
         if (entry.toolTip)
-            widget->setToolTip(QString::fromLatin1(entry.toolTip));
+            widget->setToolTip(ControlTable::translated(entry.toolTip));
         if (entry.place)
             entry.place(m_ui, widget);
-        m_controlsByName.insert(name, widget);
         if (entry.kind == ControlTable::Kind::Label || entry.kind == ControlTable::Kind::OptionButton)
             CaptionFit::fit(widget);
-
-        const auto [arrayName, index] = splitArrayName(name);
-        if (index >= 0) {
-            QList<QWidget *> &elements = m_arraysByName[arrayName];
-            if (elements.size() <= index)
-                elements.resize(index + 1);
-            elements[index] = widget;
-        }
+        byName.insert(name, widget);
+        m_controls.push_back(widget);
     }
 
+    m_fields = Fields([&byName](const QString &name) { return byName.value(name); });
     // A field is named to the user by the caption beside it.
-    for (const ControlTable::Caption &caption : ControlTable::captions()) {
-        auto *label = control<QLabel>(QString::fromLatin1(caption.label));
-        QWidget *captioned = control(QString::fromLatin1(caption.field));
-        label->setBuddy(captioned);
-        m_captionLabels.insert(captioned, label);
-    }
+    for (const Fields::Field &field : m_fields)
+        if (field.caption)
+            field.caption->setBuddy(field.edit);
 }
 
 QWidget *frmPressureCalc::createControl(const ControlTable::Control &entry, QWidget *container)
 {
     using ControlTable::Kind;
-    const QString text = QString::fromLatin1(entry.text);
     switch (entry.kind) {
     case Kind::Frame:
-        return new QGroupBox(text, container);
+        return new QGroupBox(ControlTable::translated(entry.text), container);
     case Kind::OptionButton: {
-        auto *button = new QRadioButton(text, container);
+        auto *button = new QRadioButton(ControlTable::translated(entry.text), container);
         button->setChecked(entry.selected);
         return button;
     }
     case Kind::InputField:
-        return new QLineEdit(text, container);
+        return new QLineEdit(QString::fromLatin1(entry.text), container);
     case Kind::OutputField: {
-        auto *field = new QLineEdit(text, container);
+        auto *field = new QLineEdit(QString::fromLatin1(entry.text), container);
         field->setReadOnly(true);
         ResultColours::follow(field);
         // A result is read from its first digit: a long one shows its start.
@@ -194,20 +146,20 @@ QWidget *frmPressureCalc::createControl(const ControlTable::Control &entry, QWid
         return field;
     }
     case Kind::DisclaimerField: {
-        auto *field = new QPlainTextEdit(text, container);
+        // Bold, in the window's font at every scale (applyScale sets it).
+        auto *field = new QPlainTextEdit(container);
         field->setReadOnly(true);
-        field->setFont(disclaimerFont(font()));
         return field;
     }
     case Kind::CommandButton: {
-        auto *button = new QPushButton(text, container);
+        auto *button = new QPushButton(ControlTable::translated(entry.text), container);
         button->setAutoDefault(false);
         ReturnPresses::install(button, button);
         return button;
     }
     case Kind::Label:
         // In the window's font, drawn smaller only where a caption needs it.
-        return new QLabel(text, container);
+        return new QLabel(ControlTable::translated(entry.text), container);
     case Kind::PictureBox: {
         auto *logo = new LogoLink(container);
         logo->setPixmap(QPixmap(QStringLiteral(":/corvane/logo.png")));
@@ -217,77 +169,16 @@ QWidget *frmPressureCalc::createControl(const ControlTable::Control &entry, QWid
     Q_UNREACHABLE();
 }
 
-void frmPressureCalc::applyScale()
-{
-    m_scale = scale();
-    setFont(formFont(WindowScale::designFormPointSize * m_scale));
-    for (const ControlTable::Control &entry : ControlTable::controls())
-        control(QString::fromLatin1(entry.name))->setGeometry(WindowScale::pixelGeometry(entry, m_scale));
-    m_ui.txtdisclaimer->setFont(disclaimerFont(font()));
-    const QPixmap logo(QStringLiteral(":/corvane/logo.png"));
-    m_ui.Picture1->setPixmap(m_scale == 1.0 ? logo
-                                            : logo.scaled(logo.size() * m_scale, Qt::KeepAspectRatio,
-                                                          Qt::SmoothTransformation));
-
-    // Every caption is fitted afresh against its control's new size.
-    for (QWidget *captioned : m_canvas->findChildren<QWidget *>()) {
-        if ((qobject_cast<QLabel *>(captioned) && captioned != m_ui.Picture1)
-            || qobject_cast<QRadioButton *>(captioned))
-            CaptionFit::refit(captioned);
-    }
-    CaptionFit::fitTogether({m_ui.optCalculator.begin(), m_ui.optCalculator.end()});
-
-    m_canvas->setFixedSize(WindowScale::clientSize(m_scale));
-    layout()->activate();
-    if (!(windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen)))
-        resize(m_canvas->size());
-}
-
-void frmPressureCalc::changeEvent(QEvent *event)
-{
-    QWidget::changeEvent(event);
-    if (event->type() == QEvent::ApplicationFontChange)
-        applyScale();
-}
-
-void frmPressureCalc::keepOptionGroupsOneTabStop()
-{
-    // Tab reaches an option group through its selected button only; the
-    // arrow keys move within the group.
-    const auto updateGroup = [](QWidget *container) {
-        const auto buttons = container->findChildren<QRadioButton *>(Qt::FindDirectChildrenOnly);
-        const bool anySelected = std::ranges::any_of(buttons, &QRadioButton::isChecked);
-        for (QRadioButton *button : buttons) {
-            const bool stop = button->isChecked() || (!anySelected && button == buttons.first());
-            button->setFocusPolicy(stop ? Qt::StrongFocus : Qt::ClickFocus);
-        }
-    };
-    for (QRadioButton *first : {m_ui.Option1[0], m_ui.optCalculator[0], m_ui.optCVType[0]}) {
-        QWidget *container = first->parentWidget();
-        updateGroup(container);
-        for (QRadioButton *button : container->findChildren<QRadioButton *>(Qt::FindDirectChildrenOnly))
-            connect(button, &QRadioButton::toggled, container, [container, updateGroup] { updateGroup(container); });
-        // Qt makes a button that takes the focus its group's tab stop, also
-        // one that is not selected: after a refused unit switch the focus
-        // comes back to "Metric" with the window while "Imperial" is selected
-        // again. The focus change is reported after the button has handled it.
-        connect(qApp, &QApplication::focusChanged, container, [container, updateGroup](QWidget *, QWidget *now) {
-            if (now && now->parentWidget() == container && qobject_cast<QRadioButton *>(now))
-                updateGroup(container);
-        });
-    }
-}
-
 void frmPressureCalc::setTabOrderFromTable()
 {
-    std::vector<const ControlTable::Control *> order;
-    for (const ControlTable::Control &entry : ControlTable::controls())
-        order.push_back(&entry);
-    std::ranges::sort(order, {}, &ControlTable::Control::tabIndex);
+    const auto table = ControlTable::controls();
+    std::vector<std::size_t> order(table.size());
+    std::iota(order.begin(), order.end(), std::size_t(0));
+    std::ranges::sort(order, {}, [&table](std::size_t row) { return table[row].tabIndex; });
 
     QWidget *previous = nullptr;
-    for (const ControlTable::Control *entry : order) {
-        QWidget *widget = control(QString::fromLatin1(entry->name));
+    for (const std::size_t row : order) {
+        QWidget *widget = m_controls[row];
         if (widget->focusPolicy() == Qt::NoFocus)
             continue;
         if (previous)

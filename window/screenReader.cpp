@@ -2,115 +2,42 @@
 // Units, the coefficient kind and command results for screen readers.
 #include "screenReader.h"
 
-#include "formControls.h"
-#include "frmPressureCalc.h"
+#include "fields.h"
 
-#include <QAccessible>
-#include <QAccessibleWidget>
 #include <QApplication>
-#include <QLabel>
 #include <QLineEdit>
-#include <QRadioButton>
 
-#include <algorithm>
-
-namespace {
-
-// A plain top-level QWidget is exposed as a "client" (a filler to AT-SPI),
-// which screen readers do not announce as a window.
-QAccessibleInterface *windowAsFrame(const QString &key, QObject *object)
-{
-    if (key != QLatin1StringView(frmPressureCalc::staticMetaObject.className()) || !object->isWidgetType())
-        return nullptr;
-    auto *window = static_cast<QWidget *>(object);
-    return window->isWindow() ? new QAccessibleWidget(window, QAccessible::Window) : nullptr;
-}
-
-// Qt keeps the interface it first makes for an object, and the window's title
-// is set as soon as it is created, so the factory is in place before any
-// window exists: from the moment the program is loaded.
-const bool windowFactoryInstalled = (QAccessible::installFactory(windowAsFrame), true);
-
-} // namespace
-
-std::vector<ScreenReader::FieldUnit> ScreenReader::fieldUnits(const FormControls &ui)
-{
-    // Which unit label sits beside which field; "Seconds" is no label the
-    // unit switch changes.
-    return {
-        // Cylinder bore panel
-        {ui.txtAirPressure[0], ui.lblPressureUnits[0]},
-        {ui.txtForceRequired, ui.lblForceUnits[2]},
-        {ui.txtAreaRequired, ui.lblAreaUnits},
-        {ui.txtMinBoreSize, ui.lblLengthUnits[3]},
-        {ui.txtStandardBore, ui.lblLengthUnits[5]},
-        {ui.txtStandardForce, ui.lblForceUnits[3]},
-        // Cylinder force panel
-        {ui.txtAirPressure[1], ui.lblPressureUnits[2]},
-        {ui.txtCylinderBore[0], ui.lblLengthUnits[2]},
-        {ui.txtRodDiameter, ui.lblLengthUnits[4]},
-        {ui.txtPushForce, ui.lblForceUnits[0]},
-        {ui.txtPullForce, ui.lblForceUnits[1]},
-        // Valve flow panel
-        {ui.txtAirPressure[2], ui.lblPressureUnits[1]},
-        {ui.txtCylinderBore[1], ui.lblLengthUnits[0]},
-        {ui.txtRoomTemp, ui.lbltemperatureUnits},
-        {ui.txtStrokeLength, ui.lblLengthUnits[1]},
-        {ui.txtStrokTime, nullptr, "Seconds"},
-        {ui.txtPressureDrop, ui.lblPressureUnits[3]},
-        {ui.txtVolume, ui.lblVolumeUnits},
-        {ui.txtInstFlow, ui.lblFlowUnits[0]},
-        {ui.txtSystemFlow, ui.lblFlowUnits[1]},
-    };
-}
-
-ScreenReader::ScreenReader(QWidget *window, const FormControls &controls,
-                           const QHash<const QWidget *, QLabel *> &captions)
-    : m_window(window), m_controls(controls), m_captions(captions), m_units(fieldUnits(controls))
+ScreenReader::ScreenReader(QWidget *window, const Fields &fields) : m_window(window), m_fields(fields)
 {
     connect(qApp, &QApplication::focusChanged, this, [this](QWidget *old, QWidget *) { focusMoved(old); });
 }
 
-QString ScreenReader::unitOf(const QLineEdit *field) const
-{
-    if (field == m_controls.txtCvFactor)
-        return m_controls.optCVType[0]->isChecked() ? QStringLiteral("Cv") : QStringLiteral("Kv");
-    const auto row = std::ranges::find(m_units, field, &FieldUnit::field);
-    if (row == m_units.end())
-        return {};
-    return row->unitLabel ? row->unitLabel->text() : QString::fromLatin1(row->fixedUnit);
-}
-
 QString ScreenReader::restingDescription(const QWidget *control) const
 {
-    if (const auto *field = qobject_cast<const QLineEdit *>(control))
-        return unitOf(field);
-    return {};
+    const Fields::Field *field = m_fields.find(control);
+    return field ? m_fields.unitSpoken(*field) : QString();
 }
 
 void ScreenReader::describeFields()
 {
-    const auto describe = [this](QLineEdit *field) {
+    for (const Fields::Field &field : m_fields) {
         // The focused control may be speaking an announcement; it gets its
         // own description back when the focus leaves it.
-        const QString description = unitOf(field);
-        if (field != m_announcer && field->accessibleDescription() != description)
-            field->setAccessibleDescription(description);
-    };
-    for (const FieldUnit &row : m_units)
-        describe(row.field);
-    describe(m_controls.txtCvFactor);
+        const QString description = m_fields.unitSpoken(field);
+        if (field.edit != m_announcer && field.edit->accessibleDescription() != description)
+            field.edit->setAccessibleDescription(description);
+    }
 }
 
 QString ScreenReader::spokenValue(const QLineEdit *field, const QString &text) const
 {
-    const QLabel *caption = m_captions.value(field);
-    const QString name = caption ? caption->text() : field->accessibleName();
+    const Fields::Field *row = m_fields.find(field);
+    const QString name = row ? m_fields.caption(*row) : field->accessibleName();
     // An empty result (no standard bore fits) is said as such, not as a bare unit.
     if (text.isEmpty())
-        return QStringLiteral("%1 none").arg(name);
-    const QString unit = unitOf(field);
-    return unit.isEmpty() ? QStringLiteral("%1 %2").arg(name, text) : QStringLiteral("%1 %2 %3").arg(name, text, unit);
+        return tr("%1 none").arg(name);
+    const QString unit = row ? m_fields.unitSpoken(*row) : QString();
+    return unit.isEmpty() ? tr("%1 %2").arg(name, text) : tr("%1 %2 %3").arg(name, text, unit);
 }
 
 void ScreenReader::announce(const QString &sentence)

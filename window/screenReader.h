@@ -1,15 +1,11 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include <QHash>
 #include <QObject>
 #include <QPointer>
 #include <QString>
 
-#include <vector>
-
-struct FormControls;
-class QLabel;
+class Fields;
 class QLineEdit;
 class QWidget;
 
@@ -25,21 +21,14 @@ class QWidget;
 // description back.
 class ScreenReader : public QObject
 {
+    Q_OBJECT
+
 public:
-    // A field and the label beside it that shows its unit; a field whose unit
-    // never changes has a fixed unit instead of a label.
-    struct FieldUnit {
-        QLineEdit *field;
-        const QLabel *unitLabel;
-        const char *fixedUnit = nullptr;
-    };
-    // Every field that shows a value in some unit, in the window's order.
-    static std::vector<FieldUnit> fieldUnits(const FormControls &controls);
+    // The window's fields as the field table gives them.
+    ScreenReader(QWidget *window, const Fields &fields);
 
-    ScreenReader(QWidget *window, const FormControls &controls, const QHash<const QWidget *, QLabel *> &captions);
-
-    // Gives every field the description of its unit, as the unit labels now
-    // show them, and the coefficient its kind.
+    // Gives every field the description of its unit as the window shows it
+    // now, and the coefficient its kind.
     void describeFields();
 
     // How a command's new text is spoken: "Force (Push) 251.32741 Pounds".
@@ -51,13 +40,10 @@ public:
 
 private:
     QString restingDescription(const QWidget *control) const;
-    QString unitOf(const QLineEdit *field) const;
     void focusMoved(QWidget *old);
 
     QWidget *m_window;
-    const FormControls &m_controls;
-    const QHash<const QWidget *, QLabel *> &m_captions;
-    std::vector<FieldUnit> m_units;
+    const Fields &m_fields;
     // The control whose description holds the last announcement.
     QPointer<QWidget> m_announcer;
 };

@@ -9,6 +9,7 @@
 #include "frmPressureCalc.h"
 
 #include "numberText.h"
+#include "optionGroups.h"
 
 #include <calculator/calculator.h>
 
@@ -40,10 +41,9 @@ std::optional<std::int16_t> cylinderCount(double value)
 
 void frmPressureCalc::connectValveFlowCommands()
 {
-    connect(m_ui.btnCalcCV, &QPushButton::clicked, this, [this] { runCommand([this] { return calculateValveFlow(); }); });
-    connect(m_ui.btnSumSCFM, &QPushButton::clicked, this, [this] { runCommand([this] { return addToSystemFlow(); }); });
-    connect(m_ui.btnResetSCFM, &QPushButton::clicked, this,
-            [this] { runCommand([this] { return resetSystemFlow(); }); });
+    connectCommand(m_ui.calculateValveFlowButton, &frmPressureCalc::calculateValveFlow);
+    connectCommand(m_ui.addToSystemFlowButton, &frmPressureCalc::addToSystemFlow);
+    connectCommand(m_ui.resetSystemFlowButton, &frmPressureCalc::resetSystemFlow);
 
     // Only the option that becomes selected reports, so the coefficient is
     // converted once per change of selection; a click on the option already
@@ -51,35 +51,37 @@ void frmPressureCalc::connectValveFlowCommands()
     // the kind the field still shows, so the two never disagree.
     const auto putSelectionBack = [this] {
         const QScopedValueRollback restoring(m_restoringCoefficientKind, true);
-        m_ui.optCVType[cvFactorSelected() ? 1 : 0]->setChecked(true);
+        m_ui.coefficientKind[cvFactorSelected() ? 1 : 0]->setChecked(true);
     };
-    for (QRadioButton *button : m_ui.optCVType)
-        connect(button, &QRadioButton::toggled, this, [this, putSelectionBack](bool checked) {
-            if (checked && !m_restoringCoefficientKind)
-                runCommand([this] { return changeCoefficientKind(); }, putSelectionBack,
-                           [this](const FieldTexts &converted) { return coefficientKindSentence(converted); });
-        });
+    OptionGroups::onSelected(m_ui.coefficientKind, this, [this, putSelectionBack](int) {
+        if (!m_restoringCoefficientKind)
+            runCommand({
+                .work = [this] { return changeCoefficientKind(); },
+                .undo = putSelectionBack,
+                .announcement = [this](const FieldTexts &converted) { return coefficientKindSentence(converted); },
+            });
+    });
 }
 
 bool frmPressureCalc::cvFactorSelected() const
 {
-    return m_ui.optCVType[0]->isChecked();
+    return m_ui.coefficientKind[0]->isChecked();
 }
 
 frmPressureCalc::FieldTexts frmPressureCalc::calculateValveFlow() const
 {
-    double airPressure = readNumber(m_ui.txtAirPressure[2]);
-    double strokeLength = readNumber(m_ui.txtStrokeLength);
-    double strokeTime = readNumber(m_ui.txtStrokTime);
-    double bore = readNumber(m_ui.txtCylinderBore[1]);
-    double roomTemperature = readNumber(m_ui.txtRoomTemp);
-    const double cylindersRead = readNumber(m_ui.txtNumCylinders);
-    double pressureDrop = readNumber(m_ui.txtPressureDrop);
+    double airPressure = readNumber(m_ui.airPressure[2]);
+    double strokeLength = readNumber(m_ui.strokeLength);
+    double strokeTime = readNumber(m_ui.strokeTime);
+    double bore = readNumber(m_ui.cylinderBore[1]);
+    double roomTemperature = readNumber(m_ui.roomTemperature);
+    const double cylindersRead = readNumber(m_ui.cylinderCount);
+    double pressureDrop = readNumber(m_ui.pressureDrop);
 
     const std::optional<std::int16_t> count = cylinderCount(cylindersRead);
     if (!count)
-        throw CommandRefused{QStringLiteral("\"%1\" must lie between %2 and %3. No result was changed.")
-                                 .arg(captionOf(m_ui.txtNumCylinders),
+        throw CommandRefused{tr("\"%1\" must lie between %2 and %3. No result was changed.")
+                                 .arg(captionOf(m_ui.cylinderCount),
                                       NumberText::formatGeneral(std::numeric_limits<std::int16_t>::min()),
                                       NumberText::formatGeneral(std::numeric_limits<std::int16_t>::max()))};
     std::int16_t cylinders = *count;
@@ -100,44 +102,43 @@ frmPressureCalc::FieldTexts frmPressureCalc::calculateValveFlow() const
     else if (m_unitSystem == Metric && cvFactorSelected())
         coefficient = Calculator::ConvertUnits(coefficient, "kv");
 
-    return {{m_ui.txtVolume, NumberText::formatRounded(volume)},
-            {m_ui.txtInstFlow, NumberText::formatRounded(flow)},
-            {m_ui.txtCvFactor, NumberText::formatRounded(coefficient)}};
+    return {{m_ui.volume, NumberText::formatRounded(volume)},
+            {m_ui.instantaneousFlow, NumberText::formatRounded(flow)},
+            {m_ui.flowCoefficient, NumberText::formatRounded(coefficient)}};
 }
 
 frmPressureCalc::FieldTexts frmPressureCalc::changeCoefficientKind() const
 {
-    const std::optional<double> shown = NumberText::parse(m_ui.txtCvFactor->text());
+    const std::optional<double> shown = NumberText::parse(m_ui.flowCoefficient->text());
     if (!shown)
         return {};
     // The value shown is of the kind selected before: a Kv when CV is now
     // selected, a Cv when kV is.
     const double converted = Calculator::ConvertUnits(*shown, cvFactorSelected() ? "kv" : "cv");
-    return {{m_ui.txtCvFactor, NumberText::formatGeneral(converted)}};
+    return {{m_ui.flowCoefficient, NumberText::formatGeneral(converted)}};
 }
 
 QString frmPressureCalc::coefficientKindSentence(const FieldTexts &converted) const
 {
-    const QString kind = cvFactorSelected() ? QStringLiteral("Cv") : QStringLiteral("Kv");
+    const QString kind = QuantityTable::caption(QuantityTable::Quantity::FlowCoefficient, cvFactorSelected() ? 0 : 1);
     if (converted.empty())
-        return QStringLiteral("Flow coefficient now shown as %1.").arg(kind);
-    return QStringLiteral("Flow coefficient now shown as %1: %2.").arg(kind, converted.front().text);
+        return tr("Flow coefficient now shown as %1.").arg(kind);
+    return tr("Flow coefficient now shown as %1: %2.").arg(kind, converted.front().text);
 }
 
 frmPressureCalc::FieldTexts frmPressureCalc::addToSystemFlow() const
 {
-    const double flow = readNumber(m_ui.txtInstFlow);
-    const double total = readNumber(m_ui.txtSystemFlow);
+    const double flow = readNumber(m_ui.instantaneousFlow);
+    const double total = readNumber(m_ui.systemFlow);
 
     const double sum = flow + total;
     const QString text = std::isfinite(sum) ? NumberText::formatGeneral(sum) : QString();
     if (!NumberText::isNumber(text))
-        throw CommandRefused{QStringLiteral("The total system flow would be too large to show. "
-                                            "The total was not changed.")};
-    return {{m_ui.txtSystemFlow, text}};
+        throw CommandRefused{tr("The total system flow would be too large to show. The total was not changed.")};
+    return {{m_ui.systemFlow, text}};
 }
 
 frmPressureCalc::FieldTexts frmPressureCalc::resetSystemFlow() const
 {
-    return {{m_ui.txtSystemFlow, QStringLiteral("0")}};
+    return {{m_ui.systemFlow, QStringLiteral("0")}};
 }

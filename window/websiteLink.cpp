@@ -1,18 +1,8 @@
 // SPDX-License-Identifier: MIT
-// The logo opens the maker's website.
-//
-// Each click asks the opener anew to show the home page. The opener answers
-// when it knows whether the page was opened, which for xdg-open is when that
-// program has exited; the window keeps working meanwhile. When the page could
-// not be opened, the user is told the address instead, and nothing else in
-// the window changes.
-#include "frmPressureCalc.h"
-
-#include "logoLink.h"
-#include "messageBoxes.h"
+// Opening a web page in the user's browser without making the window wait.
+// The opener answers when it knows whether the page was opened, which for
+// xdg-open is when that program has exited.
 #include "websiteLink.h"
-
-#include <QPointer>
 
 #if defined(Q_OS_UNIX) && !defined(Q_OS_DARWIN) && !defined(Q_OS_ANDROID)
 #define CORVANE_USE_XDG_OPEN 1
@@ -80,39 +70,3 @@ Opener systemOpener()
 }
 
 } // namespace WebsiteLink
-
-void frmPressureCalc::connectWebsiteLink()
-{
-    m_websiteOpener = WebsiteLink::systemOpener();
-    LogoLink *logo = m_ui.Picture1;
-    logo->setToolTip(WebsiteLink::address);
-    connect(logo, &LogoLink::clicked, this, &frmPressureCalc::openWebsite);
-}
-
-void frmPressureCalc::setWebsiteOpener(WebsiteLink::Opener opener)
-{
-    m_websiteOpener = std::move(opener);
-}
-
-void frmPressureCalc::openWebsite()
-{
-    // The answer may come after the window has been closed; then nobody is
-    // left to tell.
-    const QPointer<frmPressureCalc> window(this);
-    const auto opened = [window](bool success) {
-        if (!success && window)
-            window->showWebsiteFallback();
-    };
-    try {
-        m_websiteOpener(QUrl(WebsiteLink::address), opened);
-    } catch (const std::exception &) {
-        // An opener that cannot even be asked has failed as well.
-        showWebsiteFallback();
-    }
-}
-
-void frmPressureCalc::showWebsiteFallback()
-{
-    MessageBoxes::show(this, WebsiteLink::fallbackText(), QMessageBox::Information,
-                       QStringLiteral("About"));
-}

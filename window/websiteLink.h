@@ -6,18 +6,13 @@
 
 #include <functional>
 
-// The logo links to the maker's website.
+// The logo links to the maker's website: its address, and how a page is
+// opened in the user's browser.
 namespace WebsiteLink {
 
 // The home page of the maker's website: the page the logo opens and the
 // address the fallback message tells the user.
 inline const QString address = QStringLiteral("https://www.corvane.com/");
-
-// What the user is told when the page cannot be opened.
-inline QString fallbackText()
-{
-    return QStringLiteral("Please visit our website! ") + address;
-}
 
 // Called once with whether the page was opened, now or later.
 using OpenedCallback = std::function<void(bool opened)>;

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <QFont>
 #include <QRect>
 #include <QSize>
 
-class QFont;
 namespace ControlTable { struct Control; }
 
 // How large the window is drawn. The layout was drawn for Qt's usual 9-point
@@ -17,6 +17,11 @@ namespace WindowScale {
 // at that size.
 constexpr double designApplicationPointSize = 9.0;
 constexpr double designFormPointSize = 8.25;
+
+// The window's font at a scale. The layout was drawn for MS Sans Serif at
+// 8.25 points; where that face is missing, a sans serif of the same narrow
+// metrics keeps every caption inside its control.
+QFont formFont(double scale);
 
 // The zoom steps, smallest to largest; 1.0 is the size the window opens at.
 constexpr double zoomSteps[] = {0.67, 0.75, 0.8, 0.9, 1.0, 1.1, 1.25, 1.5, 1.75, 2.0, 2.5, 3.0};

@@ -278,7 +278,7 @@ private slots:
         }
         QVERIFY(window.frameGeometry().width() <= available.width());
         QCOMPARE(window.font().pointSizeF() > 8.25 * zoom - 0.1, true);
-        QVERIFY(std::abs(window.control(QStringLiteral("Frame2"))->width() - 313 * zoom) <= 1.5);
+        QVERIFY(std::abs(WindowDriver::control(window, QStringLiteral("Frame2"))->width() - 313 * zoom) <= 1.5);
 
         for (int panel = 0; panel < 4; ++panel) {
             WindowDriver::selectPanel(window, panel);

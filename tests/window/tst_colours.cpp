@@ -171,7 +171,7 @@ void tst_Colours::everyTextIsReadable()
         const QStringList found = unreadable(*window);
         QVERIFY2(found.isEmpty(), qPrintable(found.join(QStringLiteral("; "))));
         for (const char *name : resultNames) {
-            const QPalette colours = window->field(QString::fromLatin1(name))->palette();
+            const QPalette colours = field(*window, QString::fromLatin1(name))->palette();
             if (describedColours) {
                 QCOMPARE(colours.color(QPalette::Active, QPalette::Text), resultBlue);
                 QCOMPARE(colours.color(QPalette::Active, QPalette::Base), palette.color(QPalette::HighlightedText));
@@ -185,7 +185,7 @@ void tst_Colours::everyTextIsReadable()
     // Back to the start scheme, the results take the described colours again.
     QApplication::setPalette(m_startPalette);
     // Widgets hear of a new application palette from the event loop.
-    QLineEdit *push = switched.field(QStringLiteral("txtPushForce"));
+    QLineEdit *push = field(switched, QStringLiteral("txtPushForce"));
     QTRY_COMPARE(push->palette().color(QPalette::Active, QPalette::Text), resultBlue);
     QCOMPARE(push->palette().color(QPalette::Active, QPalette::Base), m_startPalette.color(QPalette::HighlightedText));
     QVERIFY(unreadable(switched).isEmpty());

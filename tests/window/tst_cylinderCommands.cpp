@@ -171,7 +171,7 @@ void tst_CylinderCommands::resultsAreWrittenLastInOrder()
     const QStringList watched{"txtCylinderBore(0)", "txtRodDiameter", "txtAirPressure(1)", "txtPushForce",
                               "txtPullForce"};
     for (const QString &name : watched)
-        connect(window.field(name), &QLineEdit::textChanged, &window, [&written, name] { written << name; });
+        connect(field(window, name), &QLineEdit::textChanged, &window, [&written, name] { written << name; });
     selectPanel(window, 1);
     typeInto(window, QStringLiteral("txtCylinderBore(0)"), QStringLiteral("2"));
     typeInto(window, QStringLiteral("txtRodDiameter"), QStringLiteral("0.625"));
@@ -205,7 +205,7 @@ void tst_CylinderCommands::inputsAreCleanedWhenTheButtonTakesNoFocus()
     frmPressureCalc window;
     QVERIFY(showAndActivate(window));
     selectPanel(window, 1);
-    window.control(QStringLiteral("btnCalcForce"))->setFocusPolicy(Qt::NoFocus);
+    control(window, QStringLiteral("btnCalcForce"))->setFocusPolicy(Qt::NoFocus);
     typeInto(window, QStringLiteral("txtCylinderBore(0)"), QStringLiteral("2"));
     typeInto(window, QStringLiteral("txtRodDiameter"), QStringLiteral("0.625"));
     typeInto(window, QStringLiteral("txtAirPressure(1)"), QStringLiteral("80"));
@@ -214,7 +214,7 @@ void tst_CylinderCommands::inputsAreCleanedWhenTheButtonTakesNoFocus()
 
     typeInto(window, QStringLiteral("txtAirPressure(1)"), QStringLiteral("abc"));
     click(window, QStringLiteral("btnCalcForce"));
-    QVERIFY(window.field(QStringLiteral("txtAirPressure(1)"))->hasFocus());
+    QVERIFY(field(window, QStringLiteral("txtAirPressure(1)"))->hasFocus());
     QCOMPARE(text(window, "txtAirPressure(1)"), QStringLiteral("0"));
     QCOMPARE(text(window, "txtPushForce"), QStringLiteral("0"));
     QCOMPARE(text(window, "txtPullForce"), QStringLiteral("0"));
@@ -307,7 +307,7 @@ void tst_CylinderCommands::textThatIsNoNumberWritesNothing()
     frmPressureCalc window;
     QVERIFY(showAndActivate(window));
     calculateForce(window, {"2", "0.625", "80"});
-    window.field(QStringLiteral("txtRodDiameter"))->setText(QStringLiteral("abc"));
+    field(window, QStringLiteral("txtRodDiameter"))->setText(QStringLiteral("abc"));
     click(window, QStringLiteral("btnCalcForce"));
     QCOMPARE(boxes.seen().size(), 1);
     QCOMPARE(boxes.seen().first().text,
@@ -326,7 +326,7 @@ void tst_CylinderCommands::longResultShowsItsFirstDigit()
     frmPressureCalc window;
     QVERIFY(showAndActivate(window));
     calculateForce(window, {QStringLiteral("1E100"), QStringLiteral("2E100"), QStringLiteral("1")});
-    QLineEdit *field = window.field(QStringLiteral("txtPullForce"));
+    QLineEdit *field = WindowDriver::field(window, QStringLiteral("txtPullForce"));
     QCOMPARE(field->text(), result);
     QVERIFY2(field->fontMetrics().horizontalAdvance(result) > field->contentsRect().width(),
              "the result fits its field, so this case shows nothing");

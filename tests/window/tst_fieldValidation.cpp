@@ -90,8 +90,8 @@ void tst_FieldValidation::cleansTextOnTab()
     selectPanel(window, panelOf(window, fieldName));
     typeInto(window, fieldName, typed);
     QCOMPARE(text(window, fieldName), typed); // nothing is filtered while typing
-    QTest::keyClick(window.field(fieldName), Qt::Key_Tab);
-    QVERIFY(!window.field(fieldName)->hasFocus());
+    QTest::keyClick(field(window, fieldName), Qt::Key_Tab);
+    QVERIFY(!field(window, fieldName)->hasFocus());
     QCOMPARE(text(window, fieldName), expected);
     QVERIFY(boxes.seen().isEmpty()); // the cleaning is silent
 }
@@ -123,7 +123,7 @@ void tst_FieldValidation::boreResultFieldsAreCleaned()
     frmPressureCalc window;
     QVERIFY(showAndActivate(window));
     for (const char *name : {"txtAreaRequired", "txtMinBoreSize"}) {
-        QLineEdit *result = window.field(QString::fromLatin1(name));
+        QLineEdit *result = field(window, QString::fromLatin1(name));
         result->setText(QStringLiteral("-6.250"));
         QTest::mouseClick(result, Qt::LeftButton);
         QVERIFY(result->hasFocus());
@@ -132,7 +132,7 @@ void tst_FieldValidation::boreResultFieldsAreCleaned()
     }
     // The push and pull results are not validated.
     selectPanel(window, 1);
-    QLineEdit *push = window.field(QStringLiteral("txtPushForce"));
+    QLineEdit *push = field(window, QStringLiteral("txtPushForce"));
     push->setText(QStringLiteral("-6.250"));
     QTest::mouseClick(push, Qt::LeftButton);
     QTest::keyClick(push, Qt::Key_Tab);
@@ -144,7 +144,7 @@ void tst_FieldValidation::clickOnAnotherControlCleans()
     frmPressureCalc window;
     QVERIFY(showAndActivate(window));
     typeInto(window, QStringLiteral("txtForceRequired"), QStringLiteral("-12.50"));
-    QTest::mouseClick(window.field(QStringLiteral("txtSafetyFactor")), Qt::LeftButton);
+    QTest::mouseClick(field(window, QStringLiteral("txtSafetyFactor")), Qt::LeftButton);
     QCOMPARE(text(window, "txtForceRequired"), QStringLiteral("12.5"));
     QCOMPARE(text(window, "txtSafetyFactor"), QStringLiteral("0"));
 }
@@ -156,13 +156,13 @@ void tst_FieldValidation::onlyTheElementThatLostTheFocusChanges()
     selectPanel(window, 2);
     typeInto(window, QStringLiteral("txtAirPressure(2)"), QStringLiteral("-5"));
     // Raw texts in the other elements, which a wrong element index would clean.
-    window.field(QStringLiteral("txtAirPressure(0)"))->setText(QStringLiteral("-1"));
-    window.field(QStringLiteral("txtAirPressure(1)"))->setText(QStringLiteral(" 3 "));
-    window.field(QStringLiteral("txtCylinderBore(0)"))->setText(QStringLiteral("abc"));
-    QTest::keyClick(window.field(QStringLiteral("txtAirPressure(2)")), Qt::Key_Tab);
-    QVERIFY(window.field(QStringLiteral("txtCylinderBore(1)"))->hasFocus());
-    QTest::keyClicks(window.field(QStringLiteral("txtCylinderBore(1)")), QStringLiteral("-7"));
-    QTest::keyClick(window.field(QStringLiteral("txtCylinderBore(1)")), Qt::Key_Tab);
+    field(window, QStringLiteral("txtAirPressure(0)"))->setText(QStringLiteral("-1"));
+    field(window, QStringLiteral("txtAirPressure(1)"))->setText(QStringLiteral(" 3 "));
+    field(window, QStringLiteral("txtCylinderBore(0)"))->setText(QStringLiteral("abc"));
+    QTest::keyClick(field(window, QStringLiteral("txtAirPressure(2)")), Qt::Key_Tab);
+    QVERIFY(field(window, QStringLiteral("txtCylinderBore(1)"))->hasFocus());
+    QTest::keyClicks(field(window, QStringLiteral("txtCylinderBore(1)")), QStringLiteral("-7"));
+    QTest::keyClick(field(window, QStringLiteral("txtCylinderBore(1)")), Qt::Key_Tab);
 
     QCOMPARE(text(window, "txtAirPressure(2)"), QStringLiteral("5"));
     QCOMPARE(text(window, "txtCylinderBore(1)"), QStringLiteral("7"));
@@ -175,7 +175,7 @@ void tst_FieldValidation::cleansAlsoWhenTheTextDidNotChange()
 {
     frmPressureCalc window;
     QVERIFY(showAndActivate(window));
-    QLineEdit *force = window.field(QStringLiteral("txtForceRequired"));
+    QLineEdit *force = field(window, QStringLiteral("txtForceRequired"));
     force->setText(QStringLiteral("-1.50")); // not typed: no edit is pending
     QTest::mouseClick(force, Qt::LeftButton);
     QVERIFY(force->hasFocus());
@@ -183,7 +183,7 @@ void tst_FieldValidation::cleansAlsoWhenTheTextDidNotChange()
     QCOMPARE(force->text(), QStringLiteral("1.5"));
 
     // A start-up text already in the general format stays as it is.
-    QLineEdit *safety = window.field(QStringLiteral("txtSafetyFactor"));
+    QLineEdit *safety = field(window, QStringLiteral("txtSafetyFactor"));
     QVERIFY(safety->hasFocus());
     QTest::keyClick(safety, Qt::Key_Tab);
     QCOMPARE(safety->text(), QStringLiteral("0"));
@@ -220,7 +220,7 @@ void tst_FieldValidation::contextMenuDoesNotClean()
     frmPressureCalc window;
     QVERIFY(showAndActivate(window));
     typeInto(window, QStringLiteral("txtForceRequired"), QStringLiteral("abc"));
-    QLineEdit *force = window.field(QStringLiteral("txtForceRequired"));
+    QLineEdit *force = field(window, QStringLiteral("txtForceRequired"));
     QContextMenuEvent menuRequest(QContextMenuEvent::Mouse, QPoint(5, 5), force->mapToGlobal(QPoint(5, 5)));
     QApplication::sendEvent(force, &menuRequest);
     QTRY_VERIFY(qobject_cast<QMenu *>(QApplication::activePopupWidget()));
@@ -236,7 +236,7 @@ void tst_FieldValidation::selectorCleansWhenItTakesNoFocus()
 {
     frmPressureCalc window;
     QVERIFY(showAndActivate(window));
-    window.control(QStringLiteral("optCalculator(1)"))->setFocusPolicy(Qt::NoFocus);
+    control(window, QStringLiteral("optCalculator(1)"))->setFocusPolicy(Qt::NoFocus);
     typeInto(window, QStringLiteral("txtForceRequired"), QStringLiteral("-4"));
     selectPanel(window, 1);
     QCOMPARE(window.currentCalculator(), qint16(1));
@@ -268,7 +268,7 @@ void tst_FieldValidation::switchingApplicationsKeepsAHalfTypedNumber()
     QVERIFY(showAndActivate(window));
     selectPanel(window, panelOf(window, fieldName));
     typeInto(window, fieldName, typed);
-    QLineEdit *field = window.field(fieldName);
+    QLineEdit *field = WindowDriver::field(window, fieldName);
 
     QWidget otherApplication;
     otherApplication.setGeometry(window.geometry().translated(window.width() + 20, 0));
@@ -315,10 +315,10 @@ void tst_FieldValidation::leavingTheFieldWhileTheWindowIsInactiveCleans()
     QVERIFY(QTest::qWaitForWindowActive(&otherApplication));
     QCOMPARE(text(window, "txtForceRequired"), QStringLiteral("-4."));
 
-    QTest::mouseClick(window.control(clicked), Qt::LeftButton);
+    QTest::mouseClick(control(window, clicked), Qt::LeftButton);
     window.activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&window));
-    QTRY_COMPARE(QApplication::focusWidget(), window.control(clicked));
+    QTRY_COMPARE(QApplication::focusWidget(), control(window, clicked));
     QCOMPARE(window.currentCalculator(), qint16(panel));
     QCOMPARE(text(window, "txtForceRequired"), QStringLiteral("4"));
 }

@@ -3,6 +3,7 @@
 // about its controls.
 #include "applicationInfo.h"
 #include "controlTable.h"
+#include "fieldTable.h"
 #include "frmPressureCalc.h"
 #include "messageBoxWatcher.h"
 #include "websiteLink.h"
@@ -132,7 +133,7 @@ void tst_Keyboard::tabWalksEachPanelInTabIndexOrder()
         click(window, QStringLiteral("Option1(1)"));
         click(window, QStringLiteral("optCVType(1)"));
     }
-    window.control(order.first())->setFocus(Qt::TabFocusReason);
+    control(window, order.first())->setFocus(Qt::TabFocusReason);
     QTRY_COMPARE(focusName(), order.first());
 
     QStringList forward;
@@ -207,7 +208,7 @@ void tst_Keyboard::returnDoesWhatCalculateDoes()
         fillIn(window);
         const QStringList before = allFieldTexts(window);
         const Qt::KeyboardModifiers modifiers = key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier;
-        QTest::keyClick(window.field(inputs.last().first), Qt::Key(key), modifiers);
+        QTest::keyClick(field(window, inputs.last().first), Qt::Key(key), modifiers);
         QCOMPARE(focusName(), inputs.last().first);
         for (const auto &[name, expected] : results)
             QCOMPARE(text(window, name), expected);
@@ -238,7 +239,7 @@ void tst_Keyboard::returnInAResultFieldCalculatesNothing()
     selectPanel(window, 1);
     typeInto(window, QStringLiteral("txtCylinderBore(0)"), QStringLiteral("2"));
     typeInto(window, QStringLiteral("txtAirPressure(1)"), QStringLiteral("80"));
-    QLineEdit *push = window.field(QStringLiteral("txtPushForce"));
+    QLineEdit *push = field(window, QStringLiteral("txtPushForce"));
     push->setFocus(Qt::TabFocusReason);
     QTRY_VERIFY(push->hasFocus());
     QTest::keyClick(push, Qt::Key_Return);
@@ -275,8 +276,8 @@ void tst_Keyboard::keysPressTheFocusedButton()
 
     // On the valve panel the key adds the shown flow to the total, once per press.
     selectPanel(window, 2);
-    window.field(QStringLiteral("txtInstFlow"))->setText(QStringLiteral("2.5"));
-    window.control(QStringLiteral("btnSumSCFM"))->setFocus(Qt::TabFocusReason);
+    field(window, QStringLiteral("txtInstFlow"))->setText(QStringLiteral("2.5"));
+    control(window, QStringLiteral("btnSumSCFM"))->setFocus(Qt::TabFocusReason);
     QTRY_COMPARE(focusName(), QStringLiteral("btnSumSCFM"));
     pressKey(key, Qt::KeyboardModifiers(modifiers));
     pressKey(key, Qt::KeyboardModifiers(modifiers));
@@ -294,13 +295,13 @@ void tst_Keyboard::tabReachesTheSelectedUnitAfterARefusedSwitch()
     typeAndTab(window, QStringLiteral("txtCylinderBore(0)"), QStringLiteral("1e308"));
     click(window, QStringLiteral("Option1(1)"));
     QCOMPARE(boxes.seen().size(), 1);
-    QVERIFY(window.control<QRadioButton>(QStringLiteral("Option1(0)"))->isChecked());
+    QVERIFY(control<QRadioButton>(window, QStringLiteral("Option1(0)"))->isChecked());
     // The desktop hands the activation back when the message box closes.
     window.activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&window));
     QTRY_COMPARE(focusName(), QStringLiteral("Option1(1)"));
 
-    window.control(QStringLiteral("optCalculator(1)"))->setFocus(Qt::TabFocusReason);
+    control(window, QStringLiteral("optCalculator(1)"))->setFocus(Qt::TabFocusReason);
     QTRY_COMPARE(focusName(), QStringLiteral("optCalculator(1)"));
     pressKey(Qt::Key_Tab);
     QCOMPARE(focusName(), QStringLiteral("Option1(0)"));
@@ -325,7 +326,7 @@ void tst_Keyboard::keysActivateTheLogo()
     QVERIFY(showAndActivate(window));
 
     // The logo follows the last result field of the bore panel.
-    window.field(QStringLiteral("txtAreaRequired"))->setFocus(Qt::TabFocusReason);
+    field(window, QStringLiteral("txtAreaRequired"))->setFocus(Qt::TabFocusReason);
     QTRY_COMPARE(focusName(), QStringLiteral("txtAreaRequired"));
     pressKey(Qt::Key_Tab);
     QCOMPARE(focusName(), QStringLiteral("Picture1"));
@@ -340,10 +341,10 @@ void tst_Keyboard::logoShowsTheKeyboardFocus()
 {
     frmPressureCalc window;
     QVERIFY(showAndActivate(window));
-    QWidget *logo = window.control(QStringLiteral("Picture1"));
+    QWidget *logo = control(window, QStringLiteral("Picture1"));
     const QImage unfocused = logo->grab().toImage();
 
-    window.field(QStringLiteral("txtAreaRequired"))->setFocus(Qt::TabFocusReason);
+    field(window, QStringLiteral("txtAreaRequired"))->setFocus(Qt::TabFocusReason);
     QTRY_COMPARE(focusName(), QStringLiteral("txtAreaRequired"));
     pressKey(Qt::Key_Tab);
     QCOMPARE(focusName(), QStringLiteral("Picture1"));
@@ -389,24 +390,25 @@ void tst_Keyboard::keysSelectOptionButtons()
     frmPressureCalc window;
     QVERIFY(showAndActivate(window));
     selectPanel(window, panel);
-    window.control(focused)->setFocus(Qt::TabFocusReason);
+    control(window, focused)->setFocus(Qt::TabFocusReason);
     QTRY_COMPARE(focusName(), focused);
     pressKey(key);
 
-    QVERIFY(window.control<QRadioButton>(selected)->isChecked());
+    QVERIFY(control<QRadioButton>(window, selected)->isChecked());
     QCOMPARE(focusName(), selected);
     QCOMPARE(window.currentCalculator(), qint16(expectedPanel));
     QCOMPARE(window.unitSystem(), qint16(expectedUnits));
     // The group's one tab stop moves with the selection.
-    QCOMPARE(window.control(selected)->focusPolicy(), Qt::StrongFocus);
+    QCOMPARE(control(window, selected)->focusPolicy(), Qt::StrongFocus);
 }
 
 void tst_Keyboard::captionsAreBuddiesOfTheirFields_data()
 {
     QTest::addColumn<QString>("field");
     QTest::addColumn<QString>("label");
-    for (const ControlTable::Caption &caption : ControlTable::captions())
-        QTest::newRow(caption.field) << QString::fromLatin1(caption.field) << QString::fromLatin1(caption.label);
+    for (const FieldTable::Row &row : FieldTable::rows())
+        if (row.caption)
+            QTest::newRow(row.field) << QString::fromLatin1(row.field) << QString::fromLatin1(row.caption);
 }
 
 void tst_Keyboard::captionsAreBuddiesOfTheirFields()
@@ -414,8 +416,8 @@ void tst_Keyboard::captionsAreBuddiesOfTheirFields()
     QFETCH(QString, field);
     QFETCH(QString, label);
     frmPressureCalc window;
-    auto *caption = window.control<QLabel>(label);
-    QLineEdit *captioned = window.field(field);
+    auto *caption = control<QLabel>(window, label);
+    QLineEdit *captioned = WindowDriver::field(window, field);
     QCOMPARE(caption->buddy(), captioned);
     QVERIFY(!caption->text().isEmpty());
     QCOMPARE(accessibleName(captioned), caption->text());
@@ -436,11 +438,11 @@ void tst_Keyboard::everyFieldAndButtonHasAName()
     int named = 0;
     for (const ControlTable::Control &entry : ControlTable::controls()) {
         const QString name = QString::fromLatin1(entry.name);
-        QWidget *widget = window.control(name);
+        QWidget *widget = control(window, name);
         switch (entry.kind) {
         case Kind::CommandButton:
         case Kind::OptionButton: {
-            // Start-up has replaced the selector's placeholder captions.
+            // The selector shows its captions, not the placeholder "Option2".
             const QString caption = qobject_cast<QAbstractButton *>(widget)->text();
             QVERIFY2(caption != QLatin1StringView("Option2"), qPrintable(name));
             QCOMPARE(accessibleName(widget), caption);
@@ -460,9 +462,9 @@ void tst_Keyboard::everyFieldAndButtonHasAName()
     }
     // 23 text fields, the disclaimer, 5 command buttons, 8 option buttons, the logo.
     QCOMPARE(named, 38);
-    QCOMPARE(accessibleName(window.control(QStringLiteral("txtCvFactor"))), QStringLiteral("Flow coefficient"));
-    QCOMPARE(accessibleName(window.control(QStringLiteral("txtdisclaimer"))), QStringLiteral("Legal Disclaimer"));
-    QCOMPARE(accessibleName(window.control(QStringLiteral("Picture1"))), QStringLiteral("Corvane website"));
+    QCOMPARE(accessibleName(control(window, QStringLiteral("txtCvFactor"))), QStringLiteral("Flow coefficient"));
+    QCOMPARE(accessibleName(control(window, QStringLiteral("txtdisclaimer"))), QStringLiteral("Legal Disclaimer"));
+    QCOMPARE(accessibleName(control(window, QStringLiteral("Picture1"))), QStringLiteral("Corvane website"));
 }
 
 void tst_Keyboard::logoIsAPressableLinkForScreenReaders()
@@ -470,7 +472,7 @@ void tst_Keyboard::logoIsAPressableLinkForScreenReaders()
     frmPressureCalc window;
     RecordingOpener opener;
     window.setWebsiteOpener(opener.opener());
-    QAccessibleInterface *iface = QAccessible::queryAccessibleInterface(window.control(QStringLiteral("Picture1")));
+    QAccessibleInterface *iface = QAccessible::queryAccessibleInterface(control(window, QStringLiteral("Picture1")));
     QVERIFY(iface);
     QCOMPARE(iface->role(), QAccessible::Link);
     QVERIFY(iface->text(QAccessible::Description).contains(WebsiteLink::address));

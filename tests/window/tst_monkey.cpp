@@ -214,7 +214,7 @@ private:
             m_history.removeFirst();
     }
 
-    bool isVisible(const QString &name) const { return m_window.control(name)->isVisible(); }
+    bool isVisible(const QString &name) const { return WindowDriver::control(m_window, name)->isVisible(); }
 
     QStringList visibleOf(const QStringList &names) const
     {
@@ -318,7 +318,7 @@ private:
             return pressKey();
         const QString name = m_dice.pick(fields);
         const QString text = randomText();
-        QLineEdit *field = m_window.field(name);
+        QLineEdit *field = WindowDriver::field(m_window, name);
         if (m_dice.chance(75)) {
             log(QStringLiteral("type \"%1\" over %2").arg(text, name));
             WindowDriver::typeInto(m_window, name, text);
@@ -362,7 +362,7 @@ private:
         if (names.isEmpty())
             return pressKey();
         const QString name = m_dice.pick(names);
-        QWidget *target = m_window.control(name);
+        QWidget *target = WindowDriver::control(m_window, name);
         auto *option = qobject_cast<QRadioButton *>(target);
         const bool alreadySelected = option && option->isChecked();
         log(QStringLiteral("click %1%2").arg(name, alreadySelected ? QStringLiteral(" (already selected)")
@@ -394,7 +394,7 @@ private:
                 if (isVisible(QString::fromLatin1(entry.name)))
                     labels.append(QString::fromLatin1(entry.name));
         const QString name = m_dice.pick(labels);
-        QWidget *label = m_window.control(name);
+        QWidget *label = WindowDriver::control(m_window, name);
         log(QStringLiteral("click the caption %1").arg(name));
         QTest::mouseClick(label, Qt::LeftButton, {}, QPoint(2, 2));
         return Expectation::Quiet;
@@ -439,7 +439,7 @@ private:
                 .arg(QApplication::activeModalWidget()->objectName());
 
         // Exactly one panel, the selected one.
-        const QList<QWidget *> panels = m_window.controlArray(QStringLiteral("Frame"));
+        const QList<QWidget *> panels = WindowDriver::controlArray(m_window, QStringLiteral("Frame"));
         int visiblePanels = 0;
         for (QWidget *panel : panels)
             visiblePanels += panel->isVisible() ? 1 : 0;
@@ -457,9 +457,9 @@ private:
             return problem;
         for (const UnitCaptions &unit : unitCaptions) {
             const QString name = QString::fromLatin1(unit.labels);
-            QList<QWidget *> labels = m_window.controlArray(name);
+            QList<QWidget *> labels = WindowDriver::controlArray(m_window, name);
             if (labels.isEmpty())
-                labels.append(m_window.control(name));
+                labels.append(WindowDriver::control(m_window, name));
             const QString expected = units == frmPressureCalc::Imperial ? unit.imperial : unit.metric;
             for (QWidget *label : labels)
                 if (qobject_cast<QLabel *>(label)->text() != expected)
@@ -473,7 +473,7 @@ private:
         // Every field the user is not typing in holds a number.
         QWidget *focus = QApplication::focusWidget();
         for (const QString &name : validatedFields + resultFields) {
-            QLineEdit *field = m_window.field(name);
+            QLineEdit *field = WindowDriver::field(m_window, name);
             const QString text = field->text();
             if (field == focus && validatedFields.contains(name))
                 continue;
@@ -486,7 +486,7 @@ private:
             if (*value < 0 && validatedFields.contains(name) && name != QLatin1StringView("txtRoomTemp"))
                 return QStringLiteral("%1 holds the negative \"%2\"").arg(name, text);
         }
-        const auto *disclaimer = m_window.control<QPlainTextEdit>(QStringLiteral("txtdisclaimer"));
+        const auto *disclaimer = WindowDriver::control<QPlainTextEdit>(m_window, QStringLiteral("txtdisclaimer"));
         if (disclaimer->toPlainText() != frmPressureCalc::disclaimerText())
             return QStringLiteral("the disclaimer text changed");
 
@@ -497,9 +497,10 @@ private:
         case Expectation::Anything:
             return QString();
         case Expectation::TotalIsZero:
-            if (boxesShown == 0 && m_window.field(QStringLiteral("txtSystemFlow"))->text() != QLatin1StringView("0"))
+            if (boxesShown == 0
+                && WindowDriver::field(m_window, QStringLiteral("txtSystemFlow"))->text() != QLatin1StringView("0"))
                 return QStringLiteral("Reset System Flow left \"%1\"")
-                    .arg(m_window.field(QStringLiteral("txtSystemFlow"))->text());
+                    .arg(WindowDriver::field(m_window, QStringLiteral("txtSystemFlow"))->text());
             return QString();
         case Expectation::Quiet:
         case Expectation::NothingChanges:
@@ -514,7 +515,7 @@ private:
         for (qsizetype i = 0; i < names.size(); ++i) {
             if (beforeTexts.at(i) == afterTexts.at(i))
                 continue;
-            QWidget *changed = m_window.field(names.at(i));
+            QWidget *changed = WindowDriver::field(m_window, names.at(i));
             const bool wasLeft = changed == before.focus;
             const bool typedInto = expectation == Expectation::Quiet && changed == focus;
             if (!wasLeft && !typedInto)
@@ -529,7 +530,7 @@ private:
     {
         int selected = -1;
         int count = 0;
-        const QList<QWidget *> options = m_window.controlArray(QString::fromLatin1(group));
+        const QList<QWidget *> options = WindowDriver::controlArray(m_window, QString::fromLatin1(group));
         for (int index = 0; index < options.size(); ++index)
             if (qobject_cast<QRadioButton *>(options.at(index))->isChecked()) {
                 selected = index;
@@ -567,7 +568,7 @@ QString fieldTexts(const frmPressureCalc &window, QStringList *names)
 {
     QStringList texts;
     for (const QString &name : validatedFields + resultFields) {
-        texts.append(window.field(name)->text());
+        texts.append(WindowDriver::field(window, name)->text());
         if (names)
             names->append(name);
     }
@@ -682,23 +683,25 @@ void tst_Monkey::invariantsCatchABrokenWindow()
         change();
     };
     switch (damage) {
-    case 0: window.field(QStringLiteral("txtPushForce"))->setText(QStringLiteral("abc")); break;
-    case 1: window.field(QStringLiteral("txtVolume"))->setText(QStringLiteral("-0")); break;
-    case 2: window.field(QStringLiteral("txtRodDiameter"))->setText(QStringLiteral("inf")); break;
-    case 3: window.field(QStringLiteral("txtRoomTemp"))->setText(QStringLiteral("NaN")); break;
-    case 4: window.control(QStringLiteral("Frame(2)"))->show(); break;
+    case 0: WindowDriver::field(window, QStringLiteral("txtPushForce"))->setText(QStringLiteral("abc")); break;
+    case 1: WindowDriver::field(window, QStringLiteral("txtVolume"))->setText(QStringLiteral("-0")); break;
+    case 2: WindowDriver::field(window, QStringLiteral("txtRodDiameter"))->setText(QStringLiteral("inf")); break;
+    case 3: WindowDriver::field(window, QStringLiteral("txtRoomTemp"))->setText(QStringLiteral("NaN")); break;
+    case 4: WindowDriver::control(window, QStringLiteral("Frame(2)"))->show(); break;
     case 5:
-        window.control(QStringLiteral("Frame(0)"))->hide();
-        window.control(QStringLiteral("Frame(1)"))->show();
+        WindowDriver::control(window, QStringLiteral("Frame(0)"))->hide();
+        WindowDriver::control(window, QStringLiteral("Frame(1)"))->show();
         break;
-    case 6: window.control<QLabel>(QStringLiteral("lblFlowUnits(1)"))->setText(QStringLiteral("L/min")); break;
+    case 6:
+        WindowDriver::control<QLabel>(window, QStringLiteral("lblFlowUnits(1)"))->setText(QStringLiteral("L/min"));
+        break;
     case 7: {
-        auto *metric = window.control<QRadioButton>(QStringLiteral("Option1(1)"));
+        auto *metric = WindowDriver::control<QRadioButton>(window, QStringLiteral("Option1(1)"));
         quietly(metric, [metric] { metric->setChecked(true); });
         break;
     }
-    case 8: window.field(QStringLiteral("txtStrokTime"))->setText(QStringLiteral("-2")); break;
-    default: window.field(QStringLiteral("txtAirPressure(1)"))->setText(QString()); break;
+    case 8: WindowDriver::field(window, QStringLiteral("txtStrokTime"))->setText(QStringLiteral("-2")); break;
+    default: WindowDriver::field(window, QStringLiteral("txtAirPressure(1)"))->setText(QString()); break;
     }
     const QString problem = monkey.problemsNow();
     QVERIFY2(!problem.isEmpty(), "the damage went unnoticed");

@@ -108,19 +108,19 @@ QList<MessageBoxWatcher::Seen> refusals(const MessageBoxWatcher &boxes)
 void enter(frmPressureCalc &window, const QString &name, const QString &text)
 {
     typeInto(window, name, text);
-    window.field(name)->clearFocus();
+    field(window, name)->clearFocus();
 }
 
 // A result field cannot be typed into; it is given the text a command or the
 // unit switch could have written.
 void setResult(frmPressureCalc &window, const QString &name, const QString &text)
 {
-    window.field(name)->setText(text);
+    field(window, name)->setText(text);
 }
 
 bool isInput(const frmPressureCalc &window, const QString &name)
 {
-    return !window.field(name)->isReadOnly();
+    return !field(window, name)->isReadOnly();
 }
 
 // Tallies of how the cases ended, printed at the end.
@@ -172,7 +172,7 @@ void tst_OverflowSweep::checkOutcome(const frmPressureCalc &window, const Messag
     }
     ++succeeded;
     for (const QString &name : outputs) {
-        const QString text = window.field(name)->text();
+        const QString text = field(window, name)->text();
         const bool emptyAllowed = text.isEmpty() && mayBeEmpty.contains(name);
         QVERIFY2(NumberText::isNumber(text) || emptyAllowed,
                  qPrintable(name + QStringLiteral(" holds \"") + text + '"'));
@@ -230,7 +230,7 @@ void tst_OverflowSweep::calculate()
     useUnits(window, units);
     // The worked example's coefficient kind.
     if (command.panel == 2)
-        window.control<QRadioButton>(QStringLiteral("optCVType(%1)").arg(units))->setChecked(true);
+        control<QRadioButton>(window, QStringLiteral("optCVType(%1)").arg(units))->setChecked(true);
     selectPanel(window, command.panel);
     for (qsizetype i = 0; i < command.inputs.size(); ++i)
         enter(window, command.inputs.at(i), command.inputs.at(i) == hugeField ? huge : example.at(i));
@@ -268,7 +268,7 @@ void tst_OverflowSweep::unitSwitch()
     useUnits(window, 1 - target);
     if (isInput(window, hugeField)) {
         for (int panel = 0; panel < 3; ++panel)
-            if (window.controlArray(QStringLiteral("Frame")).at(panel)->isAncestorOf(window.field(hugeField)))
+            if (controlArray(window, QStringLiteral("Frame")).at(panel)->isAncestorOf(field(window, hugeField)))
                 selectPanel(window, panel);
         enter(window, hugeField, huge);
     } else {
@@ -289,11 +289,11 @@ void tst_OverflowSweep::unitSwitch()
             ++refused;
             QVERIFY2(isClearRefusal(shown.first()), qPrintable(shown.first().text));
             QVERIFY2(after == before, qPrintable(QStringLiteral("refused, but: ") + differences(before, after)));
-            QVERIFY(window.control<QRadioButton>(QStringLiteral("Option1(%1)").arg(1 - target))->isChecked());
+            QVERIFY(control<QRadioButton>(window, QStringLiteral("Option1(%1)").arg(1 - target))->isChecked());
         } else {
             ++succeeded;
             QCOMPARE(window.unitSystem(), qint16(target));
-            QVERIFY(window.control<QRadioButton>(QStringLiteral("Option1(%1)").arg(target))->isChecked());
+            QVERIFY(control<QRadioButton>(window, QStringLiteral("Option1(%1)").arg(target))->isChecked());
             const QString converted = text(window, hugeField);
             QVERIFY2(NumberText::isNumber(converted), qPrintable(converted));
             QVERIFY2(converted != hugeText, qPrintable(hugeField + QStringLiteral(" was not converted")));
@@ -373,7 +373,7 @@ void tst_OverflowSweep::coefficientKind()
     frmPressureCalc window;
     QVERIFY(showAndActivate(window));
     selectPanel(window, 2);
-    window.control<QRadioButton>(QStringLiteral("optCVType(%1)").arg(1 - newKind))->setChecked(true);
+    control<QRadioButton>(window, QStringLiteral("optCVType(%1)").arg(1 - newKind))->setChecked(true);
     setResult(window, QStringLiteral("txtCvFactor"), coefficient);
 
     const WindowState before = stateOf(window);
@@ -391,7 +391,7 @@ void tst_OverflowSweep::coefficientKind()
             QVERIFY2(after == before, qPrintable(QStringLiteral("refused, but: ") + differences(before, after)));
         } else {
             ++succeeded;
-            QVERIFY(window.control<QRadioButton>(QStringLiteral("optCVType(%1)").arg(newKind))->isChecked());
+            QVERIFY(control<QRadioButton>(window, QStringLiteral("optCVType(%1)").arg(newKind))->isChecked());
             QVERIFY(NumberText::isNumber(text(window, "txtCvFactor")));
             QVERIFY(text(window, "txtCvFactor") != coefficient);
         }
@@ -399,7 +399,7 @@ void tst_OverflowSweep::coefficientKind()
     // The worked example in the kind selected now: imperial with CV gives
     // 0.12888, with kV that Cv times 0.869.
     Command example = commands.at(2);
-    if (window.control<QRadioButton>(QStringLiteral("optCVType(1)"))->isChecked())
+    if (control<QRadioButton>(window, QStringLiteral("optCVType(1)"))->isChecked())
         example.imperialCase.last() = QStringLiteral("0.11199");
     checkStillWorks(window, example);
 }

@@ -140,7 +140,7 @@ void tst_ScreenReader::fieldsTellTheirUnits()
     QFETCH(QString, metric);
     frmPressureCalc window;
     QVERIFY(showAndActivate(window));
-    QLineEdit *edit = window.field(field);
+    QLineEdit *edit = WindowDriver::field(window, field);
     QCOMPARE(accessible(edit)->text(QAccessible::Name), caption);
     QCOMPARE(description(edit), imperial);
     useUnits(window, frmPressureCalc::Metric);
@@ -155,7 +155,7 @@ void tst_ScreenReader::coefficientTellsItsKind()
     frmPressureCalc window;
     QVERIFY(showAndActivate(window));
     selectPanel(window, 2);
-    QLineEdit *coefficient = window.field(QStringLiteral("txtCvFactor"));
+    QLineEdit *coefficient = field(window, QStringLiteral("txtCvFactor"));
     click(window, QStringLiteral("optCVType(1)"));
     // The option button holds the focus and the announcement; the field
     // already says its new kind.
@@ -176,7 +176,7 @@ void tst_ScreenReader::windowPanelsAndScrollBarsAreNamed()
     QCOMPARE(top->text(QAccessible::Name), QStringLiteral("Corvane Calculator"));
 
     const QStringList panels{"Cylinder Bore", "Cylinder Force", "Valve Flow", "Disclaimer"};
-    const QList<QWidget *> frames = window.controlArray(QStringLiteral("Frame"));
+    const QList<QWidget *> frames = controlArray(window, QStringLiteral("Frame"));
     QCOMPARE(frames.size(), panels.size());
     for (qsizetype index = 0; index < panels.size(); ++index) {
         QAccessibleInterface *panel = accessible(frames[index]);
@@ -184,7 +184,7 @@ void tst_ScreenReader::windowPanelsAndScrollBarsAreNamed()
         QCOMPARE(panel->role(), QAccessible::Grouping);
     }
 
-    auto *disclaimer = window.control<QPlainTextEdit>(QStringLiteral("txtdisclaimer"));
+    auto *disclaimer = control<QPlainTextEdit>(window, QStringLiteral("txtdisclaimer"));
     for (QScrollBar *bar : {disclaimer->verticalScrollBar(), disclaimer->horizontalScrollBar()}) {
         QCOMPARE(accessible(bar)->role(), QAccessible::ScrollBar);
         QVERIFY2(accessible(bar)->text(QAccessible::Name).startsWith(QStringLiteral("Legal Disclaimer")),
@@ -192,10 +192,10 @@ void tst_ScreenReader::windowPanelsAndScrollBarsAreNamed()
     }
 
     // The empty label below the coefficient is not read out, on any panel.
-    QWidget *cvLabel = window.control(QStringLiteral("cvLabel"));
+    QWidget *cvLabel = control(window, QStringLiteral("cvLabel"));
     selectPanel(window, 2);
     QVERIFY(accessible(cvLabel)->state().invisible);
-    QVERIFY(window.control(QStringLiteral("txtCvFactor"))->isVisible());
+    QVERIFY(control(window, QStringLiteral("txtCvFactor"))->isVisible());
 }
 
 void tst_ScreenReader::commandsAnnounceWhatChanged_data()
@@ -268,7 +268,7 @@ void tst_ScreenReader::commandsAnnounceWhatChanged()
     QString lastField;
     for (const QString &input : inputs) {
         lastField = input.section(QLatin1Char('='), 0, 0);
-        QLineEdit *field = window.field(lastField);
+        QLineEdit *field = WindowDriver::field(window, lastField);
         if (field->isReadOnly()) // a result the command reads
             field->setText(input.section(QLatin1Char('='), 1));
         else
@@ -279,19 +279,19 @@ void tst_ScreenReader::commandsAnnounceWhatChanged()
     descriptionChanges.clear();
 
     if (press == QLatin1StringView("Return"))
-        QTest::keyClick(window.field(lastField), Qt::Key_Return);
+        QTest::keyClick(field(window, lastField), Qt::Key_Return);
     else
         click(window, press);
 
     const QString expected = expand(window, sentence);
-    QCOMPARE(QApplication::focusWidget(), window.control(announcer));
+    QCOMPARE(QApplication::focusWidget(), control(window, announcer));
     QList<DescriptionChange> onAnnouncer;
     for (const DescriptionChange &change : std::as_const(descriptionChanges))
         if (change.object == announcer)
             onAnnouncer.append(change);
     QVERIFY2(!onAnnouncer.isEmpty(), "no description change on the focused control");
     QCOMPARE(onAnnouncer.last().description, expected);
-    QCOMPARE(description(window.control(announcer)), expected);
+    QCOMPARE(description(control(window, announcer)), expected);
 }
 
 void tst_ScreenReader::announcementMakesWayWhenTheFocusLeaves()
@@ -301,7 +301,7 @@ void tst_ScreenReader::announcementMakesWayWhenTheFocusLeaves()
     selectPanel(window, 1);
     typeInto(window, QStringLiteral("txtCylinderBore(0)"), QStringLiteral("2"));
     typeInto(window, QStringLiteral("txtAirPressure(1)"), QStringLiteral("80"));
-    QLineEdit *pressure = window.field(QStringLiteral("txtAirPressure(1)"));
+    QLineEdit *pressure = field(window, QStringLiteral("txtAirPressure(1)"));
     QTest::keyClick(pressure, Qt::Key_Return);
     QVERIFY(description(pressure).startsWith(QStringLiteral("Force (Push) 251.32741 Pounds")));
 
@@ -311,7 +311,7 @@ void tst_ScreenReader::announcementMakesWayWhenTheFocusLeaves()
     QCOMPARE(description(pressure), QStringLiteral("PSI"));
 
     selectPanel(window, 2);
-    QWidget *sum = window.control(QStringLiteral("btnSumSCFM"));
+    QWidget *sum = control(window, QStringLiteral("btnSumSCFM"));
     const QString toolTip = description(sum);
     QVERIFY(!toolTip.isEmpty());
     click(window, QStringLiteral("btnSumSCFM"));
@@ -351,7 +351,7 @@ void tst_ScreenReader::refusedCommandAnnouncesNothing()
     QTRY_COMPARE(boxes.seen().size(), 1);
     for (const DescriptionChange &change : std::as_const(descriptionChanges))
         QVERIFY2(change.object != QLatin1StringView("btnCalcCV"), qPrintable(change.description));
-    QCOMPARE(description(window.control(QStringLiteral("btnCalcCV"))), QString());
+    QCOMPARE(description(control(window, QStringLiteral("btnCalcCV"))), QString());
 }
 
 QTEST_MAIN(tst_ScreenReader)

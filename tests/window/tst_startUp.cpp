@@ -3,6 +3,7 @@
 // calculator selector.
 #include "applicationInfo.h"
 #include "controlTable.h"
+#include "quantityTable.h"
 #include "frmPressureCalc.h"
 #include "windowDriver.h"
 
@@ -35,7 +36,7 @@ const QStringList inputFields{"txtAirPressure(0)", "txtForceRequired",   "txtSaf
 QList<QWidget *> visiblePanels(const frmPressureCalc &window)
 {
     QList<QWidget *> visible;
-    for (QWidget *panel : window.controlArray(QStringLiteral("Frame")))
+    for (QWidget *panel : controlArray(window, QStringLiteral("Frame")))
         if (panel->isVisibleTo(const_cast<frmPressureCalc *>(&window)))
             visible.append(panel);
     return visible;
@@ -43,7 +44,7 @@ QList<QWidget *> visiblePanels(const frmPressureCalc &window)
 
 bool checked(const frmPressureCalc &window, const QString &name)
 {
-    return window.control<QRadioButton>(name)->isChecked();
+    return control<QRadioButton>(window, name)->isChecked();
 }
 
 } // namespace
@@ -109,7 +110,7 @@ void tst_StartUp::layoutScalesWithTheApplicationFont()
         QVERIFY(near(window.width(), 5685) && near(window.height(), 7095));
         QCOMPARE(window.font().pointSizeF(), 8.25 * scale);
         for (const ControlTable::Control &entry : ControlTable::controls()) {
-            const QRect place = window.control(QString::fromLatin1(entry.name))->geometry();
+            const QRect place = control(window, QString::fromLatin1(entry.name))->geometry();
             QVERIFY2(near(place.x(), entry.left) && near(place.y(), entry.top) && near(place.width(), entry.width)
                          && near(place.height(), entry.height),
                      entry.name);
@@ -130,7 +131,7 @@ void tst_StartUp::everyControlHasItsKindAndPlace()
         const QString name = QString::fromLatin1(entry.name);
         QWidget *widget = window.findChild<QWidget *>(name);
         QVERIFY2(widget, qPrintable(name));
-        QVERIFY2(widget == window.control(name), qPrintable(name));
+        QVERIFY2(widget == control(window, name), qPrintable(name));
 
         const char *expectedClass = nullptr;
         switch (entry.kind) {
@@ -148,7 +149,7 @@ void tst_StartUp::everyControlHasItsKindAndPlace()
         // Window-level controls lie on the canvas that fills the client area.
         QWidget *canvas = window.findChild<QWidget *>(QStringLiteral("canvas"));
         QVERIFY(canvas && canvas->parentWidget() == &window);
-        QWidget *expectedParent = entry.container ? window.control(QString::fromLatin1(entry.container))
+        QWidget *expectedParent = entry.container ? control(window, QString::fromLatin1(entry.container))
                                                   : canvas;
         QVERIFY2(widget->parentWidget() == expectedParent, qPrintable(name));
         QCOMPARE(widget->geometry(),
@@ -157,15 +158,15 @@ void tst_StartUp::everyControlHasItsKindAndPlace()
         ++checkedControls;
     }
     QCOMPARE(checkedControls, 94);
-    QCOMPARE(window.control<QPushButton>(QStringLiteral("btnSumSCFM"))->toolTip(),
+    QCOMPARE(control<QPushButton>(window, QStringLiteral("btnSumSCFM"))->toolTip(),
              QStringLiteral("Click here to accumulate values for your Total System Flow"));
-    QCOMPARE(window.field(QStringLiteral("txtStandardBore"))->toolTip(),
+    QCOMPARE(field(window, QStringLiteral("txtStandardBore"))->toolTip(),
              QStringLiteral("The smallest standard bore (NFPA in inches, ISO 3320 in mm) that gives at least the "
                             "area required"));
-    QCOMPARE(window.field(QStringLiteral("txtStandardForce"))->toolTip(),
+    QCOMPARE(field(window, QStringLiteral("txtStandardForce"))->toolTip(),
              QStringLiteral("The push force of the standard bore at this air pressure"));
-    QVERIFY(!window.control<QLabel>(QStringLiteral("Picture1"))->pixmap().isNull());
-    QCOMPARE(window.control<QLabel>(QStringLiteral("Picture1"))->pixmap().size(), QSize(156, 60));
+    QVERIFY(!control<QLabel>(window, QStringLiteral("Picture1"))->pixmap().isNull());
+    QCOMPARE(control<QLabel>(window, QStringLiteral("Picture1"))->pixmap().size(), QSize(156, 60));
 }
 
 void tst_StartUp::controlArraysHaveTheirElementCounts()
@@ -176,7 +177,7 @@ void tst_StartUp::controlArraysHaveTheirElementCounts()
         {"txtCylinderBore", 2}, {"lblPressureUnits", 4}, {"lblForceUnits", 4}, {"lblLengthUnits", 6},
         {"lblFlowUnits", 2},   {"optCVType", 2}};
     for (const auto &[name, count] : counts) {
-        const QList<QWidget *> elements = window.controlArray(name);
+        const QList<QWidget *> elements = controlArray(window, name);
         QCOMPARE(elements.size(), count);
         for (int index = 0; index < count; ++index)
             QCOMPARE(elements[index]->objectName(), QStringLiteral("%1(%2)").arg(name).arg(index));
@@ -199,31 +200,28 @@ void tst_StartUp::startUpState()
     const QStringList captions{"Cylinder Bore", "Cylinder Force", "Valve Flow", "Disclaimer"};
     for (int index = 0; index < 4; ++index) {
         const QString name = QStringLiteral("optCalculator(%1)").arg(index);
-        QCOMPARE(window.control<QRadioButton>(name)->text(), captions[index]);
+        QCOMPARE(control<QRadioButton>(window, name)->text(), captions[index]);
         QCOMPARE(checked(window, name), index == 0);
     }
 
-    const UnitNameTables &tables = window.unitNames();
-    QCOMPARE(tables.temperatureUnits[0], degreeF);
-    QCOMPARE(tables.temperatureUnits[1], degreeC);
-    QCOMPARE(tables.temperatureUnits[0].size(), 3);
-    QCOMPARE(tables.volumeUnits[1], QStringLiteral("Cubic mm"));
-    for (const auto *table : {&tables.pressureUnits, &tables.forceUnits, &tables.areaUnits,
-                              &tables.lengthUnits, &tables.temperatureUnits, &tables.flowUnits,
-                              &tables.volumeUnits})
-        QVERIFY((*table)[2].isEmpty());
+    // The unit captions of both systems, as the quantity table gives them.
+    using QuantityTable::Quantity;
+    QCOMPARE(QuantityTable::caption(Quantity::Temperature, frmPressureCalc::Imperial), degreeF);
+    QCOMPARE(QuantityTable::caption(Quantity::Temperature, frmPressureCalc::Metric), degreeC);
+    QCOMPARE(QuantityTable::caption(Quantity::Temperature, frmPressureCalc::Imperial).size(), 3);
+    QCOMPARE(QuantityTable::caption(Quantity::Volume, frmPressureCalc::Metric), QStringLiteral("Cubic mm"));
 }
 
 void tst_StartUp::unitCaptionsAreImperial()
 {
     frmPressureCalc window;
-    const auto labelText = [&](const QString &name) { return window.control<QLabel>(name)->text(); };
+    const auto labelText = [&](const QString &name) { return control<QLabel>(window, name)->text(); };
     const QList<std::pair<QString, QString>> arrays{{"lblPressureUnits", "PSI"},
                                                     {"lblForceUnits", "Pounds"},
                                                     {"lblLengthUnits", "Inches"},
                                                     {"lblFlowUnits", "SCFM"}};
     for (const auto &[array, caption] : arrays)
-        for (QWidget *label : window.controlArray(array))
+        for (QWidget *label : controlArray(window, array))
             QCOMPARE(qobject_cast<QLabel *>(label)->text(), caption);
     QCOMPARE(labelText("lblAreaUnits"), QStringLiteral("Sq. Inches"));
     QCOMPARE(labelText("lbltemperatureUnits"), degreeF);
@@ -239,7 +237,7 @@ void tst_StartUp::fieldsHoldStartUpTexts()
     for (const QString &name : inputFields + outputFields)
         QCOMPARE(text(window, name), name == "txtNumCylinders" ? QStringLiteral("1") : QStringLiteral("0"));
     for (const QString &name : inputFields)
-        QVERIFY2(!window.field(name)->isReadOnly(), qPrintable(name));
+        QVERIFY2(!field(window, name)->isReadOnly(), qPrintable(name));
     // No standard bore before the first calculation.
     for (const QString &name : standardBoreFields)
         QCOMPARE(text(window, name), QString());
@@ -250,7 +248,7 @@ void tst_StartUp::outputAndDisclaimerFieldsRejectTyping()
     frmPressureCalc window;
     QVERIFY(showAndActivate(window));
     const auto rejectsTyping = [&window](const QString &name, const QString &startUpText) {
-        QLineEdit *field = window.field(name);
+        QLineEdit *field = WindowDriver::field(window, name);
         QVERIFY2(field->isReadOnly(), qPrintable(name));
         QCOMPARE(field->palette().color(QPalette::Text), QColor(0, 0, 192));
         field->setFocus();
@@ -264,7 +262,7 @@ void tst_StartUp::outputAndDisclaimerFieldsRejectTyping()
     for (const QString &name : standardBoreFields)
         rejectsTyping(name, QString());
     selectPanel(window, 3);
-    auto *disclaimer = window.control<QPlainTextEdit>(QStringLiteral("txtdisclaimer"));
+    auto *disclaimer = control<QPlainTextEdit>(window, QStringLiteral("txtdisclaimer"));
     QVERIFY(disclaimer->isReadOnly());
     QVERIFY(disclaimer->font().bold());
     disclaimer->setFocus();
@@ -275,7 +273,7 @@ void tst_StartUp::outputAndDisclaimerFieldsRejectTyping()
 void tst_StartUp::disclaimerText()
 {
     frmPressureCalc window;
-    const QString shown = window.control<QPlainTextEdit>(QStringLiteral("txtdisclaimer"))->toPlainText();
+    const QString shown = control<QPlainTextEdit>(window, QStringLiteral("txtdisclaimer"))->toPlainText();
     QVERIFY(shown.startsWith("This program is furnished only as a guide. The material contained"));
     QVERIFY(shown.contains("in any way.  Corvane reserves the right"));
     QVERIFY(shown.contains("without notice.  All calculations"));
@@ -296,7 +294,7 @@ void tst_StartUp::selectorGroupsAreIndependent()
     QVERIFY(checked(window, "optCalculator(2)"));
     QVERIFY(checked(window, "Option1(0)"));
     int selectedCalculators = 0;
-    for (QWidget *button : window.controlArray("optCalculator"))
+    for (QWidget *button : controlArray(window, "optCalculator"))
         selectedCalculators += qobject_cast<QRadioButton *>(button)->isChecked();
     QCOMPARE(selectedCalculators, 1);
 }
@@ -306,7 +304,7 @@ void tst_StartUp::selectingPanelsKeepsOneVisibleAndKeepsTexts()
     frmPressureCalc window;
     QVERIFY(showAndActivate(window));
     selectPanel(window, 2);
-    window.field("txtStrokeLength")->setText("12.5");
+    field(window, "txtStrokeLength")->setText("12.5");
     for (int index : {3, 0, 1, 2}) {
         selectPanel(window, index);
         QCOMPARE(window.currentCalculator(), qint16(index));
@@ -326,7 +324,7 @@ void tst_StartUp::selectingTheSelectedPanelChangesNothing()
     selectPanel(window, 1);
     QCOMPARE(window.currentCalculator(), qint16(1));
     QCOMPARE(visiblePanels(window).size(), 1);
-    QVERIFY(window.control("Frame(1)")->isVisible());
+    QVERIFY(control(window, "Frame(1)")->isVisible());
 }
 
 void tst_StartUp::tabOrderFollowsTabIndices_data()
@@ -354,7 +352,7 @@ void tst_StartUp::tabOrderFollowsTabIndices()
     frmPressureCalc window;
     QVERIFY(showAndActivate(window));
     selectPanel(window, panel);
-    window.field(order.first())->setFocus(Qt::TabFocusReason);
+    field(window, order.first())->setFocus(Qt::TabFocusReason);
     QTRY_COMPARE(QApplication::focusWidget()->objectName(), order.first());
     for (const QString &next : order.mid(1)) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);

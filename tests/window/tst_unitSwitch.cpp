@@ -38,16 +38,16 @@ QMap<QString, QString> unitCaptions(const frmPressureCalc &window)
 {
     QMap<QString, QString> captions;
     for (const char *array : {"lblPressureUnits", "lblForceUnits", "lblLengthUnits", "lblFlowUnits"})
-        for (QWidget *label : window.controlArray(QString::fromLatin1(array)))
+        for (QWidget *label : controlArray(window, QString::fromLatin1(array)))
             captions.insert(label->objectName(), qobject_cast<QLabel *>(label)->text());
     for (const char *name : {"lblAreaUnits", "lbltemperatureUnits", "lblVolumeUnits"})
-        captions.insert(QString::fromLatin1(name), window.control<QLabel>(QString::fromLatin1(name))->text());
+        captions.insert(QString::fromLatin1(name), control<QLabel>(window, QString::fromLatin1(name))->text());
     return captions;
 }
 
 bool selected(const frmPressureCalc &window, int system)
 {
-    return window.control<QRadioButton>(QStringLiteral("Option1(%1)").arg(system))->isChecked();
+    return control<QRadioButton>(window, QStringLiteral("Option1(%1)").arg(system))->isChecked();
 }
 
 void switchTo(frmPressureCalc &window, int system)
@@ -79,6 +79,8 @@ private slots:
     void standardBoreIsChosenAgain();
     void switchThatCannotBeDoneChangesNothing_data();
     void switchThatCannotBeDoneChangesNothing();
+    void refusalNamesTheFirstFieldConverted_data();
+    void refusalNamesTheFirstFieldConverted();
 };
 
 void tst_UnitSwitch::captionsFollowTheSystem()
@@ -105,7 +107,7 @@ void tst_UnitSwitch::captionsFollowTheSystem()
         QCOMPARE(it.value(), expected);
     }
     // Captions without a unit system stay.
-    QCOMPARE(window.control<QLabel>(QStringLiteral("Label31"))->text(), QStringLiteral("Seconds"));
+    QCOMPARE(control<QLabel>(window, QStringLiteral("Label31"))->text(), QStringLiteral("Seconds"));
 
     switchTo(window, 0);
     QCOMPARE(window.unitSystem(), qint16(0));
@@ -136,10 +138,10 @@ void tst_UnitSwitch::roundTripOfEveryField()
     QCOMPARE(text(window, "txtAreaRequired"), QStringLiteral("6.25"));
     QCOMPARE(text(window, "txtPushForce"), QStringLiteral("251.32741"));
     // The valve panel's results, as its commands would have left them.
-    window.field(QStringLiteral("txtVolume"))->setText(QStringLiteral("1"));
-    window.field(QStringLiteral("txtInstFlow"))->setText(QStringLiteral("2.66537"));
-    window.field(QStringLiteral("txtSystemFlow"))->setText(QStringLiteral("10"));
-    window.field(QStringLiteral("txtCvFactor"))->setText(QStringLiteral("0.12888"));
+    field(window, QStringLiteral("txtVolume"))->setText(QStringLiteral("1"));
+    field(window, QStringLiteral("txtInstFlow"))->setText(QStringLiteral("2.66537"));
+    field(window, QStringLiteral("txtSystemFlow"))->setText(QStringLiteral("10"));
+    field(window, QStringLiteral("txtCvFactor"))->setText(QStringLiteral("0.12888"));
     // The rod diameter of 1 inch, typed last, is what has the focus.
     typeInto(window, QStringLiteral("txtRodDiameter"), QStringLiteral("1"));
     const QMap<QString, QString> before = fieldTexts(window);
@@ -204,8 +206,8 @@ void tst_UnitSwitch::textThatIsNoNumberIsSkipped()
     // it are converted all the same.
     frmPressureCalc window;
     QVERIFY(showAndActivate(window));
-    window.field(QStringLiteral("txtPullForce"))->setText(QStringLiteral("n/a"));
-    window.field(QStringLiteral("txtPushForce"))->setText(QStringLiteral("100"));
+    field(window, QStringLiteral("txtPullForce"))->setText(QStringLiteral("n/a"));
+    field(window, QStringLiteral("txtPushForce"))->setText(QStringLiteral("100"));
     typeAndTab(window, QStringLiteral("txtPressureDrop"), QStringLiteral("29"));
     switchTo(window, 1);
     QCOMPARE(text(window, "txtPullForce"), QStringLiteral("n/a"));
@@ -256,11 +258,11 @@ void tst_UnitSwitch::pendingEditIsCleanedFirst()
     frmPressureCalc window;
     QVERIFY(showAndActivate(window));
     if (!buttonTakesFocus)
-        window.control(QStringLiteral("Option1(1)"))->setFocusPolicy(Qt::NoFocus);
+        control(window, QStringLiteral("Option1(1)"))->setFocusPolicy(Qt::NoFocus);
     selectPanel(window, 1);
     typeInto(window, QStringLiteral("txtRodDiameter"), QStringLiteral("-1"));
     switchTo(window, 1);
-    QCOMPARE(window.field(QStringLiteral("txtRodDiameter"))->hasFocus(), !buttonTakesFocus);
+    QCOMPARE(field(window, QStringLiteral("txtRodDiameter"))->hasFocus(), !buttonTakesFocus);
     QCOMPARE(text(window, "txtRodDiameter"), QStringLiteral("25.4"));
 }
 
@@ -383,9 +385,9 @@ void tst_UnitSwitch::standardBoreIsChosenAgain()
     QCOMPARE(text(window, "txtMinBoreSize"), minBore);
     QCOMPARE(standardTexts(window), switched);
     // The unit captions beside the two fields follow the system.
-    QCOMPARE(window.control<QLabel>(QStringLiteral("lblLengthUnits(5)"))->text(),
+    QCOMPARE(control<QLabel>(window, QStringLiteral("lblLengthUnits(5)"))->text(),
              from == 0 ? QStringLiteral("mm") : QStringLiteral("Inches"));
-    QCOMPARE(window.control<QLabel>(QStringLiteral("lblForceUnits(3)"))->text(),
+    QCOMPARE(control<QLabel>(window, QStringLiteral("lblForceUnits(3)"))->text(),
              from == 0 ? QStringLiteral("Newtons") : QStringLiteral("Pounds"));
 
     switchTo(window, from);
@@ -461,8 +463,8 @@ void tst_UnitSwitch::switchThatCannotBeDoneChangesNothing()
     QCOMPARE(fieldTexts(window), texts);
     QCOMPARE(unitCaptions(window), captions);
     // Tab still reaches the unit selector through its selected button.
-    QCOMPARE(window.control(QStringLiteral("Option1(%1)").arg(from))->focusPolicy(), Qt::StrongFocus);
-    QCOMPARE(window.control(QStringLiteral("Option1(%1)").arg(target))->focusPolicy(), Qt::ClickFocus);
+    QCOMPARE(control(window, QStringLiteral("Option1(%1)").arg(from))->focusPolicy(), Qt::StrongFocus);
+    QCOMPARE(control(window, QStringLiteral("Option1(%1)").arg(target))->focusPolicy(), Qt::ClickFocus);
 
     // A second try fails the same way; with the value put right it works.
     switchTo(window, target);
@@ -474,6 +476,44 @@ void tst_UnitSwitch::switchThatCannotBeDoneChangesNothing()
     QCOMPARE(window.unitSystem(), qint16(target));
     QVERIFY(selected(window, target) && !selected(window, from));
     QVERIFY(text(window, "txtForceRequired") != texts.value("txtForceRequired"));
+}
+
+void tst_UnitSwitch::refusalNamesTheFirstFieldConverted_data()
+{
+    // Two values too large for metric units; the message names the one the
+    // switch converts first, which is not always the first on screen.
+    QTest::addColumn<QStringList>("fields");
+    QTest::addColumn<QString>("named"); // caption and panel
+    QTest::newRow("pull force before push force")
+        << QStringList{"txtPushForce", "txtPullForce"} << "\"Force (Pull)\" on the Cylinder Force";
+    QTest::newRow("bore of the force panel before the force required")
+        << QStringList{"txtForceRequired", "txtCylinderBore(0)"} << "\"Bore Size\" on the Cylinder Force";
+    QTest::newRow("bore of the valve panel before the rod diameter")
+        << QStringList{"txtRodDiameter", "txtCylinderBore(1)"} << "\"Bore Size\" on the Valve Flow";
+    QTest::newRow("total system flow before the volume")
+        << QStringList{"txtSystemFlow", "txtVolume"} << "\"Total System Flow\" on the Valve Flow";
+}
+
+void tst_UnitSwitch::refusalNamesTheFirstFieldConverted()
+{
+    QFETCH(QStringList, fields);
+    QFETCH(QString, named);
+    MessageBoxWatcher boxes;
+    frmPressureCalc window;
+    QVERIFY(showAndActivate(window));
+    for (const QString &name : fields) {
+        if (field(window, name)->isReadOnly())
+            field(window, name)->setText(QStringLiteral("1E308"));
+        else
+            typeAndTab(window, name, QStringLiteral("1E308"));
+    }
+    switchTo(window, 1);
+    QCOMPARE(boxes.seen().size(), 1);
+    QCOMPARE(boxes.seen().first().text,
+             QStringLiteral("The value in %1 panel is too large to convert to metric units. "
+                            "Nothing was changed: the window stays in imperial units.")
+                 .arg(named));
+    QCOMPARE(window.unitSystem(), qint16(0));
 }
 
 QTEST_MAIN(tst_UnitSwitch)

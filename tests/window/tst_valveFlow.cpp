@@ -38,7 +38,7 @@ void useKind(frmPressureCalc &window, int kind)
 
 bool kindSelected(const frmPressureCalc &window, int kind)
 {
-    return window.control<QRadioButton>(QStringLiteral("optCVType(%1)").arg(kind))->isChecked();
+    return control<QRadioButton>(window, QStringLiteral("optCVType(%1)").arg(kind))->isChecked();
 }
 
 void calculateValve(frmPressureCalc &window, const ValveInputs &in)
@@ -191,7 +191,7 @@ void tst_ValveFlow::startUpTextsGiveZeros()
     useKind(window, kind);
     // Marks the results, so that a command writing nothing cannot pass.
     for (const QString &name : outputs)
-        window.field(name)->setText(QStringLiteral("9"));
+        field(window, name)->setText(QStringLiteral("9"));
 
     click(window, QStringLiteral("btnCalcCV"));
     QCOMPARE(outputTexts(window), QStringList({"0", "0", "0"}));
@@ -254,7 +254,7 @@ void tst_ValveFlow::validityWarning()
     // Each write notes how many boxes had been shown by then.
     QList<std::pair<QString, qsizetype>> written;
     for (const QString &name : outputs)
-        connect(window.field(name), &QLineEdit::textChanged, &window,
+        connect(field(window, name), &QLineEdit::textChanged, &window,
                 [&written, &boxes, name] { written.append({name, boxes.seen().size()}); });
 
     ValveInputs in = imperialCase;
@@ -344,8 +344,8 @@ void tst_ValveFlow::textThatIsNoNumberWritesNothing()
     frmPressureCalc window;
     QVERIFY(showAndActivate(window));
     calculateValve(window, imperialCase);
-    window.field(QStringLiteral("txtStrokTime"))->setText(QStringLiteral("abc"));
-    window.field(QStringLiteral("txtNumCylinders"))->setText(QStringLiteral("xyz"));
+    field(window, QStringLiteral("txtStrokTime"))->setText(QStringLiteral("abc"));
+    field(window, QStringLiteral("txtNumCylinders"))->setText(QStringLiteral("xyz"));
     click(window, QStringLiteral("btnCalcCV"));
     QCOMPARE(boxes.seen().size(), 1);
     QCOMPARE(boxes.seen().first().text,
@@ -376,7 +376,7 @@ void tst_ValveFlow::coefficientKindConvertsOncePerChange()
     frmPressureCalc window;
     QVERIFY(showAndActivate(window));
     selectPanel(window, 2);
-    QLineEdit *coefficient = window.field(QStringLiteral("txtCvFactor"));
+    QLineEdit *coefficient = field(window, QStringLiteral("txtCvFactor"));
     coefficient->setText(QStringLiteral("2"));
 
     useKind(window, 1);
@@ -402,7 +402,7 @@ void tst_ValveFlow::coefficientKindLeavesTextThatIsNoNumber()
     frmPressureCalc window;
     QVERIFY(showAndActivate(window));
     selectPanel(window, 2);
-    QLineEdit *coefficient = window.field(QStringLiteral("txtCvFactor"));
+    QLineEdit *coefficient = field(window, QStringLiteral("txtCvFactor"));
     coefficient->setText(QStringLiteral("abc"));
     useKind(window, 1);
     QVERIFY(kindSelected(window, 1));
@@ -483,8 +483,8 @@ void tst_ValveFlow::systemFlowSums()
     frmPressureCalc window;
     QVERIFY(showAndActivate(window));
     selectPanel(window, 2);
-    window.field(QStringLiteral("txtInstFlow"))->setText(flow);
-    window.field(QStringLiteral("txtSystemFlow"))->setText(total);
+    field(window, QStringLiteral("txtInstFlow"))->setText(flow);
+    field(window, QStringLiteral("txtSystemFlow"))->setText(total);
     click(window, QStringLiteral("btnSumSCFM"));
     QCOMPARE(text(window, "txtSystemFlow"), sum);
     QCOMPARE(text(window, "txtInstFlow"), flow);
@@ -512,7 +512,7 @@ void tst_ValveFlow::systemFlowOverflowKeepsTheTotal()
     frmPressureCalc window;
     QVERIFY(showAndActivate(window));
     selectPanel(window, 2);
-    window.field(QStringLiteral("txtInstFlow"))->setText(QStringLiteral("1E+308"));
+    field(window, QStringLiteral("txtInstFlow"))->setText(QStringLiteral("1E+308"));
     click(window, QStringLiteral("btnSumSCFM"));
     QCOMPARE(text(window, "txtSystemFlow"), QStringLiteral("1E+308"));
     QVERIFY(boxes.seen().isEmpty());

@@ -18,7 +18,7 @@ QHash<QString, QRect> placesIn(const frmPressureCalc &window)
 {
     QHash<QString, QRect> places;
     for (const ControlTable::Control &entry : ControlTable::controls()) {
-        const QWidget *control = window.control(QString::fromLatin1(entry.name));
+        const QWidget *control = WindowDriver::control(window, QString::fromLatin1(entry.name));
         places.insert(QString::fromLatin1(entry.name),
                       QRect(control->mapTo(&window, QPoint(0, 0)), control->size()));
     }

@@ -131,7 +131,7 @@ private slots:
 void tst_WebsiteLink::logoShowsTheAddressAndAPointingHand()
 {
     frmPressureCalc window;
-    QWidget *logo = window.control(QStringLiteral("Picture1"));
+    QWidget *logo = control(window, QStringLiteral("Picture1"));
     QCOMPARE(logo->toolTip(), address);
     QCOMPARE(logo->cursor().shape(), Qt::PointingHandCursor);
     QCOMPARE(WebsiteLink::address, address);

@@ -13,6 +13,27 @@
 
 namespace WindowDriver {
 
+QWidget *control(const frmPressureCalc &window, const QString &name)
+{
+    auto *found = window.findChild<QWidget *>(name);
+    if (!found)
+        qFatal("frmPressureCalc has no control named %s", qPrintable(name));
+    return found;
+}
+
+QLineEdit *field(const frmPressureCalc &window, const QString &name)
+{
+    return control<QLineEdit>(window, name);
+}
+
+QList<QWidget *> controlArray(const frmPressureCalc &window, const QString &name)
+{
+    QList<QWidget *> elements;
+    while (auto *element = window.findChild<QWidget *>(QStringLiteral("%1(%2)").arg(name).arg(elements.size())))
+        elements.append(element);
+    return elements;
+}
+
 bool showAndActivate(frmPressureCalc &window)
 {
     window.show();
@@ -22,19 +43,19 @@ bool showAndActivate(frmPressureCalc &window)
 
 void typeInto(frmPressureCalc &window, const QString &fieldName, const QString &text)
 {
-    QLineEdit *field = window.field(fieldName);
-    QTest::mouseClick(field, Qt::LeftButton);
-    field->setFocus(Qt::MouseFocusReason);
-    QTest::keyClick(field, Qt::Key_A, Qt::ControlModifier);
+    QLineEdit *edit = field(window, fieldName);
+    QTest::mouseClick(edit, Qt::LeftButton);
+    edit->setFocus(Qt::MouseFocusReason);
+    QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier);
     if (text.isEmpty())
-        QTest::keyClick(field, Qt::Key_Delete);
+        QTest::keyClick(edit, Qt::Key_Delete);
     else
-        QTest::keyClicks(field, text);
+        QTest::keyClicks(edit, text);
 }
 
 void click(frmPressureCalc &window, const QString &controlName)
 {
-    QWidget *target = window.control(controlName);
+    QWidget *target = control(window, controlName);
     QTest::mouseClick(target, Qt::LeftButton, {}, QPoint(4, target->height() / 2));
 }
 
@@ -45,7 +66,7 @@ void selectPanel(frmPressureCalc &window, int index)
 
 QString text(const frmPressureCalc &window, const QString &fieldName)
 {
-    return window.field(fieldName)->text();
+    return field(window, fieldName)->text();
 }
 
 void useUnits(frmPressureCalc &window, int system)
@@ -56,9 +77,9 @@ void useUnits(frmPressureCalc &window, int system)
 
 int panelOf(const frmPressureCalc &window, const QString &controlName)
 {
-    const QList<QWidget *> panels = window.controlArray(QStringLiteral("Frame"));
+    const QList<QWidget *> panels = controlArray(window, QStringLiteral("Frame"));
     for (int index = 0; index < panels.size(); ++index)
-        if (panels[index]->isAncestorOf(window.control(controlName)))
+        if (panels[index]->isAncestorOf(control(window, controlName)))
             return index;
     return -1;
 }
@@ -67,7 +88,7 @@ void typeAndTab(frmPressureCalc &window, const QString &fieldName, const QString
 {
     selectPanel(window, panelOf(window, fieldName));
     typeInto(window, fieldName, text);
-    QTest::keyClick(window.field(fieldName), Qt::Key_Tab);
+    QTest::keyClick(field(window, fieldName), Qt::Key_Tab);
 }
 
 const QStringList &convertedFields()

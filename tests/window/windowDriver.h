@@ -6,10 +6,23 @@
 #include <QStringList>
 
 class frmPressureCalc;
+class QLineEdit;
 class QWidget;
 
 // Drives the window the way a user does: keyboard and mouse events only.
 namespace WindowDriver {
+
+// Controls by object name, array elements as "txtAirPressure(2)". Asking for
+// a name the window does not have ends the test.
+QWidget *control(const frmPressureCalc &window, const QString &name);
+template<class T> T *control(const frmPressureCalc &window, const QString &name)
+{
+    return qobject_cast<T *>(control(window, name));
+}
+QLineEdit *field(const frmPressureCalc &window, const QString &name);
+// The elements of a control array, in index order: "Frame" gives Frame(0)
+// to Frame(3).
+QList<QWidget *> controlArray(const frmPressureCalc &window, const QString &name);
 
 // Shows the window and waits until it is exposed and active.
 bool showAndActivate(frmPressureCalc &window);

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "fieldTable.h"
+
 #include <QHash>
 #include <QObject>
 #include <QPointer>
@@ -14,15 +16,17 @@ class QWidget;
 // window losing activation (another application, a message box, a menu) is
 // not leaving the field: a half-typed "2." stays as it is, so the user can
 // carry on typing when coming back.
-class FieldValidation : public QObject
+class FieldCleaner : public QObject
 {
 public:
-    // The cleaned form of a field's text.
-    using Cleaner = QString (*)(const QString &text);
+    using Cleaner = FieldTable::Cleaner;
 
-    FieldValidation();
+    // The text a cleaner makes of a field's text.
+    static QString cleaned(Cleaner cleaner, const QString &text);
 
-    void watch(QLineEdit *field, Cleaner clean);
+    FieldCleaner();
+
+    void watch(QLineEdit *field, Cleaner cleaner);
 
     // Cleans the given control now if it is a watched field.
     void clean(QWidget *control) const;

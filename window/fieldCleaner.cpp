@@ -1,0 +1,113 @@
+// SPDX-License-Identifier: MIT
+// Cleaning a field's text when the keyboard focus leaves it.
+//
+// The cleaning is silent: a text that is not a number becomes "0"; a
+// magnitude becomes its absolute value in the general format, a signed value
+// keeps its text as typed. It runs on every loss of focus to another control
+// of the window, also when the text did not change (Qt's editingFinished is
+// not emitted then, so a focus-out event filter drives it).
+#include "fieldCleaner.h"
+
+#include "numberText.h"
+
+#include <QApplication>
+#include <QFocusEvent>
+#include <QLineEdit>
+
+#include <cmath>
+#include <utility>
+
+namespace {
+
+// The cleaned text of a field that holds a magnitude. A value whose general
+// form would read back beyond the double range (just below the largest
+// double, written with 15 digits) counts as not a number either.
+QString magnitudeText(const QString &text)
+{
+    const auto value = NumberText::parse(text);
+    if (!value)
+        return QStringLiteral("0");
+    const QString cleaned = NumberText::formatGeneral(std::fabs(*value));
+    return NumberText::isNumber(cleaned) ? cleaned : QStringLiteral("0");
+}
+
+// A signed value (a temperature) keeps its sign and its text exactly as typed.
+QString signedText(const QString &text)
+{
+    return NumberText::isNumber(text) ? text : QStringLiteral("0");
+}
+
+} // namespace
+
+QString FieldCleaner::cleaned(Cleaner cleaner, const QString &text)
+{
+    switch (cleaner) {
+    case Cleaner::Magnitude:
+        return magnitudeText(text);
+    case Cleaner::Signed:
+        return signedText(text);
+    case Cleaner::None:
+        break;
+    }
+    return text;
+}
+
+FieldCleaner::FieldCleaner()
+{
+    // Focus moved to another control while the window was not active (a
+    // click on it brings the window back) reaches the field as no focus-out:
+    // the focus change that follows the activation cleans it.
+    connect(qApp, &QApplication::focusChanged, this, &FieldCleaner::focusChanged);
+}
+
+void FieldCleaner::watch(QLineEdit *field, Cleaner cleaner)
+{
+    m_fields.insert(field, {field, cleaner});
+    field->installEventFilter(this);
+}
+
+void FieldCleaner::clean(QWidget *control) const
+{
+    const auto found = m_fields.constFind(control);
+    if (found == m_fields.cend())
+        return;
+    const auto [field, cleaner] = *found;
+    field->setText(cleaned(cleaner, field->text()));
+}
+
+void FieldCleaner::cleanPending()
+{
+    if (m_pending)
+        clean(m_pending);
+}
+
+void FieldCleaner::focusChanged(QWidget *, QWidget *now)
+{
+    if (m_pending && now && now != m_pending && now->window() == m_pending->window()) {
+        QLineEdit *left = std::exchange(m_pending, nullptr);
+        clean(left);
+    }
+}
+
+bool FieldCleaner::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::FocusIn) {
+        // Another field that took the focus while the window was not active
+        // is leaving the one the user was typing in.
+        QLineEdit *field = m_fields.value(static_cast<QWidget *>(watched)).first;
+        if (m_pending && m_pending != field)
+            clean(m_pending);
+        m_pending = field;
+    } else if (event->type() == QEvent::FocusOut) {
+        // A context menu taking the focus for a moment is not leaving the
+        // field (cleaning then would spoil a paste into an empty field), nor
+        // is the window losing activation: the user switched to another
+        // application, or a message box came up, and comes back to the field.
+        const Qt::FocusReason reason = static_cast<QFocusEvent *>(event)->reason();
+        if (reason != Qt::PopupFocusReason && reason != Qt::ActiveWindowFocusReason) {
+            m_pending = nullptr;
+            clean(static_cast<QWidget *>(watched));
+        }
+    }
+    return false;
+}
