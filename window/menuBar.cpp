@@ -128,7 +128,7 @@ void frmPressureCalc::showAbout()
         tr("<h3>%1 %2</h3>"
            "<p>Sizes pneumatic cylinders and the valves that feed them.</p>"
            "<p>Released under the MIT licence (see the LICENSE file that comes with it).</p>"
-           "<p>Built with Qt %3.</p>")
+           "<p>Qt %3</p>")
             .arg(QString::fromLatin1(ApplicationInfo::displayName), QString::fromLatin1(ApplicationInfo::version),
                  QString::fromLatin1(qVersion()));
     MessageBoxes::show(this, text, QMessageBox::Information, tr("About Corvane Calculator"));
