@@ -5,7 +5,10 @@
 #include <QFile>
 #include <QGroupBox>
 #include <QLabel>
+#include <QAction>
 #include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -15,6 +18,28 @@
 #include <cstdlib>
 
 namespace Bench {
+
+// A menu bar's menus in a census file.
+QDataStream &operator<<(QDataStream &out, const PlainMenu::Action &action)
+{
+    return out << action.text << action.shortcut << action.checkable;
+}
+
+QDataStream &operator>>(QDataStream &in, PlainMenu::Action &action)
+{
+    return in >> action.text >> action.shortcut >> action.checkable;
+}
+
+QDataStream &operator<<(QDataStream &out, const PlainMenu &menu)
+{
+    return out << menu.title << menu.actions;
+}
+
+QDataStream &operator>>(QDataStream &in, PlainMenu &menu)
+{
+    return in >> menu.title >> menu.actions;
+}
+
 namespace {
 
 using Kind = PlainControl::Kind;
@@ -54,6 +79,16 @@ void census(const QWidget &container, int containerIndex, std::vector<PlainContr
             control.kind = Kind::Label;
             control.text = label->text();
             control.picture = label->pixmap();
+        } else if (auto *bar = qobject_cast<QMenuBar *>(widget)) {
+            control.kind = Kind::MenuBar;
+            for (const QAction *entry : bar->actions()) {
+                PlainMenu menu{entry->text(), {}};
+                if (const QMenu *items = entry->menu())
+                    for (const QAction *item : items->actions())
+                        menu.actions.append({item->isSeparator() ? QString() : item->text(), item->shortcut(),
+                                             item->isCheckable()});
+                control.menus.append(std::move(menu));
+            }
         } else if (widget->metaObject() == &QWidget::staticMetaObject) {
             control.kind = Kind::Container;
             holdsControls = true;
@@ -98,6 +133,22 @@ QWidget *makePlain(const PlainControl &control, QWidget *container)
             label->setPixmap(control.picture);
         return label;
     }
+    case Kind::MenuBar: {
+        auto *bar = new QMenuBar(container);
+        for (const PlainMenu &menu : control.menus) {
+            QMenu *items = bar->addMenu(menu.title);
+            for (const PlainMenu::Action &item : menu.actions) {
+                if (item.text.isEmpty()) {
+                    items->addSeparator();
+                    continue;
+                }
+                QAction *action = items->addAction(item.text);
+                action->setShortcut(item.shortcut);
+                action->setCheckable(item.checkable);
+            }
+        }
+        return bar;
+    }
     }
     return new QWidget(container);
 }
@@ -119,7 +170,7 @@ template<class Make> std::unique_ptr<QWidget> windowOf(const WindowCensus &censu
     return window;
 }
 
-constexpr quint32 censusMagic = 0x436e7331; // "Cns1"
+constexpr quint32 censusMagic = 0x436e7332; // "Cns2"
 
 } // namespace
 
@@ -139,7 +190,7 @@ bool writeCensus(const WindowCensus &census, const QString &fileName)
     out << censusMagic << census.title << census.size << quint32(census.controls.size());
     for (const PlainControl &control : census.controls)
         out << qint32(control.kind) << qint32(control.container) << control.geometry << control.text
-            << control.picture << control.hidden << control.checked << control.readOnly;
+            << control.picture << control.hidden << control.checked << control.readOnly << control.menus;
     return out.status() == QDataStream::Ok && file.flush();
 }
 
@@ -160,7 +211,7 @@ std::optional<WindowCensus> readCensus(const QString &fileName)
         qint32 kind = 0;
         qint32 container = 0;
         in >> kind >> container >> control.geometry >> control.text >> control.picture >> control.hidden
-            >> control.checked >> control.readOnly;
+            >> control.checked >> control.readOnly >> control.menus;
         control.kind = Kind(kind);
         control.container = container;
         if (container < -1 || container >= qint32(census.controls.size()))

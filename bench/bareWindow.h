@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <QKeySequence>
+#include <QList>
 #include <QPixmap>
 #include <QRect>
 #include <QSize>
@@ -17,7 +19,8 @@ class QWidget;
 //
 // The controls come from a census of a live window: its children, walked as
 // any Qt program can, each reduced to the Qt class it is or derives from,
-// its container, geometry and what it shows when the window opens. The
+// its container, geometry and what it shows when the window opens (for the
+// menu bar, its menus and their actions with their shortcuts). The
 // baseline therefore has the calculator window's count and kinds of Qt
 // controls whatever the program adds or removes, and knows nothing of how
 // the program makes them: no control table, no fonts, caption fitting,
@@ -25,8 +28,20 @@ class QWidget;
 // census does not know ends the run, so the baseline never silently loses one.
 namespace Bench {
 
+// A menu of a menu bar: its title and its actions (an empty text is a
+// separator).
+struct PlainMenu {
+    struct Action {
+        QString text;
+        QKeySequence shortcut;
+        bool checkable = false;
+    };
+    QString title;
+    QList<Action> actions;
+};
+
 struct PlainControl {
-    enum class Kind : qint32 { Container, GroupBox, RadioButton, PushButton, LineEdit, PlainTextEdit, Label };
+    enum class Kind : qint32 { Container, GroupBox, RadioButton, PushButton, LineEdit, PlainTextEdit, Label, MenuBar };
     Kind kind = Kind::Container;
     int container = -1; // index of an earlier control; -1: the window itself
     QRect geometry;
@@ -35,6 +50,7 @@ struct PlainControl {
     bool hidden = false;
     bool checked = false;
     bool readOnly = false;
+    QList<PlainMenu> menus; // a menu bar's menus
 };
 
 struct WindowCensus {

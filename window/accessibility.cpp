@@ -50,11 +50,9 @@ void frmPressureCalc::installKeyboardUse()
     // The button's command cleans the field first, as the field's loss of
     // focus would on a mouse click; the focus stays in the field, ready for
     // the next value.
-    const std::array<QPushButton *, 3> calculateButtons{m_ui.calculateBoreButton, m_ui.calculateForceButton,
-                                                        m_ui.calculateValveFlowButton};
     for (const Fields::Field &field : m_fields)
         if (field.row->role == FieldTable::Role::Input)
-            ReturnPresses::install(field.edit, calculateButtons.at(int(field.row->panel)));
+            ReturnPresses::install(field.edit, calculateButtons().at(int(field.row->panel)));
 }
 
 void frmPressureCalc::nameControlsForScreenReaders()

@@ -15,6 +15,8 @@
 #include <QRadioButton>
 #include <QStringList>
 
+#include <algorithm>
+
 namespace {
 
 QString describe(const Calculator::ArithmeticError &error)
@@ -77,8 +79,25 @@ void frmPressureCalc::runCommand(const Command &command)
 
 void frmPressureCalc::connectCommand(QPushButton *button, FieldTexts (frmPressureCalc::*work)() const)
 {
-    connect(button, &QPushButton::clicked, this,
-            [this, work] { runCommand({.work = [this, work] { return (this->*work)(); }}); });
+    // The panel whose Calculate the button is, or -1.
+    const auto calculating = calculateButtons();
+    const auto found = std::ranges::find(calculating, button);
+    const int panel = found == calculating.end() ? -1 : int(found - calculating.begin());
+    connect(button, &QPushButton::clicked, this, [this, work, panel] {
+        m_warningsOfCommand.clear();
+        runCommand({
+            .work = [this, work] { return (this->*work)(); },
+            .alsoWrite = [this, panel] {
+                if (panel >= 0)
+                    recordCalculation(panel);
+            },
+        });
+    });
+}
+
+std::array<QPushButton *, 3> frmPressureCalc::calculateButtons() const
+{
+    return {m_ui.calculateBoreButton, m_ui.calculateForceButton, m_ui.calculateValveFlowButton};
 }
 
 void frmPressureCalc::announceResults(const FieldTexts &results, const Announcement &announcement)

@@ -45,7 +45,7 @@ constexpr std::array table{
     // The Cv/kV option pair beside it says which kind it shows.
     Row{"txtCvFactor", nullptr, "optCVType", Q::FlowCoefficient, C::None, R::Result, valve, 0},
     Row{"txtInstFlow", "Label35", "lblFlowUnits(0)", Q::Flow, C::None, R::Result, valve, 5},
-    Row{"txtSystemFlow", "Label37", "lblFlowUnits(1)", Q::Flow, C::None, R::Result, valve, 11},
+    Row{"txtSystemFlow", "Label37", "lblFlowUnits(1)", Q::Flow, C::None, R::Total, valve, 11},
 };
 
 } // namespace

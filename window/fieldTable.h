@@ -28,6 +28,8 @@ enum class Cleaner {
 enum class Role {
     Input,  // the user types it; Return in it runs its panel's Calculate
     Result, // read-only; a command writes it
+    Total,  // read-only; a running total over several calculations, which
+            // a command adds to and another resets
 };
 
 // The index of the panel in Frame and of its button in optCalculator.
@@ -50,7 +52,7 @@ struct Row {
 };
 
 // Panel by panel in screen order: each panel's inputs from the top, then its
-// results from the top.
+// results from the top, then its totals from the top.
 std::span<const Row> rows();
 
 } // namespace FieldTable

@@ -66,8 +66,12 @@ frmPressureCalc::frmPressureCalc(QWidget *parent) : QWidget(parent)
     for (QRadioButton *group : {m_ui.unitSelector[0], m_ui.calculatorSelector[0], m_ui.coefficientKind[0]})
         OptionGroups::keepOneTabStop(group);
 
-    Calculator::SetMessageHandler(
-        [this](const Calculator::Message &message) { showCalculatorMessage(this, message); });
+    Calculator::SetMessageHandler([this](const Calculator::Message &message) {
+        // The report repeats the warnings a Calculate showed.
+        if (message.icon == Calculator::MessageIcon::Exclamation)
+            noteCalculatorWarning(QString::fromUtf8(message.prompt.data(), qsizetype(message.prompt.size())));
+        showCalculatorMessage(this, message);
+    });
 
     // Each feature connects the controls it works with; no handler relies on
     // running before or after another.
@@ -78,6 +82,8 @@ frmPressureCalc::frmPressureCalc(QWidget *parent) : QWidget(parent)
     connectValveFlowCommands();
     connectWebsiteLink();
     installKeyboardUse();
+    installReportRecords();
+    installMenuBar();
 
     startUp();
     // Screen readers learn the units as start-up has captioned them.

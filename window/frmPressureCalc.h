@@ -7,16 +7,22 @@
 
 #include <QLineEdit>
 #include <QString>
+#include <QStringList>
 #include <QWidget>
 
+#include <array>
 #include <functional>
 #include <memory>
 #include <vector>
 
 class FieldCleaner;
+class QAction;
+class QMenuBar;
+class QPrinter;
 class QPushButton;
 class ScreenReader;
 namespace ControlTable { struct Control; }
+namespace Report { struct Content; }
 
 // The calculator window. It owns all state of the program; the formulas it
 // calls keep none. It is built from the control table (every control) and
@@ -40,6 +46,22 @@ public:
     // How the logo opens the website; the desktop's own way unless replaced.
     void setWebsiteOpener(WebsiteLink::Opener opener);
 
+    // The report of the visible panel (reportOfPanel.cpp). saveReport writes
+    // it as a one-page PDF without asking; on failure it shows one message
+    // box and returns false, leaving no file and the window as it was.
+    // reportText gives its plain-text form. Both run as commands do.
+    bool saveReport(const QString &path);
+    QString reportText() const;
+
+    // What Save Report as PDF asks the user: a file name, offered the one
+    // suggested; an empty name cancels. A file dialog unless replaced.
+    using SaveFileAsker = std::function<QString(QWidget *parent, const QString &suggested)>;
+    void setSaveFileAsker(SaveFileAsker asker);
+    // What Print shows before printing: true when the user accepted the
+    // printer as set up. The system print dialog unless replaced.
+    using PrintDialogRunner = std::function<bool(QWidget *parent, QPrinter *printer)>;
+    void setPrintDialogRunner(PrintDialogRunner runner);
+
 protected:
     void changeEvent(QEvent *event) override;
 
@@ -56,6 +78,7 @@ private:
     // zoom.cpp: the scale from the application font and the zoom.
     // Ctrl+Plus (or Ctrl+=), Ctrl+Minus and Ctrl+0 zoom the window.
     void installZoom();
+    void zoomTo(double zoom);
     // Places, sizes and fonts of every control at the scale in force now.
     void applyScale();
     // The next zoom step, held where the window would outgrow the screen.
@@ -106,8 +129,11 @@ private:
     // why nothing was written. After writing, a screen reader is told what
     // changed.
     void runCommand(const Command &command);
-    // A click on the button runs the command that `work` works out.
+    // A click on the button runs the command that `work` works out; a
+    // panel's Calculate button also records the calculation for the report.
     void connectCommand(QPushButton *button, FieldTexts (frmPressureCalc::*work)() const);
+    // The Calculate buttons of the three calculator panels, by panel index.
+    std::array<QPushButton *, 3> calculateButtons() const;
     void announceResults(const FieldTexts &results, const Announcement &announcement);
     // A field's text as a number, or CommandRefused naming the field.
     double readNumber(const QLineEdit *field) const;
@@ -176,6 +202,41 @@ private:
     // makes the screen reader that tells units and results.
     void nameControlsForScreenReaders();
     std::unique_ptr<ScreenReader> m_screenReader;
+
+    // menuBar.cpp: the menu bar above the panels and the About box.
+    void installMenuBar();
+    // The report's actions only where a panel has a report.
+    void enableReportActions();
+    void showAbout();
+    // What the menu bar adds to the window's height; 0 where the desktop
+    // shows the menus elsewhere.
+    int menuBarHeight() const;
+    QMenuBar *m_menuBar = nullptr;
+    std::vector<QAction *> m_reportActions;
+    std::vector<QAction *> m_panelActions;
+
+    // reportOfPanel.cpp: the report of the visible panel, and what it says
+    // about the panel's last calculation.
+    void installReportRecords();
+    // Notes the warnings the calculator shows while a command runs.
+    void noteCalculatorWarning(const QString &prompt);
+    // After a panel's Calculate has written its results.
+    void recordCalculation(int panel);
+    Report::Content reportContent() const;
+    void copyResults();
+    void saveReportAs();
+    void printReport();
+    // The default file name: corvane-<panel>-<yyyy-mm-dd>.pdf.
+    QString suggestedReportName() const;
+    struct PanelRecord {
+        bool calculated = false;
+        bool editedSince = false; // an input edited after the last Calculate
+        QStringList advice;       // the warnings that Calculate showed
+    };
+    std::array<PanelRecord, 3> m_panelRecords;
+    QStringList m_warningsOfCommand;
+    SaveFileAsker m_saveFileAsker;
+    PrintDialogRunner m_printDialogRunner;
 
     qint16 m_currentCalculator = 0;
     qint16 m_unitSystem = Imperial;

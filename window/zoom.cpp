@@ -14,6 +14,7 @@
 #include <QKeySequence>
 #include <QLabel>
 #include <QLayout>
+#include <QMenuBar>
 #include <QPixmap>
 #include <QPlainTextEdit>
 #include <QRadioButton>
@@ -37,14 +38,16 @@ void frmPressureCalc::installZoom()
         auto *shortcut = new QShortcut(keys, this);
         connect(shortcut, &QShortcut::activated, this, action);
     };
-    const auto zoomTo = [this](double zoom) {
-        m_zoom = zoom;
-        applyScale();
-    };
-    bind(QKeySequence::ZoomIn, [this, zoomTo] { zoomTo(zoomInStep()); });
-    bind(QKeySequence(Qt::CTRL | Qt::Key_Equal), [this, zoomTo] { zoomTo(zoomInStep()); });
-    bind(QKeySequence::ZoomOut, [this, zoomTo] { zoomTo(WindowScale::zoomedOut(m_zoom)); });
-    bind(QKeySequence(Qt::CTRL | Qt::Key_0), [zoomTo] { zoomTo(1.0); });
+    bind(QKeySequence::ZoomIn, [this] { zoomTo(zoomInStep()); });
+    bind(QKeySequence(Qt::CTRL | Qt::Key_Equal), [this] { zoomTo(zoomInStep()); });
+    bind(QKeySequence::ZoomOut, [this] { zoomTo(WindowScale::zoomedOut(m_zoom)); });
+    bind(QKeySequence(Qt::CTRL | Qt::Key_0), [this] { zoomTo(1.0); });
+}
+
+void frmPressureCalc::zoomTo(double zoom)
+{
+    m_zoom = zoom;
+    applyScale();
 }
 
 void frmPressureCalc::applyScale()
@@ -69,10 +72,14 @@ void frmPressureCalc::applyScale()
     }
     CaptionFit::fitTogether({m_ui.calculatorSelector.begin(), m_ui.calculatorSelector.end()});
 
+    // The menus keep the desktop's menu font, whatever the zoom.
+    if (m_menuBar)
+        m_menuBar->setFont(QApplication::font(m_menuBar));
+
     m_canvas->setFixedSize(WindowScale::clientSize(m_scale));
     layout()->activate();
     if (!(windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen)))
-        resize(m_canvas->size());
+        resize(m_canvas->width(), m_canvas->height() + menuBarHeight());
 }
 
 void frmPressureCalc::changeEvent(QEvent *event)
@@ -96,7 +103,8 @@ double frmPressureCalc::largestFittingScale() const
     if (!shownOn)
         return WindowScale::zoomSteps[std::size(WindowScale::zoomSteps) - 1];
     const QSize frame = frameGeometry().size() - geometry().size();
-    return WindowScale::largestFittingScale(frame.isEmpty() ? unknownFrame : frame,
+    // The menu bar takes its height from the screen as well.
+    return WindowScale::largestFittingScale((frame.isEmpty() ? unknownFrame : frame) + QSize(0, menuBarHeight()),
                                             shownOn->availableGeometry().size());
 }
 

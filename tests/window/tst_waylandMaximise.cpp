@@ -9,6 +9,7 @@
 
 #include <QGuiApplication>
 #include <QHash>
+#include <QMenuBar>
 #include <QTest>
 
 namespace {
@@ -59,6 +60,10 @@ private slots:
         QVERIFY(shift.x() >= 0 && shift.y() >= 0);
         for (auto place = startPlaces.cbegin(); place != startPlaces.cend(); ++place)
             QCOMPARE(maximisedPlaces.value(place.key()), place.value().translated(shift));
+        // The menu bar stays at the top, across the whole width.
+        const auto *bar = window.findChild<QMenuBar *>();
+        QVERIFY(bar);
+        QCOMPARE(bar->geometry(), QRect(0, 0, window.width(), bar->height()));
 
         window.setWindowState(Qt::WindowNoState);
         QTRY_VERIFY_WITH_TIMEOUT(!window.isMaximized() && window.size() == startSize, 10000);
