@@ -266,14 +266,14 @@ private slots:
 
         const QRect available = window.screen()->availableGeometry();
         if (zoom == 0.0) {
-            QVERIFY(window.height() > 2 * 473);
+            QVERIFY(window.height() > 2 * 545);
             QVERIFY(window.frameGeometry().height() <= available.height());
             const QSize held = window.size();
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Plus, Qt::ControlModifier);
             QCOMPARE(window.size(), held);
-            zoom = window.height() * 15.0 / 7095;
+            zoom = window.height() * 15.0 / 8175;
         } else {
-            QVERIFY2(std::abs(window.width() - 379 * zoom) <= 1.0 && std::abs(window.height() - 473 * zoom) <= 1.0,
+            QVERIFY2(std::abs(window.width() - 379 * zoom) <= 1.0 && std::abs(window.height() - 545 * zoom) <= 1.0,
                      qPrintable(QStringLiteral("%1x%2").arg(window.width()).arg(window.height())));
         }
         QVERIFY(window.frameGeometry().width() <= available.width());
