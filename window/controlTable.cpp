@@ -63,11 +63,12 @@ constexpr std::array table{
     Control{UNBOUND("frameUnits"), K::Frame, nullptr, 120, 120, 1335, 975,
             QT_TRANSLATE_NOOP("ControlTable", "Units"), 84},
     Control{MEMBER("Picture1", logo), K::PictureBox, nullptr, 1560, 120, 2415, 975, "", 75},
-    Control{ELEMENT("Frame", 1, panels), K::Frame, nullptr, 100, 1400, 5415, 5535, "", 0},
-    Control{ELEMENT("Frame", 0, panels), K::Frame, nullptr, 120, 1400, 5415, 5535, "", 33},
-    // Taller than the others: the valve-flow panel has the most rows.
+    // As tall as the valve-flow panel, which has the most rows, so that the
+    // window keeps its frame whichever panel is shown.
+    Control{ELEMENT("Frame", 1, panels), K::Frame, nullptr, 100, 1400, 5415, 6615, "", 0},
+    Control{ELEMENT("Frame", 0, panels), K::Frame, nullptr, 120, 1400, 5415, 6615, "", 33},
     Control{ELEMENT("Frame", 2, panels), K::Frame, nullptr, 120, 1400, 5415, 6615, "", 47},
-    Control{ELEMENT("Frame", 3, panels), K::Frame, nullptr, 120, 1440, 5535, 5535, "", 87},
+    Control{ELEMENT("Frame", 3, panels), K::Frame, nullptr, 120, 1440, 5535, 6615, "", 87},
 
     // Unit selector
     Control{ELEMENT("Option1", 0, unitSelector), K::OptionButton, "frameUnits", 120, 240, 975, 255,

@@ -157,6 +157,8 @@ void tst_StartUp::everyControlHasItsKindAndPlace()
         QCOMPARE(widget->geometry(),
                  QRect(qRound(entry.left / 15.0), qRound(entry.top / 15.0),
                        qRound(entry.width / 15.0), qRound(entry.height / 15.0)));
+        // Wholly inside its container, the client area included.
+        QVERIFY2(expectedParent->rect().contains(widget->geometry()), qPrintable(name));
         ++checkedControls;
     }
     QCOMPARE(checkedControls, 103);
