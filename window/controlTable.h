@@ -55,6 +55,6 @@ constexpr int twipsToPixels(int twips, double scale = 1.0)
 }
 
 constexpr int clientWidthTwips = 5685;
-constexpr int clientHeightTwips = 7095;
+constexpr int clientHeightTwips = 8175;
 
 } // namespace ControlTable

@@ -41,11 +41,14 @@ constexpr std::array table{
     // Not forced to a whole number here; the valve command rounds it.
     Row{"txtNumCylinders", "Label29", nullptr, Q::Count, C::Magnitude, R::Input, valve, 0},
     Row{"txtPressureDrop", "Label30", "lblPressureUnits(3)", Q::Pressure, C::Magnitude, R::Input, valve, 14},
+    Row{"txtCycleRate", "Label40", "Label43", Q::Rate, C::Magnitude, R::Input, valve, 0},
     Row{"txtVolume", "Label23", "lblVolumeUnits", Q::Volume, C::None, R::Result, valve, 13},
     // The Cv/kV option pair beside it says which kind it shows.
     Row{"txtCvFactor", nullptr, "optCVType", Q::FlowCoefficient, C::None, R::Result, valve, 0},
     Row{"txtInstFlow", "Label35", "lblFlowUnits(0)", Q::Flow, C::None, R::Result, valve, 5},
     Row{"txtSystemFlow", "Label37", "lblFlowUnits(1)", Q::Flow, C::None, R::Total, valve, 11},
+    Row{"txtAirConsumption", "Label41", "lblFlowUnits(2)", Q::Flow, C::None, R::Result, valve, 15},
+    Row{"txtSystemConsumption", "Label42", "lblFlowUnits(3)", Q::Flow, C::None, R::Total, valve, 16},
 };
 
 } // namespace

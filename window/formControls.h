@@ -38,6 +38,7 @@ struct FormControls {
     QLineEdit *strokeTime = nullptr;      // txtStrokTime (the label beside it is txtStrokeTime)
     QLineEdit *cylinderCount = nullptr;   // txtNumCylinders
     QLineEdit *pressureDrop = nullptr;    // txtPressureDrop
+    QLineEdit *cycleRate = nullptr;       // txtCycleRate: cycles a minute
 
     // Result fields
     QLineEdit *areaRequired = nullptr;      // txtAreaRequired
@@ -50,6 +51,8 @@ struct FormControls {
     QLineEdit *flowCoefficient = nullptr;   // txtCvFactor: a Cv or a Kv, as coefficientKind says
     QLineEdit *instantaneousFlow = nullptr; // txtInstFlow
     QLineEdit *systemFlow = nullptr;        // txtSystemFlow: the running total
+    QLineEdit *airConsumption = nullptr;    // txtAirConsumption: free air the group uses
+    QLineEdit *systemConsumption = nullptr; // txtSystemConsumption: its running total
     std::array<QRadioButton *, 2> coefficientKind{}; // optCVType: CV Factor, kV Factor
     QLabel *coefficientLabel = nullptr;              // cvLabel: empty, never written
 

@@ -1,11 +1,12 @@
 // SPDX-License-Identifier: MIT
-// The valve-flow panel: Calculate, the Cv/Kv choice and the system flow total.
+// The valve-flow panel: Calculate, the Cv/Kv choice and the system totals.
 //
-// Calculate reads the seven inputs, takes the imperial or the metric formula
-// by the unit system in force and gives volume, flow and coefficient for
-// runCommand to write, all three together. The coefficient always
-// shows the kind selected beside it, whatever the unit system. The running
-// total has no variable of its own: it is the text of txtSystemFlow.
+// Calculate reads the eight inputs, takes the imperial or the metric formulas
+// by the unit system in force and gives volume, flow, coefficient and air
+// consumption for runCommand to write, all four together. The coefficient
+// always shows the kind selected beside it, whatever the unit system. The
+// running totals have no variables of their own: they are the texts of
+// txtSystemFlow and txtSystemConsumption.
 #include "frmPressureCalc.h"
 
 #include "numberText.h"
@@ -77,6 +78,7 @@ frmPressureCalc::FieldTexts frmPressureCalc::calculateValveFlow() const
     double roomTemperature = readNumber(m_ui.roomTemperature);
     const double cylindersRead = readNumber(m_ui.cylinderCount);
     double pressureDrop = readNumber(m_ui.pressureDrop);
+    const double cycleRate = readNumber(m_ui.cycleRate);
 
     const std::optional<std::int16_t> count = cylinderCount(cylindersRead);
     if (!count)
@@ -85,6 +87,12 @@ frmPressureCalc::FieldTexts frmPressureCalc::calculateValveFlow() const
                                       NumberText::formatGeneral(std::numeric_limits<std::int16_t>::min()),
                                       NumberText::formatGeneral(std::numeric_limits<std::int16_t>::max()))};
     std::int16_t cylinders = *count;
+
+    // Each cylinder fills to the air pressure as typed, so the consumption
+    // takes the inputs before the valve sizing corrects them in place.
+    const double typedAirPressure = airPressure;
+    const double typedStrokeLength = strokeLength;
+    const double typedBore = bore;
 
     // Imperial gives the coefficient as a Cv, metric as a Kv.
     double volume = 0.0;
@@ -102,9 +110,18 @@ frmPressureCalc::FieldTexts frmPressureCalc::calculateValveFlow() const
     else if (m_unitSystem == Metric && cvFactorSelected())
         coefficient = Calculator::ConvertUnits(coefficient, "kv");
 
+    double consumption = 0.0;
+    if (m_unitSystem == Imperial)
+        Calculator::AirConsumptionImperial(typedAirPressure, typedStrokeLength, typedBore, cycleRate, cylinders,
+                                           consumption);
+    else
+        Calculator::AirConsumptionMetric(typedAirPressure, typedStrokeLength, typedBore, cycleRate, cylinders,
+                                         consumption);
+
     return {{m_ui.volume, NumberText::formatRounded(volume)},
             {m_ui.instantaneousFlow, NumberText::formatRounded(flow)},
-            {m_ui.flowCoefficient, NumberText::formatRounded(coefficient)}};
+            {m_ui.flowCoefficient, NumberText::formatRounded(coefficient)},
+            {m_ui.airConsumption, NumberText::formatRounded(consumption)}};
 }
 
 frmPressureCalc::FieldTexts frmPressureCalc::changeCoefficientKind() const
@@ -126,19 +143,39 @@ QString frmPressureCalc::coefficientKindSentence(const FieldTexts &converted) co
     return tr("Flow coefficient now shown as %1: %2.").arg(kind, converted.front().text);
 }
 
+namespace {
+
+// The text of a total after adding a value to it, unrounded; nothing when the
+// sum cannot be shown.
+std::optional<QString> sumText(double value, double total)
+{
+    const double sum = value + total;
+    const QString text = std::isfinite(sum) ? NumberText::formatGeneral(sum) : QString();
+    if (!NumberText::isNumber(text))
+        return std::nullopt;
+    return text;
+}
+
+} // namespace
+
 frmPressureCalc::FieldTexts frmPressureCalc::addToSystemFlow() const
 {
     const double flow = readNumber(m_ui.instantaneousFlow);
     const double total = readNumber(m_ui.systemFlow);
+    const double consumption = readNumber(m_ui.airConsumption);
+    const double consumptionTotal = readNumber(m_ui.systemConsumption);
 
-    const double sum = flow + total;
-    const QString text = std::isfinite(sum) ? NumberText::formatGeneral(sum) : QString();
-    if (!NumberText::isNumber(text))
+    // Both totals or neither.
+    const std::optional<QString> flowText = sumText(flow, total);
+    if (!flowText)
         throw CommandRefused{tr("The total system flow would be too large to show. The total was not changed.")};
-    return {{m_ui.systemFlow, text}};
+    const std::optional<QString> consumptionText = sumText(consumption, consumptionTotal);
+    if (!consumptionText)
+        throw CommandRefused{tr("The system consumption would be too large to show. Nothing was changed.")};
+    return {{m_ui.systemFlow, *flowText}, {m_ui.systemConsumption, *consumptionText}};
 }
 
 frmPressureCalc::FieldTexts frmPressureCalc::resetSystemFlow() const
 {
-    return {{m_ui.systemFlow, QStringLiteral("0")}};
+    return {{m_ui.systemFlow, QStringLiteral("0")}, {m_ui.systemConsumption, QStringLiteral("0")}};
 }

@@ -272,14 +272,14 @@ private slots:
         QCOMPARE(bar->font().pointSizeF(), QApplication::font(bar).pointSizeF());
         const int panels = window.height() - bar->height();
         if (zoom == 0.0) {
-            QVERIFY(panels > 2 * 473);
+            QVERIFY(panels > 2 * 545);
             QVERIFY(window.frameGeometry().height() <= available.height());
             const QSize held = window.size();
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Plus, Qt::ControlModifier);
             QCOMPARE(window.size(), held);
-            zoom = panels * 15.0 / 7095;
+            zoom = panels * 15.0 / 8175;
         } else {
-            QVERIFY2(std::abs(window.width() - 379 * zoom) <= 1.0 && std::abs(panels - 473 * zoom) <= 1.0,
+            QVERIFY2(std::abs(window.width() - 379 * zoom) <= 1.0 && std::abs(panels - 545 * zoom) <= 1.0,
                      qPrintable(QStringLiteral("%1x%2").arg(window.width()).arg(window.height())));
         }
         QVERIFY(window.frameGeometry().width() <= available.width());

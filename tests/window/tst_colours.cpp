@@ -95,8 +95,10 @@ QStringList unreadable(const frmPressureCalc &window)
     return found;
 }
 
-const char *resultNames[] = {"txtAreaRequired", "txtMinBoreSize", "txtPushForce", "txtPullForce",
-                             "txtVolume",       "txtCvFactor",    "txtInstFlow",  "txtSystemFlow"};
+const char *resultNames[] = {"txtAreaRequired", "txtMinBoreSize",    "txtPushForce",
+                             "txtPullForce",    "txtVolume",         "txtCvFactor",
+                             "txtInstFlow",     "txtSystemFlow",     "txtAirConsumption",
+                             "txtSystemConsumption"};
 
 } // namespace
 

@@ -76,7 +76,7 @@ void tst_FieldTable::everyFieldOfTheCalculatorsHasOneRow()
     onPanels.sort();
     inTable.sort();
     QCOMPARE(inTable, onPanels);
-    QCOMPARE(inTable.size(), 23);
+    QCOMPARE(inTable.size(), 26);
 }
 
 void tst_FieldTable::everyRowNamesControlsOfItsPlace()

@@ -101,7 +101,8 @@ void tst_FieldValidation::everyInputFieldIsCleaned_data()
     QTest::addColumn<QString>("fieldName");
     for (const char *name : {"txtAirPressure(0)", "txtForceRequired", "txtSafetyFactor", "txtAirPressure(1)",
                              "txtCylinderBore(0)", "txtRodDiameter", "txtAirPressure(2)", "txtCylinderBore(1)",
-                             "txtStrokeLength", "txtStrokTime", "txtNumCylinders", "txtPressureDrop"})
+                             "txtStrokeLength", "txtStrokTime", "txtNumCylinders", "txtPressureDrop",
+                             "txtCycleRate"})
         QTest::newRow(name) << QString::fromLatin1(name);
 }
 

@@ -105,8 +105,9 @@ void tst_Keyboard::tabWalksEachPanelInTabIndexOrder_data()
     QTest::newRow("valve flow")
         << 2 << false
         << QStringList{"txtAirPressure(2)", "txtCylinderBore(1)", "txtRoomTemp", "txtStrokeLength",
-                       "txtStrokTime", "txtNumCylinders", "txtPressureDrop", "btnCalcCV", "btnSumSCFM",
-                       "btnResetSCFM", "txtSystemFlow", "txtInstFlow", "txtVolume", "Picture1",
+                       "txtStrokTime", "txtNumCylinders", "txtPressureDrop", "txtCycleRate", "btnCalcCV",
+                       "btnSumSCFM", "btnResetSCFM", "txtSystemFlow", "txtAirConsumption",
+                       "txtSystemConsumption", "txtInstFlow", "txtVolume", "Picture1",
                        "txtCvFactor", "optCalculator(2)", "Option1(0)", "optCVType(0)"};
     QTest::newRow("disclaimer")
         << 3 << false << QStringList{"Picture1", "optCalculator(3)", "Option1(0)", "txtdisclaimer"};
@@ -114,8 +115,9 @@ void tst_Keyboard::tabWalksEachPanelInTabIndexOrder_data()
     QTest::newRow("valve flow, metric and kV selected")
         << 2 << true
         << QStringList{"txtAirPressure(2)", "txtCylinderBore(1)", "txtRoomTemp", "txtStrokeLength",
-                       "txtStrokTime", "txtNumCylinders", "txtPressureDrop", "btnCalcCV", "btnSumSCFM",
-                       "btnResetSCFM", "txtSystemFlow", "txtInstFlow", "txtVolume", "Picture1",
+                       "txtStrokTime", "txtNumCylinders", "txtPressureDrop", "txtCycleRate", "btnCalcCV",
+                       "btnSumSCFM", "btnResetSCFM", "txtSystemFlow", "txtAirConsumption",
+                       "txtSystemConsumption", "txtInstFlow", "txtVolume", "Picture1",
                        "txtCvFactor", "optCalculator(2)", "Option1(1)", "optCVType(1)"};
 }
 
@@ -180,7 +182,11 @@ void tst_Keyboard::returnDoesWhatCalculateDoes_data()
         << 2
         << FieldTexts{{"txtAirPressure(2)", "80"}, {"txtCylinderBore(1)", "2"}, {"txtRoomTemp", "68"},
                       {"txtStrokeLength", "10"}, {"txtStrokTime", "1"}, {"txtPressureDrop", "5"}}
-        << int(Qt::Key_Return) << "btnCalcCV" << FieldTexts{};
+        << int(Qt::Key_Return) << "btnCalcCV" << FieldTexts{};    QTest::newRow("valve flow, Return in cycle rate")
+        << 2
+        << FieldTexts{{"txtAirPressure(2)", "80"}, {"txtCylinderBore(1)", "2"}, {"txtStrokeLength", "4"},
+                      {"txtCycleRate", "30"}}
+        << int(Qt::Key_Return) << "btnCalcCV" << FieldTexts{{"txtAirConsumption", "2.81093"}};
 }
 
 // The same inputs are given to two windows; one gets the key, the other a
@@ -460,8 +466,8 @@ void tst_Keyboard::everyFieldAndButtonHasAName()
         }
         ++named;
     }
-    // 23 text fields, the disclaimer, 5 command buttons, 8 option buttons, the logo.
-    QCOMPARE(named, 38);
+    // 26 text fields, the disclaimer, 5 command buttons, 8 option buttons, the logo.
+    QCOMPARE(named, 41);
     QCOMPARE(accessibleName(control(window, QStringLiteral("txtCvFactor"))), QStringLiteral("Flow coefficient"));
     QCOMPARE(accessibleName(control(window, QStringLiteral("txtdisclaimer"))), QStringLiteral("Legal Disclaimer"));
     QCOMPARE(accessibleName(control(window, QStringLiteral("Picture1"))), QStringLiteral("Corvane website"));

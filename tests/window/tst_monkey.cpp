@@ -43,9 +43,11 @@ const QStringList validatedFields{"txtAirPressure(0)", "txtAirPressure(1)", "txt
                                   "txtCylinderBore(0)", "txtCylinderBore(1)", "txtForceRequired",
                                   "txtSafetyFactor",    "txtAreaRequired",    "txtMinBoreSize",
                                   "txtRodDiameter",     "txtStrokeLength",    "txtStrokTime",
-                                  "txtNumCylinders",    "txtPressureDrop",    "txtRoomTemp"};
-const QStringList resultFields{"txtPushForce", "txtPullForce", "txtVolume",
-                               "txtInstFlow",  "txtCvFactor",  "txtSystemFlow"};
+                                  "txtNumCylinders",    "txtPressureDrop",    "txtRoomTemp",
+                                  "txtCycleRate"};
+const QStringList resultFields{"txtPushForce",      "txtPullForce",        "txtVolume",
+                               "txtInstFlow",       "txtCvFactor",         "txtSystemFlow",
+                               "txtAirConsumption", "txtSystemConsumption"};
 const QStringList buttons{"btnCalcBoreSize", "btnCalcForce", "btnCalcCV", "btnSumSCFM", "btnResetSCFM"};
 const QStringList optionButtons{"optCalculator(0)", "optCalculator(1)", "optCalculator(2)", "optCalculator(3)",
                                 "Option1(0)",       "Option1(1)",       "optCVType(0)",     "optCVType(1)"};
@@ -497,10 +499,10 @@ private:
         case Expectation::Anything:
             return QString();
         case Expectation::TotalIsZero:
-            if (boxesShown == 0
-                && WindowDriver::field(m_window, QStringLiteral("txtSystemFlow"))->text() != QLatin1StringView("0"))
-                return QStringLiteral("Reset System Flow left \"%1\"")
-                    .arg(WindowDriver::field(m_window, QStringLiteral("txtSystemFlow"))->text());
+            for (const QString &total : {QStringLiteral("txtSystemFlow"), QStringLiteral("txtSystemConsumption")})
+                if (boxesShown == 0 && WindowDriver::field(m_window, total)->text() != QLatin1StringView("0"))
+                    return QStringLiteral("Reset System Flow left \"%1\" in %2")
+                        .arg(WindowDriver::field(m_window, total)->text(), total);
             return QString();
         case Expectation::Quiet:
         case Expectation::NothingChanges:

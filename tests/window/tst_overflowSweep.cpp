@@ -62,10 +62,10 @@ const QList<Command> commands{
     // Imperial with "CV Factor" selected, metric with "kV Factor".
     {"valve", 2, "btnCalcCV",
      {"txtAirPressure(2)", "txtStrokeLength", "txtStrokTime", "txtCylinderBore(1)", "txtRoomTemp",
-      "txtNumCylinders", "txtPressureDrop"},
-     {"txtVolume", "txtInstFlow", "txtCvFactor"},
-     {"80", "4", "1", "2", "68", "1", "5", "12.56637", "2.66537", "0.12888"},
-     {"6", "100", "1", "50", "20", "1", "0.5", "196796.78953", "75.9488", "0.09121"}},
+      "txtNumCylinders", "txtPressureDrop", "txtCycleRate"},
+     {"txtVolume", "txtInstFlow", "txtCvFactor", "txtAirConsumption"},
+     {"80", "4", "1", "2", "68", "1", "5", "30", "12.56637", "2.66537", "0.12888", "2.81093"},
+     {"6", "100", "1", "50", "20", "1", "0.5", "10", "196796.78953", "75.9488", "0.09121", "27.23036"}},
 };
 
 // The lines that differ between two states, for a failure message.
@@ -317,32 +317,46 @@ void tst_OverflowSweep::unitSwitch()
 
 void tst_OverflowSweep::systemFlowTotal_data()
 {
-    QTest::addColumn<QString>("flow");
+    // The same values for the flow and its total, then for the air
+    // consumption and its total; one click adds to both totals.
+    QTest::addColumn<QString>("valueField");
+    QTest::addColumn<QString>("totalField");
+    QTest::addColumn<QString>("value");
     QTest::addColumn<QString>("total");
-    QTest::newRow("flow 1E308") << "1E+308" << "2.5";
-    QTest::newRow("total 1E308") << "2.5" << "1E+308";
-    QTest::newRow("both 1E308") << "1E+308" << "1E+308";
-    QTest::newRow("largest shown values") << "1.79769313486231E+308" << "1.79769313486231E+308";
-    QTest::newRow("negative flow onto the largest total") << "-1E+308" << "-1.79769313486231E+308";
+    const QList<std::pair<QString, QString>> pairs{{"txtInstFlow", "txtSystemFlow"},
+                                                   {"txtAirConsumption", "txtSystemConsumption"}};
+    for (const auto &[valueField, totalField] : pairs) {
+        const auto row = [&](const char *name, const char *value, const char *total) {
+            QTest::addRow("%s, %s", qPrintable(valueField), name) << valueField << totalField << value << total;
+        };
+        row("value 1E308", "1E+308", "2.5");
+        row("total 1E308", "2.5", "1E+308");
+        row("both 1E308", "1E+308", "1E+308");
+        row("largest shown values", "1.79769313486231E+308", "1.79769313486231E+308");
+        row("negative value onto the largest total", "-1E+308", "-1.79769313486231E+308");
+    }
 }
 
 void tst_OverflowSweep::systemFlowTotal()
 {
-    QFETCH(QString, flow);
+    QFETCH(QString, valueField);
+    QFETCH(QString, totalField);
+    QFETCH(QString, value);
     QFETCH(QString, total);
+    const QStringList totals{QStringLiteral("txtSystemFlow"), QStringLiteral("txtSystemConsumption")};
 
     frmPressureCalc window;
     QVERIFY(showAndActivate(window));
     selectPanel(window, 2);
-    setResult(window, QStringLiteral("txtInstFlow"), flow);
-    setResult(window, QStringLiteral("txtSystemFlow"), total);
+    setResult(window, valueField, value);
+    setResult(window, totalField, total);
 
     const WindowState before = stateOf(window);
     bool wasRefused = false;
     {
         MessageBoxWatcher boxes;
         click(window, QStringLiteral("btnSumSCFM"));
-        checkOutcome(window, boxes, before, {QStringLiteral("txtSystemFlow")}, wasRefused);
+        checkOutcome(window, boxes, before, totals, wasRefused);
         if (QTest::currentTestFailed())
             return;
     }
@@ -350,9 +364,11 @@ void tst_OverflowSweep::systemFlowTotal()
     MessageBoxWatcher boxes;
     click(window, QStringLiteral("btnResetSCFM"));
     QCOMPARE(text(window, "txtSystemFlow"), QStringLiteral("0"));
+    QCOMPARE(text(window, "txtSystemConsumption"), QStringLiteral("0"));
     checkStillWorks(window, commands.at(2));
     click(window, QStringLiteral("btnSumSCFM"));
     QCOMPARE(text(window, "txtSystemFlow"), QStringLiteral("2.66537"));
+    QCOMPARE(text(window, "txtSystemConsumption"), QStringLiteral("2.81093"));
     QVERIFY(boxes.seen().isEmpty());
 }
 
@@ -400,7 +416,8 @@ void tst_OverflowSweep::coefficientKind()
     // 0.12888, with kV that Cv times 0.869.
     Command example = commands.at(2);
     if (control<QRadioButton>(window, QStringLiteral("optCVType(1)"))->isChecked())
-        example.imperialCase.last() = QStringLiteral("0.11199");
+        example.imperialCase[example.inputs.size() + example.outputs.indexOf(QStringLiteral("txtCvFactor"))] =
+            QStringLiteral("0.11199");
     checkStillWorks(window, example);
 }
 

@@ -656,7 +656,7 @@ void tst_PanelReport::menusFromTheKeyboard()
     if (effect == QStringLiteral("zoom out") || effect == QStringLiteral("actual size"))
         QVERIFY(window.width() < zoomedFrom.width() && window.height() < zoomedFrom.height());
     if (effect == QStringLiteral("actual size"))
-        QCOMPARE(window.findChild<QWidget *>(QStringLiteral("canvas"))->size(), QSize(379, 473));
+        QCOMPARE(window.findChild<QWidget *>(QStringLiteral("canvas"))->size(), QSize(379, 545));
     if (effect == QStringLiteral("about"))
         QTRY_COMPARE(boxes.seen().size(), 1);
     else
@@ -690,8 +690,8 @@ void tst_PanelReport::menuBarAddsItsHeightOnly()
     QVERIFY(bar);
     QVERIFY(bar->height() > 0);
     const QWidget *canvas = window.findChild<QWidget *>(QStringLiteral("canvas"));
-    QCOMPARE(canvas->size(), QSize(379, 473));
-    QCOMPARE(window.size(), QSize(379, 473 + bar->height()));
+    QCOMPARE(canvas->size(), QSize(379, 545));
+    QCOMPARE(window.size(), QSize(379, 545 + bar->height()));
     QCOMPARE(bar->geometry(), QRect(0, 0, 379, bar->height()));
     QCOMPARE(canvas->y(), bar->height());
     QStringList titles;

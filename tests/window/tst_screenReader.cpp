@@ -125,10 +125,13 @@ void tst_ScreenReader::fieldsTellTheirUnits_data()
     row("txtStrokTime", "Stroke Time", "Seconds", "Seconds");
     row("txtNumCylinders", "Number of Cylinders", "", "");
     row("txtPressureDrop", "Pressure Drop", "PSI", "Bar");
+    row("txtCycleRate", "Cycle Rate", "Per Minute", "Per Minute");
     row("txtVolume", "Volume", "Cubic Inch.", "Cubic mm");
     row("txtCvFactor", "Flow coefficient", "Cv", "Cv");
     row("txtInstFlow", "Instantaneous Flow", "SCFM", "L/min");
     row("txtSystemFlow", "Total System Flow", "SCFM", "L/min");
+    row("txtAirConsumption", "Air Consumption", "SCFM", "L/min");
+    row("txtSystemConsumption", "System Consumption", "SCFM", "L/min");
 }
 
 // The unit follows the unit switch both ways; the name stays the caption.
@@ -210,9 +213,9 @@ void tst_ScreenReader::commandsAnnounceWhatChanged_data()
     const QStringList force{"txtCylinderBore(0)=2", "txtRodDiameter=0.625", "txtAirPressure(1)=80"};
     const QStringList bore{"txtForceRequired=100", "txtAirPressure(0)=50", "txtSafetyFactor=0"};
     const QStringList valve{"txtAirPressure(2)=80", "txtCylinderBore(1)=2", "txtRoomTemp=68",
-                            "txtStrokeLength=10", "txtStrokTime=1", "txtPressureDrop=5"};
+                            "txtStrokeLength=10", "txtStrokTime=1", "txtPressureDrop=5", "txtCycleRate=30"};
     const QString valveResults = "Volume {txtVolume} Cubic Inch., Instantaneous Flow {txtInstFlow} SCFM, "
-                                 "Flow coefficient {txtCvFactor} Cv";
+                                 "Flow coefficient {txtCvFactor} Cv, Air Consumption {txtAirConsumption} SCFM";
 
     QTest::newRow("force, Calculate") << 1 << 0 << force << "btnCalcForce" << "btnCalcForce"
                                       << "Force (Push) 251.32741 Pounds, Force (Pull) 226.78372 Pounds";
@@ -233,15 +236,17 @@ void tst_ScreenReader::commandsAnnounceWhatChanged_data()
         << "btnCalcBoreSize" << "btnCalcBoreSize"
         << "Area Required 12500 Sq. Inches, Minimum Bore Size 126.15663 Inches, Standard Bore none, Push Force none";
     QTest::newRow("valve flow, Calculate") << 2 << 0 << valve << "btnCalcCV" << "btnCalcCV" << valveResults;
-    QTest::newRow("valve flow, metric, Return in the pressure drop")
-        << 2 << 1 << valve << "Return" << "txtPressureDrop"
-        << "Volume {txtVolume} Cubic mm, Instantaneous Flow {txtInstFlow} L/min, Flow coefficient {txtCvFactor} Cv";
-    QTest::newRow("total system flow") << 2 << 0 << QStringList{"txtInstFlow=12.5"} << "btnSumSCFM"
-                                       << "btnSumSCFM" << "Total System Flow 12.5 SCFM";
-    QTest::newRow("total system flow, metric") << 2 << 1 << QStringList{"txtInstFlow=12.5"} << "btnSumSCFM"
-                                               << "btnSumSCFM" << "Total System Flow 12.5 L/min";
+    QTest::newRow("valve flow, metric, Return in the cycle rate")
+        << 2 << 1 << valve << "Return" << "txtCycleRate"
+        << "Volume {txtVolume} Cubic mm, Instantaneous Flow {txtInstFlow} L/min, Flow coefficient {txtCvFactor} Cv, "
+           "Air Consumption {txtAirConsumption} L/min";
+    const QStringList results{"txtInstFlow=12.5", "txtAirConsumption=2.81093"};
+    QTest::newRow("total system flow") << 2 << 0 << results << "btnSumSCFM" << "btnSumSCFM"
+                                       << "Total System Flow 12.5 SCFM, System Consumption 2.81093 SCFM";
+    QTest::newRow("total system flow, metric") << 2 << 1 << results << "btnSumSCFM" << "btnSumSCFM"
+                                               << "Total System Flow 12.5 L/min, System Consumption 2.81093 L/min";
     QTest::newRow("reset system flow") << 2 << 0 << QStringList{} << "btnResetSCFM" << "btnResetSCFM"
-                                       << "Total System Flow 0 SCFM";
+                                       << "Total System Flow 0 SCFM, System Consumption 0 SCFM";
     QTest::newRow("coefficient to Kv") << 2 << 0 << valve << "optCVType(1)" << "optCVType(1)"
                                        << "Flow coefficient now shown as Kv: {txtCvFactor}.";
     QTest::newRow("unit switch to metric") << 0 << 0 << QStringList{} << "Option1(1)" << "Option1(1)"
@@ -315,7 +320,7 @@ void tst_ScreenReader::announcementMakesWayWhenTheFocusLeaves()
     const QString toolTip = description(sum);
     QVERIFY(!toolTip.isEmpty());
     click(window, QStringLiteral("btnSumSCFM"));
-    QCOMPARE(description(sum), QStringLiteral("Total System Flow 0 SCFM"));
+    QCOMPARE(description(sum), QStringLiteral("Total System Flow 0 SCFM, System Consumption 0 SCFM"));
     click(window, QStringLiteral("btnCalcCV"));
     QCOMPARE(description(sum), toolTip);
 }
@@ -334,8 +339,10 @@ void tst_ScreenReader::sameResultsTwiceAreAnnouncedTwice()
         if (change.object == QLatin1StringView("btnResetSCFM"))
             seen.append(change.description);
     QVERIFY2(seen.size() >= 2, qPrintable(seen.join(QLatin1Char('|'))));
-    QCOMPARE(seen.last(), QStringLiteral("Total System Flow 0 SCFM"));
-    QVERIFY(seen.contains(QString()));
+    QCOMPARE(seen.last(), QStringLiteral("Total System Flow 0 SCFM, System Consumption 0 SCFM"));
+    // Blanked in between, where the button's tool tip stands in for an empty
+    // description.
+    QCOMPARE(seen.at(seen.size() - 2), control(window, QStringLiteral("btnResetSCFM"))->toolTip());
 }
 
 // The message box speaks for a refused command; no description changes.

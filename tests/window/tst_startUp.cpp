@@ -31,15 +31,17 @@ int menuBarHeight(const frmPressureCalc &window)
 const QString degreeF = QChar(0x00B0) + QStringLiteral(" F");
 const QString degreeC = QChar(0x00B0) + QStringLiteral(" c");
 
-const QStringList outputFields{"txtAreaRequired", "txtMinBoreSize", "txtPushForce", "txtPullForce",
-                               "txtVolume",       "txtCvFactor",    "txtInstFlow",  "txtSystemFlow"};
+const QStringList outputFields{"txtAreaRequired", "txtMinBoreSize",    "txtPushForce",
+                               "txtPullForce",    "txtVolume",         "txtCvFactor",
+                               "txtInstFlow",     "txtSystemFlow",     "txtAirConsumption",
+                               "txtSystemConsumption"};
 // Results too, but empty until there is a standard bore to show.
 const QStringList standardBoreFields{"txtStandardBore", "txtStandardForce"};
 const QStringList inputFields{"txtAirPressure(0)", "txtForceRequired",   "txtSafetyFactor",
                               "txtAirPressure(1)", "txtCylinderBore(0)", "txtRodDiameter",
                               "txtAirPressure(2)", "txtCylinderBore(1)", "txtRoomTemp",
                               "txtStrokeLength",   "txtStrokTime",       "txtNumCylinders",
-                              "txtPressureDrop"};
+                              "txtPressureDrop",   "txtCycleRate"};
 
 QList<QWidget *> visiblePanels(const frmPressureCalc &window)
 {
@@ -89,10 +91,10 @@ void tst_StartUp::windowFrame()
     // The layout's size, and the menu bar above it.
     const int bar = menuBarHeight(window);
     QVERIFY(bar > 0);
-    QCOMPARE(window.size(), QSize(379, 473 + bar));
+    QCOMPARE(window.size(), QSize(379, 545 + bar));
     // It may be maximised or made larger, never smaller than the layout.
-    QCOMPARE(window.minimumSize(), QSize(379, 473 + bar));
-    QVERIFY(window.maximumSize().width() > 379 && window.maximumSize().height() > 473 + bar);
+    QCOMPARE(window.minimumSize(), QSize(379, 545 + bar));
+    QVERIFY(window.maximumSize().width() > 379 && window.maximumSize().height() > 545 + bar);
     QVERIFY(!window.windowIcon().isNull());
     QCOMPARE(QCoreApplication::applicationVersion(), QStringLiteral("2.00.0041"));
 }
@@ -118,7 +120,7 @@ void tst_StartUp::layoutScalesWithTheApplicationFont()
     {
         frmPressureCalc window;
         const auto near = [scale](int pixels, int twips) { return std::abs(pixels - twips * scale / 15.0) <= 1.0; };
-        QVERIFY(near(window.width(), 5685) && near(window.height() - menuBarHeight(window), 7095));
+        QVERIFY(near(window.width(), 5685) && near(window.height() - menuBarHeight(window), 8175));
         QCOMPARE(window.font().pointSizeF(), 8.25 * scale);
         for (const ControlTable::Control &entry : ControlTable::controls()) {
             const QRect place = control(window, QString::fromLatin1(entry.name))->geometry();
@@ -166,11 +168,23 @@ void tst_StartUp::everyControlHasItsKindAndPlace()
         QCOMPARE(widget->geometry(),
                  QRect(qRound(entry.left / 15.0), qRound(entry.top / 15.0),
                        qRound(entry.width / 15.0), qRound(entry.height / 15.0)));
+        // Wholly inside its container, the client area included.
+        QVERIFY2(expectedParent->rect().contains(widget->geometry()), qPrintable(name));
         ++checkedControls;
     }
-    QCOMPARE(checkedControls, 94);
+    QCOMPARE(checkedControls, 103);
     QCOMPARE(control<QPushButton>(window, QStringLiteral("btnSumSCFM"))->toolTip(),
-             QStringLiteral("Click here to accumulate values for your Total System Flow"));
+             QStringLiteral("Click here to accumulate values for your Total System Flow and your System Consumption"));
+    QCOMPARE(control<QPushButton>(window, QStringLiteral("btnResetSCFM"))->toolTip(),
+             QStringLiteral("Click here to set your Total System Flow and your System Consumption back to 0"));
+    QCOMPARE(field(window, QStringLiteral("txtCycleRate"))->toolTip(),
+             QStringLiteral("Complete cycles (extend and retract) each cylinder makes per minute"));
+    QCOMPARE(field(window, QStringLiteral("txtAirConsumption"))->toolTip(),
+             QStringLiteral("Free air the group uses per minute: both strokes at full bore, filled to the air "
+                            "pressure (the rod's volume is not subtracted, which errs on the safe side)"));
+    QCOMPARE(field(window, QStringLiteral("txtSystemConsumption"))->toolTip(),
+             QStringLiteral("Running total of Air Consumption over the groups added with Total System Flow: what "
+                            "the compressor must supply"));
     QCOMPARE(field(window, QStringLiteral("txtStandardBore"))->toolTip(),
              QStringLiteral("The smallest standard bore (NFPA in inches, ISO 3320 in mm) that gives at least the "
                             "area required"));
@@ -186,7 +200,7 @@ void tst_StartUp::controlArraysHaveTheirElementCounts()
     const QList<std::pair<QString, int>> counts{
         {"Frame", 4},          {"optCalculator", 4},   {"Option1", 2},       {"txtAirPressure", 3},
         {"txtCylinderBore", 2}, {"lblPressureUnits", 4}, {"lblForceUnits", 4}, {"lblLengthUnits", 6},
-        {"lblFlowUnits", 2},   {"optCVType", 2}};
+        {"lblFlowUnits", 4},   {"optCVType", 2}};
     for (const auto &[name, count] : counts) {
         const QList<QWidget *> elements = controlArray(window, name);
         QCOMPARE(elements.size(), count);
@@ -238,6 +252,10 @@ void tst_StartUp::unitCaptionsAreImperial()
     QCOMPARE(labelText("lbltemperatureUnits"), degreeF);
     QCOMPARE(labelText("lblVolumeUnits"), QStringLiteral("Cubic Inch."));
     QCOMPARE(labelText("Label31"), QStringLiteral("Seconds"));
+    QCOMPARE(labelText("Label43"), QStringLiteral("Per Minute"));
+    QCOMPARE(labelText("Label40"), QStringLiteral("Cycle Rate"));
+    QCOMPARE(labelText("Label41"), QStringLiteral("Air Consumption"));
+    QCOMPARE(labelText("Label42"), QStringLiteral("System Consumption"));
     QCOMPARE(labelText("txtStrokeTime"), QStringLiteral("Stroke Time"));
     QCOMPARE(labelText("cvLabel"), QString());
 }
@@ -267,7 +285,8 @@ void tst_StartUp::outputAndDisclaimerFieldsRejectTyping()
         QCOMPARE(field->text(), startUpText);
     };
     selectPanel(window, 2);
-    for (const char *name : {"txtVolume", "txtCvFactor", "txtInstFlow", "txtSystemFlow"})
+    for (const char *name :
+         {"txtVolume", "txtCvFactor", "txtInstFlow", "txtSystemFlow", "txtAirConsumption", "txtSystemConsumption"})
         rejectsTyping(QString::fromLatin1(name), QStringLiteral("0"));
     selectPanel(window, 0);
     for (const QString &name : standardBoreFields)
@@ -351,8 +370,9 @@ void tst_StartUp::tabOrderFollowsTabIndices_data()
     QTest::newRow("valve flow")
         << 2
         << QStringList{"txtAirPressure(2)", "txtCylinderBore(1)", "txtRoomTemp", "txtStrokeLength",
-                       "txtStrokTime", "txtNumCylinders", "txtPressureDrop", "btnCalcCV", "btnSumSCFM",
-                       "btnResetSCFM", "txtSystemFlow", "txtInstFlow", "txtVolume", "Picture1",
+                       "txtStrokTime", "txtNumCylinders", "txtPressureDrop", "txtCycleRate", "btnCalcCV",
+                       "btnSumSCFM", "btnResetSCFM", "txtSystemFlow", "txtAirConsumption",
+                       "txtSystemConsumption", "txtInstFlow", "txtVolume", "Picture1",
                        "txtCvFactor", "optCalculator(2)", "Option1(0)", "optCVType(0)"};
 }
 

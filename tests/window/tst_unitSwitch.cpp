@@ -21,7 +21,7 @@ const QString degreeF = QChar(0x00B0) + QStringLiteral(" F");
 const QString degreeC = QChar(0x00B0) + QStringLiteral(" c");
 
 // The fields a switch must leave alone.
-const QStringList keptFields{"txtSafetyFactor", "txtNumCylinders", "txtStrokTime", "txtCvFactor"};
+const QStringList keptFields{"txtSafetyFactor", "txtNumCylinders", "txtStrokTime", "txtCvFactor", "txtCycleRate"};
 // The fields a switch works out again rather than converts.
 const QStringList standardBoreFields{"txtStandardBore", "txtStandardForce"};
 
@@ -93,7 +93,7 @@ void tst_UnitSwitch::captionsFollowTheSystem()
     QCOMPARE(window.unitSystem(), qint16(1));
     QVERIFY(selected(window, 1) && !selected(window, 0));
     const QMap<QString, QString> metric = unitCaptions(window);
-    QCOMPARE(metric.size(), 19);
+    QCOMPARE(metric.size(), 21);
     for (auto it = metric.cbegin(); it != metric.cend(); ++it) {
         const QString &name = it.key();
         QString expected;
@@ -108,6 +108,7 @@ void tst_UnitSwitch::captionsFollowTheSystem()
     }
     // Captions without a unit system stay.
     QCOMPARE(control<QLabel>(window, QStringLiteral("Label31"))->text(), QStringLiteral("Seconds"));
+    QCOMPARE(control<QLabel>(window, QStringLiteral("Label43"))->text(), QStringLiteral("Per Minute"));
 
     switchTo(window, 0);
     QCOMPARE(window.unitSystem(), qint16(0));
@@ -128,7 +129,7 @@ void tst_UnitSwitch::roundTripOfEveryField()
         {"txtAirPressure(1)", "80"},  {"txtCylinderBore(0)", "2"},   {"txtRodDiameter", "0.625"},
         {"txtAirPressure(2)", "60"},  {"txtCylinderBore(1)", "1.5"}, {"txtRoomTemp", "70"},
         {"txtStrokeLength", "4"},     {"txtStrokTime", "0.5"},       {"txtNumCylinders", "2.5"},
-        {"txtPressureDrop", "5"}};
+        {"txtPressureDrop", "5"},     {"txtCycleRate", "30"}};
     for (const auto &[name, value] : typed)
         typeAndTab(window, name, value);
     selectPanel(window, 0);
@@ -142,6 +143,8 @@ void tst_UnitSwitch::roundTripOfEveryField()
     field(window, QStringLiteral("txtInstFlow"))->setText(QStringLiteral("2.66537"));
     field(window, QStringLiteral("txtSystemFlow"))->setText(QStringLiteral("10"));
     field(window, QStringLiteral("txtCvFactor"))->setText(QStringLiteral("0.12888"));
+    field(window, QStringLiteral("txtAirConsumption"))->setText(QStringLiteral("2.81093"));
+    field(window, QStringLiteral("txtSystemConsumption"))->setText(QStringLiteral("5.62186"));
     // The rod diameter of 1 inch, typed last, is what has the focus.
     typeInto(window, QStringLiteral("txtRodDiameter"), QStringLiteral("1"));
     const QMap<QString, QString> before = fieldTexts(window);
@@ -164,7 +167,9 @@ void tst_UnitSwitch::roundTripOfEveryField()
         {"txtSystemFlow", "283.1685", "10.000002131895"},
         {"txtStrokeLength", "101.6", "4.00304"},
         {"txtVolume", "16387", "0.999607"},
-        {"txtPressureDrop", "0.344827586206897", "5.00000000000001"}};
+        {"txtPressureDrop", "0.344827586206897", "5.00000000000001"},
+        {"txtAirConsumption", "79.5966831705", "2.81093059926076"},
+        {"txtSystemConsumption", "159.193366341", "5.62186119852152"}};
     QCOMPARE(expected.size(), convertedFields().size());
 
     switchTo(window, 1);
@@ -412,7 +417,7 @@ void tst_UnitSwitch::switchThatCannotBeDoneChangesNothing_data()
                                        << "The value in \"Bore Size\" on the Valve Flow panel " + toMetric;
     QTest::newRow("pressure 1E308 bar") << 0 << "txtAirPressure(0)" << "1E308"
                                         << "The value in \"Air Pressure\" on the Cylinder Bore panel " + toImperial;
-    QTest::newRow("last field 1E308 bar") << 0 << "txtPressureDrop" << "1E308"
+    QTest::newRow("last input 1E308 bar") << 0 << "txtPressureDrop" << "1E308"
                                           << "The value in \"Pressure Drop\" on the Valve Flow panel " + toImperial;
     QTest::newRow("temperature 1E308 degrees C") << 0 << "txtRoomTemp" << "1E308"
                                                  << "The value in \"Room Temperature\" on the Valve Flow panel " + toImperial;
@@ -492,6 +497,11 @@ void tst_UnitSwitch::refusalNamesTheFirstFieldConverted_data()
         << QStringList{"txtRodDiameter", "txtCylinderBore(1)"} << "\"Bore Size\" on the Valve Flow";
     QTest::newRow("total system flow before the volume")
         << QStringList{"txtSystemFlow", "txtVolume"} << "\"Total System Flow\" on the Valve Flow";
+    QTest::newRow("air consumption after every other field")
+        << QStringList{"txtSystemConsumption", "txtAirConsumption", "txtRodDiameter"}
+        << "\"Rod Diameter\" on the Cylinder Force";
+    QTest::newRow("air consumption before its total")
+        << QStringList{"txtSystemConsumption", "txtAirConsumption"} << "\"Air Consumption\" on the Valve Flow";
 }
 
 void tst_UnitSwitch::refusalNamesTheFirstFieldConverted()

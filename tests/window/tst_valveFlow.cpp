@@ -6,6 +6,7 @@
 #include "windowDriver.h"
 
 #include <QGuiApplication>
+#include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QTest>
@@ -22,14 +23,15 @@ const QString validityPrompt = QStringLiteral(
 const QString countMessage =
     QStringLiteral("\"Number of Cylinders\" must lie between -32768 and 32767. No result was changed.");
 
-const QStringList outputs{"txtVolume", "txtInstFlow", "txtCvFactor"};
+const QStringList outputs{"txtVolume", "txtInstFlow", "txtCvFactor", "txtAirConsumption"};
 
-// The seven inputs in the order the panel lists them in the command.
+// The eight inputs in the order the panel lists them in the command.
 struct ValveInputs {
-    QString airPressure, strokeLength, strokeTime, bore, roomTemperature, cylinders, pressureDrop;
+    QString airPressure, strokeLength, strokeTime, bore, roomTemperature, cylinders, pressureDrop, cycleRate;
 };
-const ValveInputs imperialCase{"80", "4", "1", "2", "68", "1", "5"};
-const ValveInputs metricCase{"6", "100", "1", "50", "20", "1", "0.5"};
+const ValveInputs imperialCase{"80", "4", "1", "2", "68", "1", "5", "30"};
+const ValveInputs metricCase{"6", "100", "1", "50", "20", "1", "0.5", "10"};
+const QStringList imperialResults{"12.56637", "2.66537", "0.12888", "2.81093"};
 
 void useKind(frmPressureCalc &window, int kind)
 {
@@ -41,7 +43,8 @@ bool kindSelected(const frmPressureCalc &window, int kind)
     return control<QRadioButton>(window, QStringLiteral("optCVType(%1)").arg(kind))->isChecked();
 }
 
-void calculateValve(frmPressureCalc &window, const ValveInputs &in)
+// Types the inputs; the last field typed keeps the focus.
+void typeValveInputs(frmPressureCalc &window, const ValveInputs &in)
 {
     selectPanel(window, 2);
     typeInto(window, QStringLiteral("txtAirPressure(2)"), in.airPressure);
@@ -51,6 +54,12 @@ void calculateValve(frmPressureCalc &window, const ValveInputs &in)
     typeInto(window, QStringLiteral("txtRoomTemp"), in.roomTemperature);
     typeInto(window, QStringLiteral("txtNumCylinders"), in.cylinders);
     typeInto(window, QStringLiteral("txtPressureDrop"), in.pressureDrop);
+    typeInto(window, QStringLiteral("txtCycleRate"), in.cycleRate);
+}
+
+void calculateValve(frmPressureCalc &window, const ValveInputs &in)
+{
+    typeValveInputs(window, in);
     click(window, QStringLiteral("btnCalcCV"));
 }
 
@@ -101,7 +110,8 @@ private slots:
     void systemFlowSums_data();
     void systemFlowSums();
     void systemFlowFollowsTheUnitSwitch();
-    void systemFlowOverflowKeepsTheTotal();
+    void systemFlowOverflowKeepsTheTotals_data();
+    void systemFlowOverflowKeepsTheTotals();
 };
 
 void tst_ValveFlow::calculate_data()
@@ -112,34 +122,50 @@ void tst_ValveFlow::calculate_data()
     QTest::addColumn<QString>("volume");
     QTest::addColumn<QString>("flow");
     QTest::addColumn<QString>("coefficient");
+    QTest::addColumn<QString>("consumption");
 
+    // The air consumption takes neither the kind nor, below, the stroke
+    // time, the pressure drop or the temperature.
     ValveInputs in = imperialCase;
-    QTest::newRow("imperial worked case, Cv") << 0 << 0 << in << "12.56637" << "2.66537" << "0.12888";
-    QTest::newRow("imperial worked case, Kv") << 0 << 1 << in << "12.56637" << "2.66537" << "0.11199";
-    QTest::newRow("metric worked case, Kv") << 1 << 1 << metricCase << "196796.78953" << "75.9488" << "0.09121";
-    QTest::newRow("metric worked case, Cv") << 1 << 0 << metricCase << "196796.78953" << "75.9488" << "0.10496";
+    QTest::newRow("imperial worked case, Cv") << 0 << 0 << in << "12.56637" << "2.66537" << "0.12888" << "2.81093";
+    QTest::newRow("imperial worked case, Kv") << 0 << 1 << in << "12.56637" << "2.66537" << "0.11199" << "2.81093";
+    QTest::newRow("metric worked case, Kv")
+        << 1 << 1 << metricCase << "196796.78953" << "75.9488" << "0.09121" << "27.23036";
+    QTest::newRow("metric worked case, Cv")
+        << 1 << 0 << metricCase << "196796.78953" << "75.9488" << "0.10496" << "27.23036";
+    ValveInputs metric = metricCase;
+    metric.cylinders = "4";
+    QTest::newRow("metric, four cylinders")
+        << 1 << 1 << metric << "787187.15811" << "303.79518" << "0.36483" << "108.92144";
 
     in.cylinders = "3";
-    QTest::newRow("three cylinders") << 0 << 0 << in << "37.69911" << "7.99611" << "0.38663";
+    QTest::newRow("three cylinders") << 0 << 0 << in << "37.69911" << "7.99611" << "0.38663" << "8.43279";
     in.cylinders = "2.5";
-    QTest::newRow("2.5 cylinders count as 2") << 0 << 0 << in << "25.13274" << "5.33074" << "0.25775";
+    QTest::newRow("2.5 cylinders count as 2") << 0 << 0 << in << "25.13274" << "5.33074" << "0.25775" << "5.62186";
     in.cylinders = "3.5";
-    QTest::newRow("3.5 cylinders count as 4") << 0 << 1 << in << "50.26548" << "10.66149" << "0.44798";
+    QTest::newRow("3.5 cylinders count as 4") << 0 << 1 << in << "50.26548" << "10.66149" << "0.44798" << "11.24372";
     in.cylinders = "32767.4";
     QTest::newRow("32767.4 cylinders count as 32767") << 0 << 0 << in << "411762.26592" << "87336.2256"
-                                                      << "4222.9229";
+                                                      << "4222.9229" << "92105.74117";
     in.cylinders = "0";
-    QTest::newRow("no cylinders") << 0 << 0 << in << "0" << "0" << "0";
+    QTest::newRow("no cylinders") << 0 << 0 << in << "0" << "0" << "0" << "0";
 
     in = imperialCase;
     in.strokeTime = "0";
-    QTest::newRow("stroke time 0") << 0 << 0 << in << "12.56637" << "0" << "0";
+    QTest::newRow("stroke time 0") << 0 << 0 << in << "12.56637" << "0" << "0" << "2.81093";
     in = imperialCase;
     in.pressureDrop = "0";
-    QTest::newRow("pressure drop 0") << 0 << 0 << in << "12.56637" << "2.81394" << "0";
+    QTest::newRow("pressure drop 0") << 0 << 0 << in << "12.56637" << "2.81394" << "0" << "2.81093";
     in = imperialCase;
     in.roomTemperature = "100";
-    QTest::newRow("100 degrees F, Kv") << 0 << 1 << in << "12.56637" << "2.80044" << "0.11147";
+    QTest::newRow("100 degrees F, Kv") << 0 << 1 << in << "12.56637" << "2.80044" << "0.11147" << "2.81093";
+    in = imperialCase;
+    in.cycleRate = "0";
+    QTest::newRow("cycle rate 0") << 0 << 0 << in << "12.56637" << "2.66537" << "0.12888" << "0";
+    // The second worked case of the consumption.
+    in = ValveInputs{"100", "6", "1", "3.25", "68", "2", "5", "12"};
+    QTest::newRow("100 psi, 6 in stroke, 3.25 in bore, two cylinders, 12 a minute")
+        << 0 << 0 << in << "99.54922" << "25.8226" << "1.12905" << "10.78826";
 }
 
 void tst_ValveFlow::calculate()
@@ -150,6 +176,7 @@ void tst_ValveFlow::calculate()
     QFETCH(QString, volume);
     QFETCH(QString, flow);
     QFETCH(QString, coefficient);
+    QFETCH(QString, consumption);
 
     MessageBoxWatcher boxes;
     frmPressureCalc window;
@@ -161,11 +188,13 @@ void tst_ValveFlow::calculate()
     QVERIFY(kindSelected(window, kind));
     calculateValve(window, inputs);
 
-    QCOMPARE(outputTexts(window), QStringList({volume, flow, coefficient}));
+    QCOMPARE(outputTexts(window), QStringList({volume, flow, coefficient, consumption}));
     QVERIFY(boxes.seen().isEmpty());
-    // The count keeps its text; the total is not touched.
+    // The count and the cycle rate keep their texts; the totals are not touched.
     QCOMPARE(text(window, "txtNumCylinders"), inputs.cylinders);
+    QCOMPARE(text(window, "txtCycleRate"), inputs.cycleRate);
     QCOMPARE(text(window, "txtSystemFlow"), QStringLiteral("0"));
+    QCOMPARE(text(window, "txtSystemConsumption"), QStringLiteral("0"));
 }
 
 void tst_ValveFlow::startUpTextsGiveZeros_data()
@@ -194,7 +223,7 @@ void tst_ValveFlow::startUpTextsGiveZeros()
         field(window, name)->setText(QStringLiteral("9"));
 
     click(window, QStringLiteral("btnCalcCV"));
-    QCOMPARE(outputTexts(window), QStringList({"0", "0", "0"}));
+    QCOMPARE(outputTexts(window), QStringList({"0", "0", "0", "0"}));
     QVERIFY(boxes.seen().isEmpty());
 }
 
@@ -215,7 +244,7 @@ void tst_ValveFlow::countOutsideSixteenBitsWritesNothing()
     QVERIFY(showAndActivate(window));
     calculateValve(window, imperialCase);
     const QStringList before = outputTexts(window);
-    QCOMPARE(before, QStringList({"12.56637", "2.66537", "0.12888"}));
+    QCOMPARE(before, imperialResults);
 
     ValveInputs in = imperialCase;
     in.strokeLength = "8"; // would change every result
@@ -235,9 +264,12 @@ void tst_ValveFlow::validityWarning_data()
     QTest::addColumn<bool>("warned");
     QTest::addColumn<QString>("flow");
     QTest::addColumn<QString>("coefficient");
-    QTest::newRow("80 psi, drop 40: downstream below 53 %") << "80" << "40" << true << "1.62537" << "0.03558";
-    QTest::newRow("100 psi, drop 47: downstream exactly 53 %") << "100" << "47" << false << "2.01166" << "0.03652";
-    QTest::newRow("100 psi, drop 47.5: just below") << "100" << "47.5" << true << "1.9968" << "0.03619";
+    QTest::addColumn<QString>("consumption");
+    QTest::newRow("80 psi, drop 40: downstream below 53 %")
+        << "80" << "40" << true << "1.62537" << "0.03558" << "2.81093";
+    QTest::newRow("100 psi, drop 47: downstream exactly 53 %")
+        << "100" << "47" << false << "2.01166" << "0.03652" << "3.40458";
+    QTest::newRow("100 psi, drop 47.5: just below") << "100" << "47.5" << true << "1.9968" << "0.03619" << "3.40458";
 }
 
 void tst_ValveFlow::validityWarning()
@@ -247,6 +279,7 @@ void tst_ValveFlow::validityWarning()
     QFETCH(bool, warned);
     QFETCH(QString, flow);
     QFETCH(QString, coefficient);
+    QFETCH(QString, consumption);
 
     MessageBoxWatcher boxes;
     frmPressureCalc window;
@@ -273,10 +306,12 @@ void tst_ValveFlow::validityWarning()
     }
     // The box comes from inside the formula, before any result is written,
     // and the results are written all the same.
-    const QList<std::pair<QString, qsizetype>> expectedWrites{
-        {"txtVolume", expectedBoxes}, {"txtInstFlow", expectedBoxes}, {"txtCvFactor", expectedBoxes}};
+    const QList<std::pair<QString, qsizetype>> expectedWrites{{"txtVolume", expectedBoxes},
+                                                              {"txtInstFlow", expectedBoxes},
+                                                              {"txtCvFactor", expectedBoxes},
+                                                              {"txtAirConsumption", expectedBoxes}};
     QCOMPARE(written, expectedWrites);
-    QCOMPARE(outputTexts(window), QStringList({"12.56637", flow, coefficient}));
+    QCOMPARE(outputTexts(window), QStringList({"12.56637", flow, coefficient, consumption}));
 }
 
 void tst_ValveFlow::failureWritesNothing_data()
@@ -299,6 +334,17 @@ void tst_ValveFlow::failureWritesNothing_data()
     in = metricCase;
     in.airPressure = "1E308";
     QTest::newRow("metric air pressure 1E308") << 1 << in << QStringList{overflowMessage};
+    // The valve sizing works; only the air consumption is too large.
+    in = imperialCase;
+    in.cycleRate = "1E308";
+    QTest::newRow("cycle rate 1E308") << 0 << in << QStringList{overflowMessage};
+    in = metricCase;
+    in.cycleRate = "1E308";
+    QTest::newRow("metric cycle rate 1E308") << 1 << in << QStringList{overflowMessage};
+    in = metricCase;
+    in.cycleRate = "1E305";
+    in.cylinders = "32767";
+    QTest::newRow("metric consumption overflows at the count") << 1 << in << QStringList{overflowMessage};
     // Downstream pressure -14.7: the validity warning, then a division by zero.
     in = imperialCase;
     in.airPressure = "0";
@@ -317,17 +363,25 @@ void tst_ValveFlow::failureWritesNothing()
     QVERIFY(showAndActivate(window));
     useUnits(window, system);
     calculateValve(window, system == 0 ? imperialCase : metricCase);
+    click(window, QStringLiteral("btnSumSCFM"));
     const QStringList before = outputTexts(window);
     QVERIFY(!before.contains(QStringLiteral("0")));
     QVERIFY(boxes.seen().isEmpty());
 
-    calculateValve(window, inputs);
+    // Every field, caption and selection as it was just before the click;
+    // the inputs clean themselves before the snapshot.
+    typeValveInputs(window, inputs);
+    field(window, QStringLiteral("txtCycleRate"))->clearFocus();
+    const WindowState typed = stateOf(window);
+    click(window, QStringLiteral("btnCalcCV"));
     QStringList shown;
     for (const MessageBoxWatcher::Seen &box : boxes.seen())
         shown << box.text;
     QCOMPARE(shown, messages);
     QVERIFY(isWindowWarning(boxes.seen().last()));
     QCOMPARE(outputTexts(window), before);
+    QCOMPARE(stateOf(window).texts, typed.texts);
+    QVERIFY(stateOf(window) == typed);
 
     // The window goes on working.
     boxes.clear();
@@ -351,7 +405,7 @@ void tst_ValveFlow::textThatIsNoNumberWritesNothing()
     QCOMPARE(boxes.seen().first().text,
              QStringLiteral("\"Stroke Time\" does not hold a number. No result was changed."));
     QVERIFY(isWindowWarning(boxes.seen().first()));
-    QCOMPARE(outputTexts(window), QStringList({"12.56637", "2.66537", "0.12888"}));
+    QCOMPARE(outputTexts(window), imperialResults);
 }
 
 void tst_ValveFlow::germanDecimalComma()
@@ -366,7 +420,7 @@ void tst_ValveFlow::germanDecimalComma()
     ValveInputs in = metricCase;
     in.pressureDrop = "0,5";
     calculateValve(window, in);
-    QCOMPARE(outputTexts(window), QStringList({"196796,78953", "75,9488", "0,09121"}));
+    QCOMPARE(outputTexts(window), QStringList({"196796,78953", "75,9488", "0,09121", "27,23036"}));
     QVERIFY(boxes.seen().isEmpty());
 }
 
@@ -437,57 +491,77 @@ void tst_ValveFlow::systemFlowAccumulatesAndResets()
     click(window, QStringLiteral("btnSumSCFM"));
     QCOMPARE(text(window, "txtSystemFlow"), QStringLiteral("0"));
 
+    QCOMPARE(text(window, "txtSystemConsumption"), QStringLiteral("0"));
+
+    const auto totals = [&window] {
+        return QStringList{text(window, "txtSystemFlow"), text(window, "txtSystemConsumption")};
+    };
     calculateValve(window, imperialCase);
     click(window, QStringLiteral("btnSumSCFM"));
-    QCOMPARE(text(window, "txtSystemFlow"), QStringLiteral("2.66537"));
+    QCOMPARE(totals(), QStringList({"2.66537", "2.81093"}));
     click(window, QStringLiteral("btnSumSCFM"));
-    QCOMPARE(text(window, "txtSystemFlow"), QStringLiteral("5.33074"));
+    QCOMPARE(totals(), QStringList({"5.33074", "5.62186"}));
 
-    // A new calculation neither adds to the total nor clears it.
+    // A new calculation neither adds to the totals nor clears them.
     ValveInputs in = imperialCase;
     in.cylinders = "3";
     calculateValve(window, in);
     QCOMPARE(text(window, "txtInstFlow"), QStringLiteral("7.99611"));
-    QCOMPARE(text(window, "txtSystemFlow"), QStringLiteral("5.33074"));
+    QCOMPARE(text(window, "txtAirConsumption"), QStringLiteral("8.43279"));
+    QCOMPARE(totals(), QStringList({"5.33074", "5.62186"}));
     click(window, QStringLiteral("btnSumSCFM"));
-    QCOMPARE(text(window, "txtSystemFlow"), QStringLiteral("13.32685"));
+    QCOMPARE(totals(), QStringList({"13.32685", "14.05465"}));
 
     click(window, QStringLiteral("btnResetSCFM"));
-    QCOMPARE(text(window, "txtSystemFlow"), QStringLiteral("0"));
+    QCOMPARE(totals(), QStringList({"0", "0"}));
     QCOMPARE(text(window, "txtInstFlow"), QStringLiteral("7.99611"));
+    QCOMPARE(text(window, "txtAirConsumption"), QStringLiteral("8.43279"));
     click(window, QStringLiteral("btnSumSCFM"));
-    QCOMPARE(text(window, "txtSystemFlow"), QStringLiteral("7.99611"));
+    QCOMPARE(totals(), QStringList({"7.99611", "8.43279"}));
     QVERIFY(boxes.seen().isEmpty());
 }
 
 void tst_ValveFlow::systemFlowSums_data()
 {
-    QTest::addColumn<QString>("flow");
-    QTest::addColumn<QString>("total");
-    QTest::addColumn<QString>("sum");
-    QTest::newRow("12.34567 on 0") << "12.34567" << "0" << "12.34567";
-    QTest::newRow("12.34567 on 12.34567") << "12.34567" << "12.34567" << "24.69134";
-    QTest::newRow("0.2 on 0.1 shows 0.3") << "0.2" << "0.1" << "0.3";
-    QTest::newRow("unrounded: 0.000001 on 1") << "0.000001" << "1" << "1.000001";
-    QTest::newRow("negative flow") << "-2.5" << "1" << "-1.5";
+    // The same columns for the flow and for the air consumption.
+    QTest::addColumn<QStringList>("flow");
+    QTest::addColumn<QStringList>("total");
+    QTest::addColumn<QStringList>("sum");
+    const auto row = [](const char *name, const char *value, const char *total, const char *sum,
+                        const char *consumption, const char *consumptionTotal, const char *consumptionSum) {
+        QTest::newRow(name) << QStringList{value, consumption} << QStringList{total, consumptionTotal}
+                            << QStringList{sum, consumptionSum};
+    };
+    row("12.34567 on 0", "12.34567", "0", "12.34567", "2.81093", "0", "2.81093");
+    row("12.34567 on 12.34567", "12.34567", "12.34567", "24.69134", "2.81093", "2.81093", "5.62186");
+    row("0.2 on 0.1 shows 0.3", "0.2", "0.1", "0.3", "0.1", "0.2", "0.3");
+    row("unrounded: 0.000001 on 1", "0.000001", "1", "1.000001", "1", "0.000001", "1.000001");
+    row("negative flow", "-2.5", "1", "-1.5", "0", "0", "0");
+    row("negative consumption", "0", "0", "0", "-2.5", "1", "-1.5");
 }
 
 void tst_ValveFlow::systemFlowSums()
 {
-    QFETCH(QString, flow);
-    QFETCH(QString, total);
-    QFETCH(QString, sum);
+    QFETCH(QStringList, flow);
+    QFETCH(QStringList, total);
+    QFETCH(QStringList, sum);
 
-    // Only commands write these two fields; set them as a calculation would.
+    // Only commands write these fields; set them as a calculation would.
+    const QStringList values{"txtInstFlow", "txtAirConsumption"};
+    const QStringList totals{"txtSystemFlow", "txtSystemConsumption"};
     MessageBoxWatcher boxes;
     frmPressureCalc window;
     QVERIFY(showAndActivate(window));
     selectPanel(window, 2);
-    field(window, QStringLiteral("txtInstFlow"))->setText(flow);
-    field(window, QStringLiteral("txtSystemFlow"))->setText(total);
+    for (int index = 0; index < 2; ++index) {
+        field(window, values[index])->setText(flow[index]);
+        field(window, totals[index])->setText(total[index]);
+    }
     click(window, QStringLiteral("btnSumSCFM"));
-    QCOMPARE(text(window, "txtSystemFlow"), sum);
-    QCOMPARE(text(window, "txtInstFlow"), flow);
+    for (int index = 0; index < 2; ++index) {
+        QCOMPARE(text(window, totals[index]), sum[index]);
+        QCOMPARE(text(window, values[index]), flow[index]);
+    }
     QVERIFY(boxes.seen().isEmpty());
 }
 
@@ -499,33 +573,69 @@ void tst_ValveFlow::systemFlowFollowsTheUnitSwitch()
     calculateValve(window, imperialCase);
     click(window, QStringLiteral("btnSumSCFM"));
     useUnits(window, 1);
-    // 2.66537 SCFM x 28.31685, unrounded.
+    // 2.66537 SCFM x 28.31685 and 2.81093 SCFM x 28.31685, unrounded; the
+    // cycle rate is per minute in both systems.
     QCOMPARE(text(window, "txtSystemFlow"), QStringLiteral("75.4748824845"));
+    QCOMPARE(text(window, "txtAirConsumption"), QStringLiteral("79.5966831705"));
+    QCOMPARE(text(window, "txtSystemConsumption"), QStringLiteral("79.5966831705"));
+    QCOMPARE(text(window, "txtCycleRate"), QStringLiteral("30"));
+    QCOMPARE(control<QLabel>(window, QStringLiteral("lblFlowUnits(3)"))->text(), QStringLiteral("L/min"));
+    QCOMPARE(control<QLabel>(window, QStringLiteral("Label43"))->text(), QStringLiteral("Per Minute"));
+
+    // A metric group added to the converted total.
+    calculateValve(window, metricCase);
+    QCOMPARE(text(window, "txtAirConsumption"), QStringLiteral("27.23036"));
+    click(window, QStringLiteral("btnSumSCFM"));
+    QCOMPARE(text(window, "txtSystemConsumption"), QStringLiteral("106.8270431705"));
+    useUnits(window, 0);
+    QCOMPARE(text(window, "txtCycleRate"), QStringLiteral("10"));
+
     click(window, QStringLiteral("btnResetSCFM"));
     QCOMPARE(text(window, "txtSystemFlow"), QStringLiteral("0"));
+    QCOMPARE(text(window, "txtSystemConsumption"), QStringLiteral("0"));
     QVERIFY(boxes.seen().isEmpty());
 }
 
-void tst_ValveFlow::systemFlowOverflowKeepsTheTotal()
+void tst_ValveFlow::systemFlowOverflowKeepsTheTotals_data()
 {
+    QTest::addColumn<QString>("value"); // the result added twice
+    QTest::addColumn<QString>("message");
+    QTest::newRow("flow") << "txtInstFlow"
+                          << "The total system flow would be too large to show. The total was not changed.";
+    QTest::newRow("air consumption") << "txtAirConsumption"
+                                     << "The system consumption would be too large to show. Nothing was changed.";
+}
+
+// Both totals are written or neither.
+void tst_ValveFlow::systemFlowOverflowKeepsTheTotals()
+{
+    QFETCH(QString, value);
+    QFETCH(QString, message);
+    const auto totals = [](const frmPressureCalc &window) {
+        return QStringList{text(window, "txtSystemFlow"), text(window, "txtSystemConsumption")};
+    };
+
     MessageBoxWatcher boxes;
     frmPressureCalc window;
     QVERIFY(showAndActivate(window));
-    selectPanel(window, 2);
-    field(window, QStringLiteral("txtInstFlow"))->setText(QStringLiteral("1E+308"));
+    calculateValve(window, imperialCase);
+    field(window, value)->setText(QStringLiteral("1E+308"));
     click(window, QStringLiteral("btnSumSCFM"));
-    QCOMPARE(text(window, "txtSystemFlow"), QStringLiteral("1E+308"));
+    const QStringList once = totals(window);
+    QVERIFY(once.contains(QStringLiteral("1E+308")));
+    QVERIFY(once.contains(QStringLiteral("2.66537")) || once.contains(QStringLiteral("2.81093")));
     QVERIFY(boxes.seen().isEmpty());
 
+    const WindowState before = stateOf(window);
     click(window, QStringLiteral("btnSumSCFM"));
     QCOMPARE(boxes.seen().size(), 1);
-    QCOMPARE(boxes.seen().first().text,
-             QStringLiteral("The total system flow would be too large to show. The total was not changed."));
+    QCOMPARE(boxes.seen().first().text, message);
     QVERIFY(isWindowWarning(boxes.seen().first()));
-    QCOMPARE(text(window, "txtSystemFlow"), QStringLiteral("1E+308"));
+    QCOMPARE(totals(window), once);
+    QVERIFY(stateOf(window) == before);
 
     click(window, QStringLiteral("btnResetSCFM"));
-    QCOMPARE(text(window, "txtSystemFlow"), QStringLiteral("0"));
+    QCOMPARE(totals(window), QStringList({"0", "0"}));
 }
 
 QTEST_MAIN(tst_ValveFlow)

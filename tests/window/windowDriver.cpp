@@ -98,7 +98,7 @@ const QStringList &convertedFields()
         "txtCylinderBore(1)", "txtAreaRequired",  "txtForceRequired",  "txtInstFlow",
         "txtMinBoreSize",    "txtPullForce",      "txtPushForce",      "txtRodDiameter",
         "txtRoomTemp",       "txtSystemFlow",     "txtStrokeLength",   "txtVolume",
-        "txtPressureDrop"};
+        "txtPressureDrop",   "txtAirConsumption", "txtSystemConsumption"};
     return fields;
 }
 
