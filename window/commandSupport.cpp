@@ -7,6 +7,7 @@
 #include "messageBoxes.h"
 #include "numberText.h"
 #include "screenReader.h"
+#include "statusNotes.h"
 
 #include <calculator/calculator.h>
 
@@ -67,18 +68,24 @@ void frmPressureCalc::runCommand(const Command &command)
         failure = tr("The calculation failed: %1. No result was changed.").arg(QString::fromUtf8(error.what()));
     }
     if (written) {
+        m_statusNotes->commandRan(command.notes ? command.notes() : QStringList());
         announceResults(results, command.announcement);
         return;
     }
     if (command.undo)
         command.undo();
+    m_statusNotes->commandRan({});
     MessageBoxes::warn(this, failure);
 }
 
-void frmPressureCalc::connectCommand(QPushButton *button, FieldTexts (frmPressureCalc::*work)() const)
+void frmPressureCalc::connectCommand(QPushButton *button, FieldTexts (frmPressureCalc::*work)() const,
+                                     QStringList (frmPressureCalc::*notes)() const)
 {
-    connect(button, &QPushButton::clicked, this,
-            [this, work] { runCommand({.work = [this, work] { return (this->*work)(); }}); });
+    connect(button, &QPushButton::clicked, this, [this, work, notes] {
+        runCommand({.work = [this, work] { return (this->*work)(); },
+                    .notes = notes ? std::function<QStringList()>([this, notes] { return (this->*notes)(); })
+                                   : std::function<QStringList()>()});
+    });
 }
 
 void frmPressureCalc::announceResults(const FieldTexts &results, const Announcement &announcement)
@@ -96,6 +103,12 @@ void frmPressureCalc::announceResults(const FieldTexts &results, const Announcem
             spoken.append(m_screenReader->spokenValue(result.field, result.text));
         sentence = spoken.join(tr(", ", "between the results a screen reader is told"));
     }
+    // The notes the status bar shows now, after the results.
+    const QString notes = m_statusNotes->text();
+    if (!notes.isEmpty() && !sentence.isEmpty() && !sentence.endsWith(QLatin1Char('.')))
+        sentence += QLatin1Char('.');
+    if (!notes.isEmpty())
+        sentence = sentence.isEmpty() ? notes : sentence + QLatin1Char(' ') + notes;
     if (!sentence.isEmpty())
         m_screenReader->announce(sentence);
 }

@@ -72,7 +72,7 @@ void frmPressureCalc::applyScale()
     m_canvas->setFixedSize(WindowScale::clientSize(m_scale));
     layout()->activate();
     if (!(windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen)))
-        resize(m_canvas->size());
+        resize(sizeHint()); // the canvas and the bars the layout holds with it
 }
 
 void frmPressureCalc::changeEvent(QEvent *event)
