@@ -88,8 +88,7 @@ std::pair<qsizetype, qsizetype> groupSizes(const QLocale &locale, const QString 
 
 // Digit grouping is read as grouping only when it is well formed: every
 // group separator stands in the whole part, the first group does not start
-// with 0 and is no longer than a group, and the groups after it have the
-// locale's sizes. So in de_DE "1.500" and "12.345.678" are grouped, while
+// with 0, and the groups after it have the locale's sizes. So in de_DE "1.500" and "12.345.678" are grouped, while
 // "0.625" (a separator after a lone 0), "1.50" and "1.5000" (not followed by
 // three digits) are not numbers: the locale's own reading would take
 // "0.625" as 625, a thousand times what was meant. A text without a group
@@ -144,7 +143,9 @@ bool wellGrouped(const QString &text, const QLocale &locale)
     if (QChar::digitValue(char32_t(in.at(firstDigit))) == 0)
         return false;
     const auto [last, other] = groupSizes(locale, separator);
-    if (groups.first() < 1 || groups.first() > other || groups.last() != last)
+    // The first group's length is left to the locale's own reading: Qt 6.4
+    // writes "1234 567,50" in sq_AL and bg_BG.
+    if (groups.first() < 1 || groups.last() != last)
         return false;
     return std::all_of(groups.cbegin() + 1, groups.cend() - 1, [other](qsizetype size) { return size == other; });
 }

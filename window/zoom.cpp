@@ -19,8 +19,10 @@
 #include <QRadioButton>
 #include <QScreen>
 #include <QShortcut>
+#include <QStatusBar>
 
 #include <algorithm>
+#include <cmath>
 #include <iterator>
 
 namespace {
@@ -96,8 +98,15 @@ double frmPressureCalc::largestFittingScale() const
     if (!shownOn)
         return WindowScale::zoomSteps[std::size(WindowScale::zoomSteps) - 1];
     const QSize frame = frameGeometry().size() - geometry().size();
-    return WindowScale::largestFittingScale(frame.isEmpty() ? unknownFrame : frame,
-                                            shownOn->availableGeometry().size());
+    const QSize around = frame.isEmpty() ? unknownFrame : frame;
+    const QSize available = shownOn->availableGeometry().size();
+    // The status bar below the canvas grows with the scale too: its height
+    // at the scale in force, then at the scale that would fit.
+    const QStatusBar *bar = findChild<QStatusBar *>();
+    const int barHeight = bar ? bar->sizeHint().height() : 0;
+    const double fitting = WindowScale::largestFittingScale(around + QSize(0, barHeight), available);
+    const int grownBar = int(std::ceil(barHeight * std::max(1.0, fitting / m_scale)));
+    return WindowScale::largestFittingScale(around + QSize(0, grownBar), available);
 }
 
 double frmPressureCalc::scale() const

@@ -14,6 +14,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QLayout>
 #include <QTest>
 
 using namespace WindowDriver;
@@ -78,10 +79,16 @@ void tst_StartUp::windowFrame()
 {
     frmPressureCalc window;
     QCOMPARE(window.windowTitle(), QStringLiteral("Corvane Calculator"));
-    QCOMPARE(window.size(), QSize(379, 473));
+    // The panels at their design size, and the status bar below them.
+    const int bar = control(window, QStringLiteral("statusBar"))->sizeHint().height();
+    QVERIFY(bar > 0);
+    QCOMPARE(control(window, QStringLiteral("canvas"))->size(), QSize(379, 473));
+    QCOMPARE(window.size(), QSize(379, 473 + bar));
+    window.layout()->activate();
+    QCOMPARE(control(window, QStringLiteral("statusBar"))->y(), 473);
     // It may be maximised or made larger, never smaller than the layout.
-    QCOMPARE(window.minimumSize(), QSize(379, 473));
-    QVERIFY(window.maximumSize().width() > 379 && window.maximumSize().height() > 473);
+    QCOMPARE(window.minimumSize(), QSize(379, 473 + bar));
+    QVERIFY(window.maximumSize().width() > 379 && window.maximumSize().height() > 473 + bar);
     QVERIFY(!window.windowIcon().isNull());
     QCOMPARE(QCoreApplication::applicationVersion(), QStringLiteral("2.00.0041"));
 }
@@ -107,7 +114,9 @@ void tst_StartUp::layoutScalesWithTheApplicationFont()
     {
         frmPressureCalc window;
         const auto near = [scale](int pixels, int twips) { return std::abs(pixels - twips * scale / 15.0) <= 1.0; };
-        QVERIFY(near(window.width(), 5685) && near(window.height(), 7095));
+        const QWidget *canvas = control(window, QStringLiteral("canvas"));
+        QVERIFY(near(canvas->width(), 5685) && near(canvas->height(), 7095));
+        QCOMPARE(window.height(), canvas->height() + control(window, QStringLiteral("statusBar"))->height());
         QCOMPARE(window.font().pointSizeF(), 8.25 * scale);
         for (const ControlTable::Control &entry : ControlTable::controls()) {
             const QRect place = control(window, QString::fromLatin1(entry.name))->geometry();

@@ -8,6 +8,7 @@
 #include <QGuiApplication>
 #include <QLineEdit>
 #include <QRadioButton>
+#include <QStatusBar>
 #include <QTest>
 
 using namespace WindowDriver;
@@ -235,9 +236,15 @@ void tst_ValveFlow::validityWarning_data()
     QTest::addColumn<bool>("warned");
     QTest::addColumn<QString>("flow");
     QTest::addColumn<QString>("coefficient");
-    QTest::newRow("80 psi, drop 40: downstream below 53 %") << "80" << "40" << true << "1.62537" << "0.03558";
-    QTest::newRow("100 psi, drop 47: downstream exactly 53 %") << "100" << "47" << false << "2.01166" << "0.03652";
-    QTest::newRow("100 psi, drop 47.5: just below") << "100" << "47.5" << true << "1.9968" << "0.03619";
+    QTest::addColumn<QString>("note"); // in the status bar
+    QTest::newRow("80 psi, drop 40: downstream below 53 %") << "80" << "40" << true << "1.62537" << "0.03558" << "";
+    QTest::newRow("100 psi, drop 47: downstream exactly 53 %")
+        << "100" << "47" << false << "2.01166" << "0.03652" << "";
+    QTest::newRow("100 psi, drop 47.5: just below") << "100" << "47.5" << true << "1.9968" << "0.03619" << "";
+    // The values stay as computed; the note says what they mean.
+    const QString noFlow = QStringLiteral("The pressure drop is at least the air pressure: no air flows.");
+    QTest::newRow("drop as large as the pressure") << "80" << "80" << true << "0.4368" << "0.01304" << noFlow;
+    QTest::newRow("drop above the pressure") << "80" << "90" << true << "0.13966" << "0.00695" << noFlow;
 }
 
 void tst_ValveFlow::validityWarning()
@@ -247,6 +254,7 @@ void tst_ValveFlow::validityWarning()
     QFETCH(bool, warned);
     QFETCH(QString, flow);
     QFETCH(QString, coefficient);
+    QFETCH(QString, note);
 
     MessageBoxWatcher boxes;
     frmPressureCalc window;
@@ -277,6 +285,7 @@ void tst_ValveFlow::validityWarning()
         {"txtVolume", expectedBoxes}, {"txtInstFlow", expectedBoxes}, {"txtCvFactor", expectedBoxes}};
     QCOMPARE(written, expectedWrites);
     QCOMPARE(outputTexts(window), QStringList({"12.56637", flow, coefficient}));
+    QCOMPARE(control<QStatusBar>(window, QStringLiteral("statusBar"))->currentMessage(), note);
 }
 
 void tst_ValveFlow::failureWritesNothing_data()
