@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include "numberText.h"
 
+#include <QList>
+
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 
@@ -49,19 +52,135 @@ QLocale readerFor(const QLocale &locale, qsizetype length)
     return same ? named : locale;
 }
 
+// The text as the locale reads it: blanks around it and direction marks gone.
+QString prepared(const QString &text)
+{
+    QString trimmed = text.trimmed();
+    trimmed.removeIf(isDirectionMark);
+    return trimmed;
+}
+
+// Blanks a space-like group separator may be typed as: the space key gives
+// U+0020 where the locale writes U+00A0 or U+202F.
+bool isSpaceLike(char32_t c)
+{
+    return c == 0x0020 || c == 0x00A0 || c == 0x2009 || c == 0x202F;
+}
+
+qsizetype digitCount(const QString &text)
+{
+    const QList<uint> points = text.toUcs4();
+    return std::ranges::count_if(points, [](uint c) { return QChar::isDigit(char32_t(c)); });
+}
+
+// The sizes of the locale's digit groups, the last one and the ones before
+// it (3 and 3 in de_DE, 3 and 2 in hi_IN), read from its own text of a
+// 20-digit number.
+std::pair<qsizetype, qsizetype> groupSizes(const QLocale &locale, const QString &separator)
+{
+    QLocale writer = locale;
+    writer.setNumberOptions(locale.numberOptions() & ~QLocale::OmitGroupSeparator);
+    const QStringList groups = writer.toString(10000000000000000000ULL).split(separator);
+    if (groups.size() < 3)
+        return {3, 3};
+    return {digitCount(groups.last()), digitCount(groups.at(groups.size() - 2))};
+}
+
+// Digit grouping is read as grouping only when it is well formed: every
+// group separator stands in the whole part, the first group does not start
+// with 0, and the groups after it have the locale's sizes. So in de_DE "1.500" and "12.345.678" are grouped, while
+// "0.625" (a separator after a lone 0), "1.50" and "1.5000" (not followed by
+// three digits) are not numbers: the locale's own reading would take
+// "0.625" as 625, a thousand times what was meant. A text without a group
+// separator passes untouched.
+bool wellGrouped(const QString &text, const QLocale &locale)
+{
+    const QString separator = locale.groupSeparator();
+    if (separator.isEmpty() || separator == locale.decimalPoint())
+        return true;
+    const QList<uint> in = text.toUcs4();
+    const QList<uint> symbol = separator.toUcs4();
+    const bool spaceGroups = symbol.size() == 1 && isSpaceLike(char32_t(symbol.first()));
+    // The length of the group separator at a place in the text, 0 for none.
+    const auto separatorAt = [&](qsizetype at) -> qsizetype {
+        if (spaceGroups)
+            return isSpaceLike(char32_t(in.at(at))) ? 1 : 0;
+        const bool found = in.size() - at >= symbol.size()
+                           && std::equal(symbol.cbegin(), symbol.cend(), in.cbegin() + at);
+        return found ? symbol.size() : 0;
+    };
+    const auto digitAt = [&](qsizetype at) { return at < in.size() && QChar::isDigit(char32_t(in.at(at))); };
+
+    bool anySeparator = false;
+    for (qsizetype i = 0; i < in.size() && !anySeparator; ++i)
+        anySeparator = separatorAt(i) > 0;
+    if (!anySeparator)
+        return true;
+
+    // Up to the first digit: a sign, and no separator.
+    qsizetype at = 0;
+    for (; at < in.size() && !digitAt(at); ++at)
+        if (separatorAt(at))
+            return false;
+    const qsizetype firstDigit = at;
+    QList<qsizetype> groups;
+    for (;;) {
+        qsizetype count = 0;
+        for (; digitAt(at); ++at)
+            ++count;
+        groups.append(count);
+        const qsizetype length = at < in.size() ? separatorAt(at) : 0;
+        if (length == 0)
+            break;
+        at += length;
+    }
+    // None in the decimals or the exponent.
+    for (; at < in.size(); ++at)
+        if (separatorAt(at))
+            return false;
+    if (groups.size() == 1)
+        return true;
+    if (QChar::digitValue(char32_t(in.at(firstDigit))) == 0)
+        return false;
+    const auto [last, other] = groupSizes(locale, separator);
+    // The first group's length is left to the locale's own reading: Qt 6.4
+    // writes "1234 567,50" in sq_AL and bg_BG.
+    if (groups.first() < 1 || groups.last() != last)
+        return false;
+    return std::all_of(groups.cbegin() + 1, groups.cend() - 1, [other](qsizetype size) { return size == other; });
+}
+
 } // namespace
 
 std::optional<double> parse(const QString &text, const QLocale &locale)
 {
-    QString trimmed = text.trimmed();
-    trimmed.removeIf(isDirectionMark);
+    const QString trimmed = prepared(text);
     if (trimmed.isEmpty())
+        return std::nullopt;
+    if (!wellGrouped(trimmed, locale))
         return std::nullopt;
     bool ok = false;
     const double value = readerFor(locale, trimmed.size()).toDouble(trimmed, &ok);
     if (!ok || !std::isfinite(value))
         return std::nullopt;
     return value;
+}
+
+Rejection rejection(const QString &text, const QLocale &locale)
+{
+    const QString trimmed = prepared(text);
+    if (trimmed.isEmpty())
+        return Rejection::Empty;
+    if (!wellGrouped(trimmed, locale)) {
+        QString swapped = trimmed;
+        swapped.replace(locale.groupSeparator(), locale.decimalPoint());
+        return parse(swapped, locale) ? Rejection::DecimalSeparator : Rejection::NotANumber;
+    }
+    // The locale's reading gives an infinity, and says it failed, for a
+    // number beyond the range; "inf" itself it reads without failing.
+    bool ok = false;
+    const double value = locale.toDouble(trimmed, &ok);
+    return !ok && std::isinf(value) ? Rejection::OutOfRange : Rejection::NotANumber;
 }
 
 double roundTo5Decimals(double value)

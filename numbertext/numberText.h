@@ -12,8 +12,22 @@ namespace NumberText {
 
 // The number test and the text-to-number rule in one: the locale's number
 // parsing of the whole text, blanks around it allowed. The empty text,
-// infinity, NaN and values beyond the double range are not numbers.
+// infinity, NaN and values beyond the double range are not numbers. Digit
+// grouping is read as grouping only when it is well formed: in de_DE "1.500"
+// is 1500, but "0.625" and "1.50" are not numbers (a group separator after a
+// leading 0, or not followed by a whole group of digits, is no grouping).
 std::optional<double> parse(const QString &text, const QLocale &locale = QLocale());
+
+// Why parse() does not take a text as a number.
+enum class Rejection {
+    Empty,            // nothing but blanks
+    NotANumber,       // anything else that is no number
+    OutOfRange,       // a number beyond the double range ("1e400")
+    DecimalSeparator, // a number once its group separator is read as the
+                      // decimal separator: "0.625" in de_DE
+};
+// Only for a text that parse() rejects.
+Rejection rejection(const QString &text, const QLocale &locale = QLocale());
 
 inline bool isNumber(const QString &text, const QLocale &locale = QLocale())
 {

@@ -7,6 +7,7 @@
 #include "messageBoxes.h"
 #include "numberText.h"
 #include "screenReader.h"
+#include "statusNotes.h"
 
 #include <calculator/calculator.h>
 
@@ -69,21 +70,24 @@ void frmPressureCalc::runCommand(const Command &command)
         failure = tr("The calculation failed: %1. No result was changed.").arg(QString::fromUtf8(error.what()));
     }
     if (written) {
+        m_statusNotes->commandRan(command.notes ? command.notes() : QStringList());
         announceResults(results, command.announcement);
         return;
     }
     if (command.undo)
         command.undo();
+    m_statusNotes->commandRan({});
     MessageBoxes::warn(this, failure);
 }
 
-void frmPressureCalc::connectCommand(QPushButton *button, FieldTexts (frmPressureCalc::*work)() const)
+void frmPressureCalc::connectCommand(QPushButton *button, FieldTexts (frmPressureCalc::*work)() const,
+                                     QStringList (frmPressureCalc::*notes)() const)
 {
     // The panel whose Calculate the button is, or -1.
     const auto calculating = calculateButtons();
     const auto found = std::ranges::find(calculating, button);
     const int panel = found == calculating.end() ? -1 : int(found - calculating.begin());
-    connect(button, &QPushButton::clicked, this, [this, work, panel] {
+    connect(button, &QPushButton::clicked, this, [this, work, notes, panel] {
         m_warningsOfCommand.clear();
         runCommand({
             .work = [this, work] { return (this->*work)(); },
@@ -91,6 +95,8 @@ void frmPressureCalc::connectCommand(QPushButton *button, FieldTexts (frmPressur
                 if (panel >= 0)
                     recordCalculation(panel);
             },
+            .notes = notes ? std::function<QStringList()>([this, notes] { return (this->*notes)(); })
+                           : std::function<QStringList()>(),
         });
     });
 }
@@ -115,6 +121,12 @@ void frmPressureCalc::announceResults(const FieldTexts &results, const Announcem
             spoken.append(m_screenReader->spokenValue(result.field, result.text));
         sentence = spoken.join(tr(", ", "between the results a screen reader is told"));
     }
+    // The notes the status bar shows now, after the results.
+    const QString notes = m_statusNotes->text();
+    if (!notes.isEmpty() && !sentence.isEmpty() && !sentence.endsWith(QLatin1Char('.')))
+        sentence += QLatin1Char('.');
+    if (!notes.isEmpty())
+        sentence = sentence.isEmpty() ? notes : sentence + QLatin1Char(' ') + notes;
     if (!sentence.isEmpty())
         m_screenReader->announce(sentence);
 }

@@ -19,8 +19,8 @@
 
 void frmPressureCalc::connectCylinderCommands()
 {
-    connectCommand(m_ui.calculateForceButton, &frmPressureCalc::calculateForce);
-    connectCommand(m_ui.calculateBoreButton, &frmPressureCalc::calculateBoreSize);
+    connectCommand(m_ui.calculateForceButton, &frmPressureCalc::calculateForce, &frmPressureCalc::forceNotes);
+    connectCommand(m_ui.calculateBoreButton, &frmPressureCalc::calculateBoreSize, &frmPressureCalc::boreNotes);
 }
 
 frmPressureCalc::FieldTexts frmPressureCalc::calculateForce() const

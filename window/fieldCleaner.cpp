@@ -1,16 +1,18 @@
 // SPDX-License-Identifier: MIT
 // Cleaning a field's text when the keyboard focus leaves it.
 //
-// The cleaning is silent: a text that is not a number becomes "0"; a
-// magnitude becomes its absolute value in the general format, a signed value
-// keeps its text as typed. It runs on every loss of focus to another control
-// of the window, also when the text did not change (Qt's editingFinished is
-// not emitted then, so a focus-out event filter drives it).
+// A text that is not a number becomes "0"; a magnitude becomes its absolute
+// value in the general format, a signed value keeps its text as typed. It
+// runs on every loss of focus to another control of the window, also when
+// the text did not change (Qt's editingFinished is not emitted then, so a
+// focus-out event filter drives it). No box interrupts the user; a cleaning
+// that changed the number says so in a note.
 #include "fieldCleaner.h"
 
 #include "numberText.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QFocusEvent>
 #include <QLineEdit>
 
@@ -52,7 +54,32 @@ QString FieldCleaner::cleaned(Cleaner cleaner, const QString &text)
     return text;
 }
 
-FieldCleaner::FieldCleaner()
+QString FieldCleaner::note(const QString &before, const QString &after)
+{
+    const auto tr = [](const char *text) { return QCoreApplication::translate("FieldCleaner", text); };
+    const QString typed = before.trimmed();
+    if (const auto value = NumberText::parse(before)) {
+        const auto cleanedValue = NumberText::parse(after);
+        if (cleanedValue && *cleanedValue == *value)
+            return {};
+        return tr("%1 taken as %2.").arg(typed, after);
+    }
+    using NumberText::Rejection;
+    switch (NumberText::rejection(before)) {
+    case Rejection::Empty:
+        return tr("empty; set to 0.");
+    case Rejection::OutOfRange:
+        return tr("%1 is too large; set to 0.").arg(typed);
+    case Rejection::DecimalSeparator:
+        return tr("\"%1\" is not a number here; the decimal separator is \"%2\"; set to 0.")
+            .arg(typed, QLocale().decimalPoint());
+    case Rejection::NotANumber:
+        break;
+    }
+    return tr("\"%1\" is not a number; set to 0.").arg(typed);
+}
+
+FieldCleaner::FieldCleaner(Noted noted) : m_noted(std::move(noted))
 {
     // Focus moved to another control while the window was not active (a
     // click on it brings the window back) reaches the field as no focus-out:
@@ -72,7 +99,13 @@ void FieldCleaner::clean(QWidget *control) const
     if (found == m_fields.cend())
         return;
     const auto [field, cleaner] = *found;
-    field->setText(cleaned(cleaner, field->text()));
+    const QString before = field->text();
+    field->setText(cleaned(cleaner, before));
+    if (m_noted) {
+        const QString said = note(before, field->text());
+        if (!said.isEmpty())
+            m_noted(field, said);
+    }
 }
 
 void FieldCleaner::cleanPending()

@@ -7,6 +7,8 @@
 #include <QObject>
 #include <QPointer>
 
+#include <functional>
+
 class QLineEdit;
 class QWidget;
 
@@ -15,16 +17,24 @@ class QWidget;
 // written every time, also when it is the text the field already holds. The
 // window losing activation (another application, a message box, a menu) is
 // not leaving the field: a half-typed "2." stays as it is, so the user can
-// carry on typing when coming back.
+// carry on typing when coming back. A cleaning that puts another number in
+// place of the text is noted.
 class FieldCleaner : public QObject
 {
 public:
     using Cleaner = FieldTable::Cleaner;
+    // Told the field and the note when a cleaning changed its number.
+    using Noted = std::function<void(QLineEdit *field, const QString &note)>;
 
     // The text a cleaner makes of a field's text.
     static QString cleaned(Cleaner cleaner, const QString &text);
+    // What a cleaning that turned `before` into `after` says, or nothing
+    // when the number stays the same (a mere reformat: "2.50" to "2.5"):
+    // '"abc" is not a number; set to 0.', '-2 taken as 2.',
+    // '1e400 is too large; set to 0.'.
+    static QString note(const QString &before, const QString &after);
 
-    FieldCleaner();
+    explicit FieldCleaner(Noted noted = {});
 
     void watch(QLineEdit *field, Cleaner cleaner);
 
@@ -44,5 +54,6 @@ private:
     // The watched field that has or last had the focus and whose leaving has
     // not been handled yet.
     QPointer<QLineEdit> m_pending;
+    Noted m_noted;
     QHash<const QWidget *, std::pair<QLineEdit *, Cleaner>> m_fields;
 };

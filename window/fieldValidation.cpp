@@ -3,7 +3,8 @@
 //
 // Every field the field table gives a cleaner cleans itself: the inputs of
 // the three panels and the bore panel's area and minimum bore. Switching to
-// another application is not leaving the field.
+// another application is not leaving the field. A cleaning that changed the
+// number is noted in the status bar (notes.cpp).
 #include "frmPressureCalc.h"
 
 #include "fieldCleaner.h"
@@ -12,7 +13,8 @@
 
 void frmPressureCalc::installFieldValidation()
 {
-    m_fieldCleaner = std::make_unique<FieldCleaner>();
+    m_fieldCleaner = std::make_unique<FieldCleaner>(
+        [this](const QLineEdit *field, const QString &note) { noteCleaning(field, note); });
     for (const Fields::Field &field : m_fields)
         if (field.row->cleaner != FieldTable::Cleaner::None)
             m_fieldCleaner->watch(field.edit, field.row->cleaner);

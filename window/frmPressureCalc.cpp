@@ -14,6 +14,7 @@
 #include "resultColours.h"
 #include "returnPresses.h"
 #include "screenReader.h"
+#include "statusNotes.h"
 #include "windowScale.h"
 
 #include <calculator/calculator.h>
@@ -75,6 +76,7 @@ frmPressureCalc::frmPressureCalc(QWidget *parent) : QWidget(parent)
 
     // Each feature connects the controls it works with; no handler relies on
     // running before or after another.
+    installStatusBar();
     installFieldValidation();
     connectCalculatorSelector();
     connectCylinderCommands();

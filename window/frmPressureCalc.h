@@ -10,9 +10,12 @@
 #include <QStringList>
 #include <QWidget>
 
+#include <QHash>
+
 #include <array>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <vector>
 
 class FieldCleaner;
@@ -21,6 +24,7 @@ class QMenuBar;
 class QPrinter;
 class QPushButton;
 class ScreenReader;
+class StatusNotes;
 namespace ControlTable { struct Control; }
 namespace Report { struct Content; }
 
@@ -120,18 +124,22 @@ private:
         // Puts back what the user changed to start the command, if refused.
         std::function<void()> undo = {};
         Announcement announcement = {};
+        // The status bar's notes on what was written (notes.cpp).
+        std::function<QStringList()> notes = {};
     };
     // The one way a command runs. It cleans the field being edited, then
     // works out every new text; only when all are known are they written, in
     // order, and the command's other changes made. A refusal, an arithmetic
     // error or any other exception is caught here: undo puts back what the
     // user changed to start the command, and one message box tells the user
-    // why nothing was written. After writing, a screen reader is told what
-    // changed.
+    // why nothing was written. After writing, the status bar shows the
+    // command's notes and a screen reader is told what changed.
     void runCommand(const Command &command);
-    // A click on the button runs the command that `work` works out; a
-    // panel's Calculate button also records the calculation for the report.
-    void connectCommand(QPushButton *button, FieldTexts (frmPressureCalc::*work)() const);
+    // A click on the button runs the command that `work` works out, with
+    // the notes that `notes` gives; a panel's Calculate button also records
+    // the calculation for the report.
+    void connectCommand(QPushButton *button, FieldTexts (frmPressureCalc::*work)() const,
+                        QStringList (frmPressureCalc::*notes)() const = nullptr);
     // The Calculate buttons of the three calculator panels, by panel index.
     std::array<QPushButton *, 3> calculateButtons() const;
     void announceResults(const FieldTexts &results, const Announcement &announcement);
@@ -169,9 +177,29 @@ private:
     void switchUnits(int system);
     // Every text the switch to a system writes.
     FieldTexts unitSwitchTexts(int system) const;
-    // The fields the field table has the switch convert, converted.
+    // The fields the field table has the switch convert, converted, or
+    // given back the text they had before the last switch.
     FieldTexts convertedFields(int system) const;
     static QString unitSystemName(int system);
+    // The text a field had before the last switch, while it still holds the
+    // text that switch wrote; nothing once it holds another.
+    std::optional<QString> textBeforeSwitch(const QLineEdit *field) const;
+    struct SwitchedText {
+        QString before;
+        QString written;
+    };
+    // Each field the last switch wrote.
+    QHash<const QLineEdit *, SwitchedText> m_lastSwitch;
+
+    // notes.cpp: the status bar, and its notes on cleaned fields and on
+    // results that cannot be physical.
+    void installStatusBar();
+    void noteCleaning(const QLineEdit *field, const QString &note);
+    QStringList forceNotes() const;
+    QStringList boreNotes() const;
+    QStringList standardBoreNotes() const;
+    QStringList valveFlowNotes() const;
+    std::unique_ptr<StatusNotes> m_statusNotes;
 
     // valveFlowCommands.cpp: the valve-flow panel and the system flow total.
     void connectValveFlowCommands();

@@ -7,6 +7,13 @@
 // the other system's series rather than converting it. The switch is all or
 // nothing: every new text is worked out before anything is written, and a
 // value that cannot be converted leaves the window as it was.
+//
+// Looking at the other system does not change what was typed: the factors
+// are not exact inverses of each other (1 inch is 25.4 mm, but 25.4 mm is
+// 1.00076 inches), so switching back restores, for every field that still
+// holds the text the switch wrote, the text it had before. A field edited,
+// calculated or cleaned into another text since is converted. The standard
+// bore comes back with the minimum bore and pressure it was chosen for.
 #include "frmPressureCalc.h"
 
 #include "numberText.h"
@@ -18,6 +25,8 @@
 #include <QRadioButton>
 
 #include <algorithm>
+#include <array>
+#include <memory>
 #include <optional>
 #include <string_view>
 
@@ -72,13 +81,25 @@ void frmPressureCalc::switchUnits(int system)
     if (system == m_unitSystem)
         return;
 
+    // The texts before the switch, for the next switch to restore; taken
+    // once the pending edit is cleaned.
+    auto before = std::make_shared<QHash<const QLineEdit *, QString>>();
     runCommand({
-        .work = [this, system] { return unitSwitchTexts(system); },
+        .work =
+            [this, system, before] {
+                FieldTexts texts = unitSwitchTexts(system);
+                for (const FieldText &text : texts)
+                    before->insert(text.field, text.field->text());
+                return texts;
+            },
         .alsoWrite =
-            [this, system] {
+            [this, system, before] {
                 m_unitSystem = qint16(system);
                 m_ui.unitSelector[system]->setChecked(true);
                 labelUnits(system);
+                m_lastSwitch.clear();
+                for (auto it = before->cbegin(); it != before->cend(); ++it)
+                    m_lastSwitch.insert(it.key(), {it.value(), it.key()->text()});
             },
         // A refused switch puts the selection back first, so the window shows
         // the system it is still in while the message is up. The old button
@@ -88,12 +109,31 @@ void frmPressureCalc::switchUnits(int system)
             [system](const FieldTexts &) {
                 return tr("Now in %1 units; every value was converted.").arg(unitSystemName(system));
             },
+        .notes = [this] { return standardBoreNotes(); },
     });
+}
+
+std::optional<QString> frmPressureCalc::textBeforeSwitch(const QLineEdit *field) const
+{
+    const auto found = m_lastSwitch.constFind(field);
+    if (found == m_lastSwitch.cend() || found->written != field->text())
+        return std::nullopt;
+    return found->before;
 }
 
 frmPressureCalc::FieldTexts frmPressureCalc::unitSwitchTexts(int system) const
 {
     FieldTexts newTexts = convertedFields(system);
+    const std::array standard{m_ui.standardBore, m_ui.standardForce};
+    const std::array choice{m_ui.minimumBore, m_ui.airPressure[0], m_ui.standardBore, m_ui.standardForce};
+    const bool restored = std::ranges::all_of(choice, [this](const QLineEdit *field) {
+        return textBeforeSwitch(field).has_value();
+    });
+    if (restored) {
+        for (QLineEdit *field : standard)
+            newTexts.push_back({field, *textBeforeSwitch(field)});
+        return newTexts;
+    }
     for (FieldText &text : standardBoreAfterSwitch(newTexts, system))
         newTexts.push_back(std::move(text));
     return newTexts;
@@ -106,6 +146,10 @@ frmPressureCalc::FieldTexts frmPressureCalc::convertedFields(int system) const
         const QuantityTable::Units &units = QuantityTable::units(field->row->quantity);
         // The key names the unit the value is in now.
         const std::string_view key = units.keys[system == Metric ? Imperial : Metric];
+        if (const auto before = textBeforeSwitch(field->edit)) {
+            newTexts.push_back({field->edit, *before});
+            continue;
+        }
         const auto value = NumberText::parse(field->edit->text());
         if (!value)
             continue; // a text that is no number stays as it is

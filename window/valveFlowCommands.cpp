@@ -42,7 +42,8 @@ std::optional<std::int16_t> cylinderCount(double value)
 
 void frmPressureCalc::connectValveFlowCommands()
 {
-    connectCommand(m_ui.calculateValveFlowButton, &frmPressureCalc::calculateValveFlow);
+    connectCommand(m_ui.calculateValveFlowButton, &frmPressureCalc::calculateValveFlow,
+                   &frmPressureCalc::valveFlowNotes);
     connectCommand(m_ui.addToSystemFlowButton, &frmPressureCalc::addToSystemFlow);
     connectCommand(m_ui.resetSystemFlowButton, &frmPressureCalc::resetSystemFlow);
 

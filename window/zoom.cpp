@@ -20,8 +20,10 @@
 #include <QRadioButton>
 #include <QScreen>
 #include <QShortcut>
+#include <QStatusBar>
 
 #include <algorithm>
+#include <cmath>
 #include <iterator>
 
 namespace {
@@ -79,7 +81,7 @@ void frmPressureCalc::applyScale()
     m_canvas->setFixedSize(WindowScale::clientSize(m_scale));
     layout()->activate();
     if (!(windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen)))
-        resize(m_canvas->width(), m_canvas->height() + menuBarHeight());
+        resize(sizeHint()); // the canvas and the bars the layout holds with it
 }
 
 void frmPressureCalc::changeEvent(QEvent *event)
@@ -103,9 +105,16 @@ double frmPressureCalc::largestFittingScale() const
     if (!shownOn)
         return WindowScale::zoomSteps[std::size(WindowScale::zoomSteps) - 1];
     const QSize frame = frameGeometry().size() - geometry().size();
-    // The menu bar takes its height from the screen as well.
-    return WindowScale::largestFittingScale((frame.isEmpty() ? unknownFrame : frame) + QSize(0, menuBarHeight()),
-                                            shownOn->availableGeometry().size());
+    // The menu bar above the canvas keeps the desktop's font at every scale.
+    const QSize around = (frame.isEmpty() ? unknownFrame : frame) + QSize(0, menuBarHeight());
+    const QSize available = shownOn->availableGeometry().size();
+    // The status bar below the canvas grows with the scale too: its height
+    // at the scale in force, then at the scale that would fit.
+    const QStatusBar *bar = findChild<QStatusBar *>();
+    const int barHeight = bar ? bar->sizeHint().height() : 0;
+    const double fitting = WindowScale::largestFittingScale(around + QSize(0, barHeight), available);
+    const int grownBar = int(std::ceil(barHeight * std::max(1.0, fitting / m_scale)));
+    return WindowScale::largestFittingScale(around + QSize(0, grownBar), available);
 }
 
 double frmPressureCalc::scale() const

@@ -24,6 +24,8 @@ private slots:
     void parseAccepts();
     void parseRejects_data();
     void parseRejects();
+    void rejectionSaysWhy_data();
+    void rejectionSaysWhy();
     void germanDecimalComma();
     void usesDefaultLocale();
 
@@ -67,6 +69,14 @@ void tst_NumberText::parseAccepts_data()
     QTest::newRow("de_DE: long text with grouping") << "de_DE" << "1.234,5" + QString(100, QLatin1Char('0')) << 1234.5;
     QTest::newRow("he_IL: minus after a direction mark") << "he_IL" << QString::fromUtf8("\u200E-5") << -5.0;
     QTest::newRow("he_IL: plain minus") << "he_IL" << "-5" << -5.0;
+    // Grouping that is well formed is read as grouping.
+    QTest::newRow("de_DE: one group") << "de_DE" << "1.500" << 1500.0;
+    QTest::newRow("de_DE: two groups") << "de_DE" << "12.345.678" << 12345678.0;
+    QTest::newRow("de_DE: negative, grouped, decimals") << "de_DE" << "-1.234.567,5" << -1234567.5;
+    QTest::newRow("en_US: one group") << "en_US" << "1,500" << 1500.0;
+    QTest::newRow("C: one group") << "C" << "1,000" << 1000.0;
+    QTest::newRow("en_IN: groups of two before the last three") << "en_IN" << "12,34,567" << 1234567.0;
+    QTest::newRow("fr_FR: narrow no-break space") << "fr_FR" << QString::fromUtf8("1\u202F500") << 1500.0;
     QTest::newRow("ar_EG: Arabic digits and minus")
         << "ar_EG" << QString::fromUtf8("\u061C-\u0661\u066B\u0665") << -1.5;
 }
@@ -99,6 +109,19 @@ void tst_NumberText::parseRejects_data()
     QTest::newRow("blank inside") << "C" << "1 2";
     QTest::newRow("de_DE: infinity") << "de_DE" << "inf";
     QTest::newRow("de_DE: letters") << "de_DE" << "zwei";
+    // Grouping that is not well formed is no grouping, and so no number.
+    QTest::newRow("de_DE: lone 0 before a group separator") << "de_DE" << "0.625";
+    QTest::newRow("de_DE: negative lone 0") << "de_DE" << "-0.625";
+    QTest::newRow("de_DE: two zeros before a group separator") << "de_DE" << "00.625";
+    QTest::newRow("de_DE: two digits after the separator") << "de_DE" << "1.50";
+    QTest::newRow("de_DE: four digits after the separator") << "de_DE" << "1.5000";
+    QTest::newRow("de_DE: separator in the decimals") << "de_DE" << "1,500.5";
+    QTest::newRow("de_DE: separator first") << "de_DE" << ".500";
+    QTest::newRow("en_US: lone 0 before a group separator") << "en_US" << "0,625";
+    QTest::newRow("en_US: two digits after the separator") << "en_US" << "1,50";
+    QTest::newRow("C: lone 0 before a group separator") << "C" << "0,625";
+    QTest::newRow("en_IN: three digits before the last group") << "en_IN" << "1,234,567";
+    QTest::newRow("fr_FR: lone 0 before a narrow space") << "fr_FR" << QString::fromUtf8("0\u202F625");
     QTest::newRow("long text with a letter at its end") << "C" << "2.5" + QString(100, QLatin1Char('0')) + "x";
 }
 
@@ -108,6 +131,38 @@ void tst_NumberText::parseRejects()
     QFETCH(QString, text);
     QVERIFY2(!parse(text, QLocale(locale)).has_value(), qPrintable(text));
     QVERIFY(!NumberText::isNumber(text, QLocale(locale)));
+}
+
+void tst_NumberText::rejectionSaysWhy_data()
+{
+    using R = NumberText::Rejection;
+    QTest::addColumn<QString>("locale");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("why");
+    QTest::newRow("empty") << "C" << "" << int(R::Empty);
+    QTest::newRow("blanks") << "C" << "  " << int(R::Empty);
+    QTest::newRow("letters") << "C" << "abc" << int(R::NotANumber);
+    QTest::newRow("two points") << "C" << "1.2.3" << int(R::NotANumber);
+    QTest::newRow("infinity is no number") << "C" << "inf" << int(R::NotANumber);
+    QTest::newRow("beyond the range") << "C" << "1e400" << int(R::OutOfRange);
+    QTest::newRow("negative beyond the range") << "C" << "-1e999" << int(R::OutOfRange);
+    QTest::newRow("de_DE: beyond the range") << "de_DE" << "1,5e400" << int(R::OutOfRange);
+    QTest::newRow("de_DE: point after a lone 0") << "de_DE" << "0.625" << int(R::DecimalSeparator);
+    QTest::newRow("de_DE: point before two digits") << "de_DE" << "1.50" << int(R::DecimalSeparator);
+    QTest::newRow("de_DE: two ill-formed groups") << "de_DE" << "1.234.5" << int(R::NotANumber);
+    QTest::newRow("en_US: comma after a lone 0") << "en_US" << "0,625" << int(R::DecimalSeparator);
+    QTest::newRow("C: comma after a lone 0") << "C" << "0,625" << int(R::DecimalSeparator);
+    QTest::newRow("fr_FR: narrow space after a lone 0")
+        << "fr_FR" << QString::fromUtf8("0\u202F625") << int(R::DecimalSeparator);
+}
+
+void tst_NumberText::rejectionSaysWhy()
+{
+    QFETCH(QString, locale);
+    QFETCH(QString, text);
+    QFETCH(int, why);
+    QVERIFY(!parse(text, QLocale(locale)).has_value());
+    QCOMPARE(int(NumberText::rejection(text, QLocale(locale))), why);
 }
 
 void tst_NumberText::germanDecimalComma()

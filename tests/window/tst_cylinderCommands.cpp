@@ -7,6 +7,7 @@
 
 #include <QGuiApplication>
 #include <QLineEdit>
+#include <QStatusBar>
 #include <QTest>
 
 using namespace WindowDriver;
@@ -18,6 +19,11 @@ const QString overflowMessage = QStringLiteral("The result is too large to calcu
 struct Inputs {
     QString first, second, third;
 };
+
+QString statusNote(const frmPressureCalc &window)
+{
+    return control<QStatusBar>(window, QStringLiteral("statusBar"))->currentMessage();
+}
 
 void calculateForce(frmPressureCalc &window, const Inputs &in)
 {
@@ -69,14 +75,20 @@ void tst_CylinderCommands::force_data()
     QTest::addColumn<QString>("pressure");
     QTest::addColumn<QString>("push");
     QTest::addColumn<QString>("pull");
-    QTest::newRow("imperial 2 in") << 0 << "2" << "0.625" << "80" << "251.32741" << "226.78372";
-    QTest::newRow("imperial 4 in") << 0 << "4" << "1" << "100" << "1256.63706" << "1178.09725";
-    QTest::newRow("imperial rod wider than bore") << 0 << "1" << "2" << "100" << "78.53982" << "-235.61945";
-    QTest::newRow("imperial zeros") << 0 << "0" << "0" << "0" << "0" << "0";
-    QTest::newRow("metric 50 mm") << 1 << "50" << "20" << "6" << "1178.09725" << "989.60169";
-    QTest::newRow("metric zeros") << 1 << "0" << "0" << "0" << "0" << "0";
+    QTest::addColumn<QString>("note"); // in the status bar
+    const QString noPull = QStringLiteral("The rod is as large as the bore: there is no pull force.");
+    QTest::newRow("imperial 2 in") << 0 << "2" << "0.625" << "80" << "251.32741" << "226.78372" << "";
+    QTest::newRow("imperial 4 in") << 0 << "4" << "1" << "100" << "1256.63706" << "1178.09725" << "";
+    // The values stay as computed; the note says what they mean.
+    QTest::newRow("imperial rod wider than bore") << 0 << "1" << "2" << "100" << "78.53982" << "-235.61945" << noPull;
+    QTest::newRow("imperial rod as large as the bore") << 0 << "2" << "2" << "80" << "251.32741" << "0" << noPull;
+    QTest::newRow("imperial rod but no bore") << 0 << "0" << "1" << "80" << "0" << "-62.83185" << noPull;
+    QTest::newRow("imperial zeros") << 0 << "0" << "0" << "0" << "0" << "0" << "";
+    QTest::newRow("metric 50 mm") << 1 << "50" << "20" << "6" << "1178.09725" << "989.60169" << "";
+    QTest::newRow("metric rod wider than bore") << 1 << "20" << "50" << "6" << "188.49556" << "-989.60169" << noPull;
+    QTest::newRow("metric zeros") << 1 << "0" << "0" << "0" << "0" << "0" << "";
     // The same inputs as the first row, taken as mm and bar.
-    QTest::newRow("metric 2 mm") << 1 << "2" << "0.625" << "80" << "25.13274" << "22.67837";
+    QTest::newRow("metric 2 mm") << 1 << "2" << "0.625" << "80" << "25.13274" << "22.67837" << "";
 }
 
 void tst_CylinderCommands::force()
@@ -87,6 +99,7 @@ void tst_CylinderCommands::force()
     QFETCH(QString, pressure);
     QFETCH(QString, push);
     QFETCH(QString, pull);
+    QFETCH(QString, note);
 
     MessageBoxWatcher boxes;
     frmPressureCalc window;
@@ -95,6 +108,9 @@ void tst_CylinderCommands::force()
     calculateForce(window, {bore, rod, pressure});
     QCOMPARE(text(window, "txtPushForce"), push);
     QCOMPARE(text(window, "txtPullForce"), pull);
+    QCOMPARE(statusNote(window), note);
+    // The screen reader hears the results, then the note.
+    QVERIFY(control(window, QStringLiteral("btnCalcForce"))->accessibleDescription().endsWith(note));
     QVERIFY(boxes.seen().isEmpty());
     QCOMPARE(window.unitSystem(), qint16(system));
     // The bore panel's results are another command's.
@@ -111,28 +127,36 @@ void tst_CylinderCommands::bore_data()
     QTest::addColumn<QString>("minBore");
     QTest::addColumn<QString>("standardBore");
     QTest::addColumn<QString>("standardForce");
-    QTest::newRow("imperial 500 lb") << 0 << "500" << "80" << "1" << "6.25" << "2.82095" << "3.25" << "663.66145";
-    QTest::newRow("imperial 1000 lb") << 0 << "1000" << "100" << "1" << "10" << "3.56825" << "4" << "1256.63706";
-    QTest::newRow("imperial no pressure") << 0 << "500" << "0" << "1" << "0" << "0" << "" << "";
-    QTest::newRow("imperial no force") << 0 << "0" << "80" << "1" << "0" << "0" << "" << "";
-    QTest::newRow("metric 2000 N") << 1 << "2000" << "6" << "1" << "3333.33333" << "65.147" << "80" << "3015.92895";
-    QTest::newRow("metric no pressure") << 1 << "2000" << "0" << "1" << "0" << "0" << "" << "";
+    QTest::addColumn<QString>("note"); // in the status bar
+    const QString smallFactor = QStringLiteral("A safety factor below 1 makes the area smaller than the force needs.");
+    const QString noBore = QStringLiteral("No standard bore is that large.");
+    QTest::newRow("imperial 500 lb") << 0 << "500" << "80" << "1" << "6.25" << "2.82095" << "3.25" << "663.66145" << "";
+    QTest::newRow("imperial 1000 lb") << 0 << "1000" << "100" << "1" << "10" << "3.56825" << "4" << "1256.63706" << "";
+    QTest::newRow("imperial no pressure") << 0 << "500" << "0" << "1" << "0" << "0" << "" << "" << "";
+    QTest::newRow("imperial no force") << 0 << "0" << "80" << "1" << "0" << "0" << "" << "" << "";
+    QTest::newRow("metric 2000 N") << 1 << "2000" << "6" << "1" << "3333.33333" << "65.147" << "80" << "3015.92895" << "";
+    QTest::newRow("metric no pressure") << 1 << "2000" << "0" << "1" << "0" << "0" << "" << "" << "";
     QTest::newRow("safety factor 2 doubles the area")
-        << 0 << "500" << "80" << "2" << "12.5" << "3.98942" << "4" << "1005.30965";
+        << 0 << "500" << "80" << "2" << "12.5" << "3.98942" << "4" << "1005.30965" << "";
     QTest::newRow("safety factor 0 counts as 1") << 0 << "500" << "80" << "0" << "6.25" << "2.82095" << "3.25"
-                                                 << "663.66145";
+                                                 << "663.66145" << "";
     QTest::newRow("metric safety factor 1.5") << 1 << "2000" << "6" << "1.5" << "5000" << "79.78846" << "80"
-                                              << "3015.92895";
+                                              << "3015.92895" << "";
     // A minimum bore that is a bore of the series needs nothing bigger.
     QTest::newRow("imperial exactly 2 in") << 0 << "3.14159265358979" << "1" << "1" << "3.14159" << "2" << "2"
-                                           << "3.14159";
+                                           << "3.14159" << "";
     QTest::newRow("metric below the smallest bore") << 1 << "10" << "6" << "1" << "16.66667" << "4.60659" << "8"
-                                                    << "30.15929";
+                                                    << "30.15929" << "";
     // No standard cylinder is that big.
     QTest::newRow("imperial beyond 14 in") << 0 << "1000000" << "80" << "1" << "12500" << "126.15663" << ""
-                                           << "";
+                                           << "" << noBore;
     QTest::newRow("metric beyond 320 mm") << 1 << "1000000" << "6" << "1" << "1666666.66667" << "1456.73124"
-                                          << "" << "";
+                                          << "" << "" << noBore;
+    // The results stay as computed; the note says what they mean.
+    QTest::newRow("safety factor 0.5 halves the area") << 0 << "500" << "80" << "0.5" << "3.125" << "1.99471"
+                                                        << "2" << "251.32741" << smallFactor;
+    QTest::newRow("safety factor 0.5, beyond 14 in") << 0 << "1000000" << "80" << "0.5" << "6250" << "89.20621"
+                                                      << "" << "" << smallFactor + " " + noBore;
 }
 
 void tst_CylinderCommands::bore()
@@ -145,6 +169,7 @@ void tst_CylinderCommands::bore()
     QFETCH(QString, minBore);
     QFETCH(QString, standardBore);
     QFETCH(QString, standardForce);
+    QFETCH(QString, note);
 
     MessageBoxWatcher boxes;
     frmPressureCalc window;
@@ -159,6 +184,8 @@ void tst_CylinderCommands::bore()
     QCOMPARE(text(window, "txtMinBoreSize"), minBore);
     QCOMPARE(text(window, "txtStandardBore"), standardBore);
     QCOMPARE(text(window, "txtStandardForce"), standardForce);
+    QCOMPARE(statusNote(window), note);
+    QVERIFY(control(window, QStringLiteral("btnCalcBoreSize"))->accessibleDescription().endsWith(note));
     QVERIFY(boxes.seen().isEmpty());
     QCOMPARE(text(window, "txtPushForce"), QStringLiteral("0"));
 }

@@ -9,6 +9,7 @@
 #include <QContextMenuEvent>
 #include <QLineEdit>
 #include <QMenu>
+#include <QStatusBar>
 #include <QTest>
 
 using namespace WindowDriver;
@@ -16,6 +17,28 @@ using namespace WindowDriver;
 namespace {
 
 const QLocale german(QLocale::German, QLocale::Germany);
+
+QString statusNote(const frmPressureCalc &window)
+{
+    return control<QStatusBar>(window, QStringLiteral("statusBar"))->currentMessage();
+}
+
+// One step of a user's session: "type NAME TEXT" types over a field and
+// stays there, "tab" moves the focus on, "click NAME" clicks a control.
+void perform(frmPressureCalc &window, const QString &step)
+{
+    const QStringList words = step.split(QLatin1Char(' '));
+    if (words.first() == QLatin1String("type")) {
+        selectPanel(window, panelOf(window, words.at(1)));
+        typeInto(window, words.at(1), words.value(2));
+    } else if (words.first() == QLatin1String("tab")) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    } else if (words.first() == QLatin1String("click")) {
+        click(window, words.at(1));
+    } else {
+        qFatal("unknown step %s", qPrintable(step));
+    }
+}
 
 } // namespace
 
@@ -29,6 +52,8 @@ private slots:
 
     void cleansTextOnTab_data();
     void cleansTextOnTab();
+    void noteGoesOnTheNextAction_data();
+    void noteGoesOnTheNextAction();
     void everyInputFieldIsCleaned_data();
     void everyInputFieldIsCleaned();
     void boreResultFieldsAreCleaned();
@@ -50,32 +75,48 @@ void tst_FieldValidation::cleansTextOnTab_data()
     QTest::addColumn<QString>("fieldName");
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("expected");
+    QTest::addColumn<QString>("note"); // in the status bar; none for a mere reformat
 
     const QString force = QStringLiteral("txtForceRequired");
-    QTest::newRow("letters") << force << "abc" << "0";
-    QTest::newRow("number then letters") << force << "12abc" << "0";
-    QTest::newRow("empty") << force << "" << "0";
-    QTest::newRow("blank") << force << "   " << "0";
-    QTest::newRow("negative") << force << "-2.5" << "2.5";
-    QTest::newRow("blanks around") << force << " 7 " << "7";
-    QTest::newRow("trailing zero") << force << "1.50" << "1.5";
-    QTest::newRow("leading zeros") << force << "007" << "7";
-    QTest::newRow("exponent") << force << "1e3" << "1000";
-    QTest::newRow("negative zero") << force << "-0" << "0";
-    QTest::newRow("large exponent") << force << "1e20" << "1E+20";
-    QTest::newRow("sixteen digits") << force << "0.1234567890123456" << "0.123456789012346";
-    QTest::newRow("beyond the double range") << force << "1e999" << "0";
+    const QString pressure = QStringLiteral("txtAirPressure(0)");
+    QTest::newRow("letters") << pressure << "abc" << "0" << "Air Pressure: \"abc\" is not a number; set to 0.";
+    QTest::newRow("number then letters") << force << "12abc" << "0"
+                                         << "Force Required: \"12abc\" is not a number; set to 0.";
+    QTest::newRow("empty") << force << "" << "0" << "Force Required: empty; set to 0.";
+    QTest::newRow("blank") << force << "   " << "0" << "Force Required: empty; set to 0.";
+    QTest::newRow("negative") << force << "-2.5" << "2.5" << "Force Required: -2.5 taken as 2.5.";
+    QTest::newRow("negative bore") << "txtCylinderBore(0)" << "-2" << "2" << "Bore Size: -2 taken as 2.";
+    QTest::newRow("blanks around") << force << " 7 " << "7" << "";
+    QTest::newRow("trailing zero") << force << "1.50" << "1.5" << "";
+    QTest::newRow("trailing zeros, 2.50") << force << "2.50" << "2.5" << "";
+    QTest::newRow("leading zeros") << force << "007" << "7" << "";
+    QTest::newRow("exponent") << force << "1e3" << "1000" << "";
+    QTest::newRow("negative zero") << force << "-0" << "0" << "";
+    QTest::newRow("large exponent") << force << "1e20" << "1E+20" << "";
+    QTest::newRow("grouped") << force << "1,500" << "1500" << "";
+    QTest::newRow("sixteen digits") << force << "0.1234567890123456" << "0.123456789012346"
+                                    << "Force Required: 0.1234567890123456 taken as 0.123456789012346.";
+    QTest::newRow("beyond the double range") << pressure << "1e400" << "0"
+                                             << "Air Pressure: 1e400 is too large; set to 0.";
+    QTest::newRow("beyond the double range, 1e999") << force << "1e999" << "0"
+                                                    << "Force Required: 1e999 is too large; set to 0.";
     // Rounding the largest double up to 15 digits would leave the range; its
     // last digit is cut so the field keeps a number.
-    QTest::newRow("largest double") << force << "1.7976931348623157e308" << "1.79769313486231E+308";
-    QTest::newRow("count not made whole") << "txtNumCylinders" << "2.5" << "2.5";
-    QTest::newRow("negative count") << "txtNumCylinders" << "-3" << "3";
-    QTest::newRow("temperature negative") << "txtRoomTemp" << "-10" << "-10";
-    QTest::newRow("temperature not reformatted") << "txtRoomTemp" << "68.0" << "68.0";
-    QTest::newRow("temperature keeps blanks") << "txtRoomTemp" << " 68 " << " 68 ";
-    QTest::newRow("temperature letters") << "txtRoomTemp" << "abc" << "0";
-    QTest::newRow("temperature empty") << "txtRoomTemp" << "" << "0";
-    QTest::newRow("temperature beyond the range") << "txtRoomTemp" << "-1e999" << "0";
+    QTest::newRow("largest double") << force << "1.7976931348623157e308" << "1.79769313486231E+308"
+                                    << "Force Required: 1.7976931348623157e308 taken as 1.79769313486231E+308.";
+    // The C locale groups with commas: a comma after a lone 0 is no grouping.
+    QTest::newRow("comma after a lone 0") << pressure << "0,625" << "0"
+        << "Air Pressure: \"0,625\" is not a number here; the decimal separator is \".\"; set to 0.";
+    QTest::newRow("count not made whole") << "txtNumCylinders" << "2.5" << "2.5" << "";
+    QTest::newRow("negative count") << "txtNumCylinders" << "-3" << "3" << "Number of Cylinders: -3 taken as 3.";
+    QTest::newRow("temperature negative") << "txtRoomTemp" << "-10" << "-10" << "";
+    QTest::newRow("temperature not reformatted") << "txtRoomTemp" << "68.0" << "68.0" << "";
+    QTest::newRow("temperature keeps blanks") << "txtRoomTemp" << " 68 " << " 68 " << "";
+    QTest::newRow("temperature letters") << "txtRoomTemp" << "abc" << "0"
+                                         << "Room Temperature: \"abc\" is not a number; set to 0.";
+    QTest::newRow("temperature empty") << "txtRoomTemp" << "" << "0" << "Room Temperature: empty; set to 0.";
+    QTest::newRow("temperature beyond the range") << "txtRoomTemp" << "-1e999" << "0"
+                                                  << "Room Temperature: -1e999 is too large; set to 0.";
 }
 
 void tst_FieldValidation::cleansTextOnTab()
@@ -83,6 +124,7 @@ void tst_FieldValidation::cleansTextOnTab()
     QFETCH(QString, fieldName);
     QFETCH(QString, typed);
     QFETCH(QString, expected);
+    QFETCH(QString, note);
 
     MessageBoxWatcher boxes;
     frmPressureCalc window;
@@ -90,10 +132,63 @@ void tst_FieldValidation::cleansTextOnTab()
     selectPanel(window, panelOf(window, fieldName));
     typeInto(window, fieldName, typed);
     QCOMPARE(text(window, fieldName), typed); // nothing is filtered while typing
+    QCOMPARE(statusNote(window), QString());
     QTest::keyClick(field(window, fieldName), Qt::Key_Tab);
     QVERIFY(!field(window, fieldName)->hasFocus());
     QCOMPARE(text(window, fieldName), expected);
-    QVERIFY(boxes.seen().isEmpty()); // the cleaning is silent
+    QVERIFY(boxes.seen().isEmpty()); // no box interrupts the user
+    QCOMPARE(statusNote(window), note);
+    // A screen reader hears the note on the control the focus went to.
+    if (!note.isEmpty())
+        QCOMPARE(QApplication::focusWidget()->accessibleDescription(), note);
+}
+
+void tst_FieldValidation::noteGoesOnTheNextAction_data()
+{
+    // What the status bar says after each step: a note stays until the
+    // user's next action (an edit, a command, another noted cleaning).
+    QTest::addColumn<QStringList>("steps");
+    QTest::addColumn<QStringList>("notes"); // after each step
+    const QString abc = QStringLiteral("Air Pressure: \"abc\" is not a number; set to 0.");
+    const QString minus = QStringLiteral("Force Required: -5 taken as 5.");
+    QTest::newRow("typing in another field clears it")
+        << QStringList{"type txtAirPressure(0) abc", "tab", "type txtForceRequired 5"} << QStringList{"", abc, ""};
+    QTest::newRow("tabbing through a clean field keeps it")
+        << QStringList{"type txtAirPressure(0) abc", "tab", "tab", "tab"} << QStringList{"", abc, abc, abc};
+    QTest::newRow("another noted cleaning replaces it")
+        << QStringList{"type txtAirPressure(0) abc", "tab", "type txtForceRequired -5", "tab"}
+        << QStringList{"", abc, "", minus};
+    QTest::newRow("a click on Calculate keeps it with the results, the next command clears it")
+        << QStringList{"type txtAirPressure(0) abc", "click btnCalcBoreSize", "click btnCalcBoreSize"}
+        << QStringList{"", abc, ""};
+    QTest::newRow("Calculate after Tab keeps it once")
+        << QStringList{"type txtAirPressure(0) abc", "tab", "click btnCalcBoreSize", "click btnCalcBoreSize"}
+        << QStringList{"", abc, abc, ""};
+    QTest::newRow("a unit switch clears it")
+        << QStringList{"type txtAirPressure(0) abc", "tab", "click btnCalcBoreSize", "click Option1(1)"}
+        << QStringList{"", abc, abc, ""};
+    QTest::newRow("a command's note goes on an edit")
+        << QStringList{"type txtSafetyFactor 0.5", "click btnCalcBoreSize", "type txtForceRequired 1"}
+        << QStringList{"", "A safety factor below 1 makes the area smaller than the force needs.", ""};
+    QTest::newRow("a noted cleaning replaces a command's note")
+        << QStringList{"type txtSafetyFactor 0.5", "click btnCalcBoreSize", "type txtForceRequired -5", "tab"}
+        << QStringList{"", "A safety factor below 1 makes the area smaller than the force needs.", "", minus};
+    QTest::newRow("a mere reformat says nothing")
+        << QStringList{"type txtAirPressure(0) 2.50", "tab"} << QStringList{"", ""};
+}
+
+void tst_FieldValidation::noteGoesOnTheNextAction()
+{
+    QFETCH(QStringList, steps);
+    QFETCH(QStringList, notes);
+    QCOMPARE(steps.size(), notes.size());
+    frmPressureCalc window;
+    QVERIFY(showAndActivate(window));
+    for (qsizetype step = 0; step < steps.size(); ++step) {
+        perform(window, steps.at(step));
+        QVERIFY2(statusNote(window) == notes.at(step),
+                 qPrintable(steps.at(step) + QStringLiteral(": ") + statusNote(window)));
+    }
 }
 
 void tst_FieldValidation::everyInputFieldIsCleaned_data()
@@ -195,11 +290,25 @@ void tst_FieldValidation::germanDecimalComma_data()
     QTest::addColumn<QString>("fieldName");
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("expected");
-    QTest::newRow("comma kept") << "txtRodDiameter" << "2,5" << "2,5";
-    QTest::newRow("negative with trailing zero") << "txtRodDiameter" << "-1,50" << "1,5";
-    QTest::newRow("exponent") << "txtRodDiameter" << "1,5e20" << "1,5E+20";
-    QTest::newRow("temperature kept") << "txtRoomTemp" << "-3,50" << "-3,50";
-    QTest::newRow("letters") << "txtRoomTemp" << "abc" << "0";
+    QTest::addColumn<QString>("note");
+    const QString rod = QStringLiteral("txtRodDiameter");
+    QTest::newRow("comma kept") << rod << "2,5" << "2,5" << "";
+    QTest::newRow("negative with trailing zero") << rod << "-1,50" << "1,5" << "Rod Diameter: -1,50 taken as 1,5.";
+    QTest::newRow("exponent") << rod << "1,5e20" << "1,5E+20" << "";
+    QTest::newRow("temperature kept") << "txtRoomTemp" << "-3,50" << "-3,50" << "";
+    QTest::newRow("letters") << "txtRoomTemp" << "abc" << "0" << "Room Temperature: \"abc\" is not a number; set to 0.";
+    // Grouping with points is read only when well formed.
+    QTest::newRow("one group") << rod << "1.500" << "1500" << "";
+    QTest::newRow("two groups and decimals") << rod << "12.345.678,5" << "12345678,5" << "";
+    const QString here = QStringLiteral("is not a number here; the decimal separator is \",\"; set to 0.");
+    QTest::newRow("point after a lone 0") << "txtAirPressure(0)" << "0.625" << "0"
+                                          << "Air Pressure: \"0.625\" " + here;
+    QTest::newRow("point before two digits") << rod << "1.50" << "0" << "Rod Diameter: \"1.50\" " + here;
+    QTest::newRow("point before four digits") << rod << "1.5000" << "0" << "Rod Diameter: \"1.5000\" " + here;
+    QTest::newRow("temperature, point after a lone 0") << "txtRoomTemp" << "-0.5" << "0"
+                                                       << "Room Temperature: \"-0.5\" " + here;
+    QTest::newRow("two ill-formed groups") << rod << "1.234.5" << "0"
+                                           << "Rod Diameter: \"1.234.5\" is not a number; set to 0.";
 }
 
 void tst_FieldValidation::germanDecimalComma()
@@ -207,11 +316,13 @@ void tst_FieldValidation::germanDecimalComma()
     QFETCH(QString, fieldName);
     QFETCH(QString, typed);
     QFETCH(QString, expected);
+    QFETCH(QString, note);
     QLocale::setDefault(german);
     frmPressureCalc window;
     QVERIFY(showAndActivate(window));
     typeAndTab(window, fieldName, typed);
     QCOMPARE(text(window, fieldName), expected);
+    QCOMPARE(statusNote(window), note);
 }
 
 void tst_FieldValidation::contextMenuDoesNotClean()

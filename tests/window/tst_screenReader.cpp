@@ -234,7 +234,18 @@ void tst_ScreenReader::commandsAnnounceWhatChanged_data()
     QTest::newRow("bore, beyond the standard bores")
         << 0 << 0 << QStringList{"txtForceRequired=1000000", "txtAirPressure(0)=80", "txtSafetyFactor=1"}
         << "btnCalcBoreSize" << "btnCalcBoreSize"
-        << "Area Required 12500 Sq. Inches, Minimum Bore Size 126.15663 Inches, Standard Bore none, Push Force none";
+        << "Area Required 12500 Sq. Inches, Minimum Bore Size 126.15663 Inches, Standard Bore none, Push Force none. "
+           "No standard bore is that large.";
+    // The status bar's notes follow the results.
+    QTest::newRow("force, rod as large as the bore")
+        << 1 << 0 << QStringList{"txtCylinderBore(0)=2", "txtRodDiameter=2", "txtAirPressure(1)=80"}
+        << "btnCalcForce" << "btnCalcForce"
+        << "Force (Push) 251.32741 Pounds, Force (Pull) 0 Pounds. "
+           "The rod is as large as the bore: there is no pull force.";
+    QTest::newRow("force, a cleaning's note with the results")
+        << 1 << 0 << QStringList{"txtCylinderBore(0)=2", "txtRodDiameter=0.625", "txtAirPressure(1)=-80"}
+        << "btnCalcForce" << "btnCalcForce"
+        << "Force (Push) 251.32741 Pounds, Force (Pull) 226.78372 Pounds. Air Pressure: -80 taken as 80.";
     QTest::newRow("valve flow, Calculate") << 2 << 0 << valve << "btnCalcCV" << "btnCalcCV" << valveResults;
     QTest::newRow("valve flow, metric, Return in the cycle rate")
         << 2 << 1 << valve << "Return" << "txtCycleRate"

@@ -15,6 +15,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QLayout>
 #include <QTest>
 
 using namespace WindowDriver;
@@ -88,13 +89,19 @@ void tst_StartUp::windowFrame()
 {
     frmPressureCalc window;
     QCOMPARE(window.windowTitle(), QStringLiteral("Corvane Calculator"));
-    // The layout's size, and the menu bar above it.
-    const int bar = menuBarHeight(window);
+    // The panels at their design size, the menu bar above them and the
+    // status bar below.
+    const int menu = menuBarHeight(window);
+    QVERIFY(menu > 0);
+    const int bar = control(window, QStringLiteral("statusBar"))->sizeHint().height();
     QVERIFY(bar > 0);
-    QCOMPARE(window.size(), QSize(379, 545 + bar));
+    QCOMPARE(control(window, QStringLiteral("canvas"))->size(), QSize(379, 545));
+    QCOMPARE(window.size(), QSize(379, menu + 545 + bar));
+    window.layout()->activate();
+    QCOMPARE(control(window, QStringLiteral("statusBar"))->y(), menu + 545);
     // It may be maximised or made larger, never smaller than the layout.
-    QCOMPARE(window.minimumSize(), QSize(379, 545 + bar));
-    QVERIFY(window.maximumSize().width() > 379 && window.maximumSize().height() > 545 + bar);
+    QCOMPARE(window.minimumSize(), QSize(379, menu + 545 + bar));
+    QVERIFY(window.maximumSize().width() > 379 && window.maximumSize().height() > menu + 545 + bar);
     QVERIFY(!window.windowIcon().isNull());
     QCOMPARE(QCoreApplication::applicationVersion(), QStringLiteral("2.00.0041"));
 }
@@ -120,7 +127,10 @@ void tst_StartUp::layoutScalesWithTheApplicationFont()
     {
         frmPressureCalc window;
         const auto near = [scale](int pixels, int twips) { return std::abs(pixels - twips * scale / 15.0) <= 1.0; };
-        QVERIFY(near(window.width(), 5685) && near(window.height() - menuBarHeight(window), 8175));
+        const QWidget *canvas = control(window, QStringLiteral("canvas"));
+        QVERIFY(near(canvas->width(), 5685) && near(canvas->height(), 8175));
+        QCOMPARE(window.height(),
+                 menuBarHeight(window) + canvas->height() + control(window, QStringLiteral("statusBar"))->height());
         QCOMPARE(window.font().pointSizeF(), 8.25 * scale);
         for (const ControlTable::Control &entry : ControlTable::controls()) {
             const QRect place = control(window, QString::fromLatin1(entry.name))->geometry();

@@ -55,6 +55,41 @@ void switchTo(frmPressureCalc &window, int system)
     click(window, QStringLiteral("Option1(%1)").arg(system));
 }
 
+// Every converted field given a value, in the system in force: inputs as a
+// user types them, results from the two cylinder commands.
+void fillEveryField(frmPressureCalc &window)
+{
+    const QList<std::pair<QString, QString>> typed{
+        {"txtAirPressure(0)", "80"},  {"txtForceRequired", "500"},   {"txtSafetyFactor", "1"},
+        {"txtAirPressure(1)", "80"},  {"txtCylinderBore(0)", "2"},   {"txtRodDiameter", "0.625"},
+        {"txtAirPressure(2)", "60"},  {"txtCylinderBore(1)", "1.5"}, {"txtRoomTemp", "70"},
+        {"txtStrokeLength", "4"},     {"txtStrokTime", "0.5"},       {"txtNumCylinders", "2.5"},
+        {"txtPressureDrop", "5"},     {"txtCycleRate", "30"}};
+    for (const auto &[name, value] : typed)
+        typeAndTab(window, name, value);
+    selectPanel(window, 0);
+    click(window, QStringLiteral("btnCalcBoreSize"));
+    selectPanel(window, 1);
+    click(window, QStringLiteral("btnCalcForce"));
+    // The valve panel's results, as its commands would have left them.
+    field(window, QStringLiteral("txtVolume"))->setText(QStringLiteral("1"));
+    field(window, QStringLiteral("txtInstFlow"))->setText(QStringLiteral("2.66537"));
+    field(window, QStringLiteral("txtSystemFlow"))->setText(QStringLiteral("10"));
+    field(window, QStringLiteral("txtCvFactor"))->setText(QStringLiteral("0.12888"));
+    field(window, QStringLiteral("txtAirConsumption"))->setText(QStringLiteral("2.81093"));
+    field(window, QStringLiteral("txtSystemConsumption"))->setText(QStringLiteral("5.62186"));
+}
+
+// Gives a field a new text: typed into an input, written into a result as a
+// command would.
+void changeField(frmPressureCalc &window, const QString &name, const QString &text)
+{
+    if (field(window, name)->isReadOnly())
+        field(window, name)->setText(text);
+    else
+        typeAndTab(window, name, text);
+}
+
 } // namespace
 
 class tst_UnitSwitch : public QObject
@@ -67,6 +102,11 @@ private slots:
 
     void captionsFollowTheSystem();
     void roundTripOfEveryField();
+    void roundTripsKeepEveryText_data();
+    void roundTripsKeepEveryText();
+    void roundTripConvertsWhatChanged_data();
+    void roundTripConvertsWhatChanged();
+    void refusedSwitchRestoresNothing();
     void zerosStayZeroButTheTemperature();
     void textThatIsNoNumberIsSkipped();
     void clickOnTheSelectedButtonChangesNothing();
@@ -122,70 +162,185 @@ void tst_UnitSwitch::roundTripOfEveryField()
     MessageBoxWatcher boxes;
     frmPressureCalc window;
     QVERIFY(showAndActivate(window));
-
-    // Inputs as a user types them, results from the two cylinder commands.
-    const QList<std::pair<QString, QString>> typed{
-        {"txtAirPressure(0)", "80"},  {"txtForceRequired", "500"},   {"txtSafetyFactor", "1"},
-        {"txtAirPressure(1)", "80"},  {"txtCylinderBore(0)", "2"},   {"txtRodDiameter", "0.625"},
-        {"txtAirPressure(2)", "60"},  {"txtCylinderBore(1)", "1.5"}, {"txtRoomTemp", "70"},
-        {"txtStrokeLength", "4"},     {"txtStrokTime", "0.5"},       {"txtNumCylinders", "2.5"},
-        {"txtPressureDrop", "5"},     {"txtCycleRate", "30"}};
-    for (const auto &[name, value] : typed)
-        typeAndTab(window, name, value);
-    selectPanel(window, 0);
-    click(window, QStringLiteral("btnCalcBoreSize"));
-    selectPanel(window, 1);
-    click(window, QStringLiteral("btnCalcForce"));
+    fillEveryField(window);
     QCOMPARE(text(window, "txtAreaRequired"), QStringLiteral("6.25"));
     QCOMPARE(text(window, "txtPushForce"), QStringLiteral("251.32741"));
-    // The valve panel's results, as its commands would have left them.
-    field(window, QStringLiteral("txtVolume"))->setText(QStringLiteral("1"));
-    field(window, QStringLiteral("txtInstFlow"))->setText(QStringLiteral("2.66537"));
-    field(window, QStringLiteral("txtSystemFlow"))->setText(QStringLiteral("10"));
-    field(window, QStringLiteral("txtCvFactor"))->setText(QStringLiteral("0.12888"));
-    field(window, QStringLiteral("txtAirConsumption"))->setText(QStringLiteral("2.81093"));
-    field(window, QStringLiteral("txtSystemConsumption"))->setText(QStringLiteral("5.62186"));
     // The rod diameter of 1 inch, typed last, is what has the focus.
     typeInto(window, QStringLiteral("txtRodDiameter"), QStringLiteral("1"));
     const QMap<QString, QString> before = fieldTexts(window);
 
-    // name: metric text, then imperial text again
-    const QList<std::tuple<QString, QString, QString>> expected{
-        {"txtAirPressure(0)", "5.51724137931035", "80.0000000000001"},
-        {"txtAirPressure(1)", "5.51724137931035", "80.0000000000001"},
-        {"txtAirPressure(2)", "4.13793103448276", "60"},
-        {"txtCylinderBore(0)", "50.8", "2.00152"},
-        {"txtCylinderBore(1)", "38.1", "1.50114"},
-        {"txtAreaRequired", "4032.25", "6.2499875"},
-        {"txtForceRequired", "2250", "500"},
-        {"txtInstFlow", "75.4748824845", "2.6653705682289"},
-        {"txtMinBoreSize", "71.65213", "2.823093922"},
-        {"txtPullForce", "1020.52674", "226.78372"},
-        {"txtPushForce", "1130.973345", "251.32741"},
-        {"txtRodDiameter", "25.4", "1.00076"},
-        {"txtRoomTemp", "21.11111", "70"},
-        {"txtSystemFlow", "283.1685", "10.000002131895"},
-        {"txtStrokeLength", "101.6", "4.00304"},
-        {"txtVolume", "16387", "0.999607"},
-        {"txtPressureDrop", "0.344827586206897", "5.00000000000001"},
-        {"txtAirConsumption", "79.5966831705", "2.81093059926076"},
-        {"txtSystemConsumption", "159.193366341", "5.62186119852152"}};
-    QCOMPARE(expected.size(), convertedFields().size());
+    // The first switch converts every field; switching back restores every
+    // text as it was, not its conversion (80 psi would come back as
+    // 80.0000000000001, 1 inch as 1.00076).
+    const QList<std::pair<QString, QString>> metric{
+        {"txtAirPressure(0)", "5.51724137931035"},
+        {"txtAirPressure(1)", "5.51724137931035"},
+        {"txtAirPressure(2)", "4.13793103448276"},
+        {"txtCylinderBore(0)", "50.8"},
+        {"txtCylinderBore(1)", "38.1"},
+        {"txtAreaRequired", "4032.25"},
+        {"txtForceRequired", "2250"},
+        {"txtInstFlow", "75.4748824845"},
+        {"txtMinBoreSize", "71.65213"},
+        {"txtPullForce", "1020.52674"},
+        {"txtPushForce", "1130.973345"},
+        {"txtRodDiameter", "25.4"},
+        {"txtRoomTemp", "21.11111"},
+        {"txtSystemFlow", "283.1685"},
+        {"txtStrokeLength", "101.6"},
+        {"txtVolume", "16387"},
+        {"txtPressureDrop", "0.344827586206897"},
+        {"txtAirConsumption", "79.5966831705"},
+        {"txtSystemConsumption", "159.193366341"}};
+    QCOMPARE(metric.size(), convertedFields().size());
 
     switchTo(window, 1);
     QCOMPARE(window.unitSystem(), qint16(1));
-    for (const auto &[name, metric, imperial] : expected)
-        QCOMPARE(text(window, name), metric);
+    for (const auto &[name, text] : metric)
+        QCOMPARE(WindowDriver::text(window, name), text);
     for (const QString &name : keptFields)
         QCOMPARE(text(window, name), before.value(name));
 
     switchTo(window, 0);
     QCOMPARE(window.unitSystem(), qint16(0));
-    for (const auto &[name, metric, imperial] : expected)
-        QCOMPARE(text(window, name), imperial);
-    for (const QString &name : keptFields)
-        QCOMPARE(text(window, name), before.value(name));
+    QCOMPARE(fieldTexts(window), before);
     QVERIFY(boxes.seen().isEmpty());
+}
+
+void tst_UnitSwitch::roundTripsKeepEveryText_data()
+{
+    QTest::addColumn<int>("start");
+    QTest::addColumn<int>("trips");
+    QTest::newRow("from imperial, one round trip") << 0 << 1;
+    QTest::newRow("from imperial, eleven round trips") << 0 << 11;
+    QTest::newRow("from metric, one round trip") << 1 << 1;
+    QTest::newRow("from metric, eleven round trips") << 1 << 11;
+}
+
+void tst_UnitSwitch::roundTripsKeepEveryText()
+{
+    // Without an edit, neither system's texts drift, however often the user
+    // looks at the other one; cleaning a field into the same text is no edit.
+    QFETCH(int, start);
+    QFETCH(int, trips);
+    MessageBoxWatcher boxes;
+    frmPressureCalc window;
+    QVERIFY(showAndActivate(window));
+    useUnits(window, start);
+    fillEveryField(window);
+    const QMap<QString, QString> before = fieldTexts(window);
+
+    switchTo(window, 1 - start);
+    const QMap<QString, QString> other = fieldTexts(window);
+    for (const QString &name : convertedFields())
+        QVERIFY2(other.value(name) != before.value(name) || other.value(name) == QLatin1String("0"),
+                 qPrintable(name));
+    for (int trip = 0; trip < trips; ++trip) {
+        switchTo(window, start);
+        QCOMPARE(window.unitSystem(), qint16(start));
+        QCOMPARE(fieldTexts(window), before);
+        // Tabbing through a field cleans it into the text it holds.
+        typeAndTab(window, QStringLiteral("txtCylinderBore(1)"), before.value("txtCylinderBore(1)"));
+        switchTo(window, 1 - start);
+        QCOMPARE(fieldTexts(window), other);
+    }
+    QVERIFY(boxes.seen().isEmpty());
+}
+
+void tst_UnitSwitch::roundTripConvertsWhatChanged_data()
+{
+    // A field edited (or, for a result, written by a command) in the other
+    // system is converted on the way back, from its new text; every other
+    // field is restored.
+    QTest::addColumn<int>("start");
+    QTest::addColumn<QString>("fieldName");
+    QTest::addColumn<QString>("changed"); // the new text in the other system
+    QTest::addColumn<QString>("back");    // its text back in the first system
+    // 2 in each metric unit, in imperial units.
+    const QList<std::pair<QString, QString>> fromMetric{
+        {"txtAirPressure(0)", "29"},      {"txtAirPressure(1)", "29"},      {"txtAirPressure(2)", "29"},
+        {"txtCylinderBore(0)", "0.0788"}, {"txtCylinderBore(1)", "0.0788"}, {"txtAreaRequired", "0.0031"},
+        {"txtForceRequired", "0.444444444444444"}, {"txtInstFlow", "0.07062934"}, {"txtMinBoreSize", "0.0788"},
+        {"txtPullForce", "0.444444444444444"}, {"txtPushForce", "0.444444444444444"},
+        {"txtRodDiameter", "0.0788"},     {"txtRoomTemp", "35.6"},          {"txtSystemFlow", "0.07062934"},
+        {"txtStrokeLength", "0.0788"},    {"txtVolume", "0.000122"},        {"txtPressureDrop", "29"}};
+    // 2 in each imperial unit, in metric units.
+    const QList<std::pair<QString, QString>> fromImperial{
+        {"txtAirPressure(0)", "0.137931034482759"}, {"txtAirPressure(1)", "0.137931034482759"},
+        {"txtAirPressure(2)", "0.137931034482759"}, {"txtCylinderBore(0)", "50.8"},
+        {"txtCylinderBore(1)", "50.8"},   {"txtAreaRequired", "1290.32"},   {"txtForceRequired", "9"},
+        {"txtInstFlow", "56.6337"},       {"txtMinBoreSize", "50.8"},       {"txtPullForce", "9"},
+        {"txtPushForce", "9"},            {"txtRodDiameter", "50.8"},       {"txtRoomTemp", "-16.66667"},
+        {"txtSystemFlow", "56.6337"},     {"txtStrokeLength", "50.8"},      {"txtVolume", "32774"},
+        {"txtPressureDrop", "0.137931034482759"}};
+    QCOMPARE(fromMetric.size(), convertedFields().size());
+    QCOMPARE(fromImperial.size(), convertedFields().size());
+    for (const auto &[name, back] : fromMetric)
+        QTest::addRow("from imperial, %s", qPrintable(name)) << 0 << name << "2" << back;
+    for (const auto &[name, back] : fromImperial)
+        QTest::addRow("from metric, %s", qPrintable(name)) << 1 << name << "2" << back;
+    // Cleaned into another text: "abc" becomes 0, which stays 0.
+    QTest::newRow("from imperial, rod cleaned to 0") << 0 << "txtRodDiameter" << "abc" << "0";
+}
+
+void tst_UnitSwitch::roundTripConvertsWhatChanged()
+{
+    QFETCH(int, start);
+    QFETCH(QString, fieldName);
+    QFETCH(QString, changed);
+    QFETCH(QString, back);
+    MessageBoxWatcher boxes;
+    frmPressureCalc window;
+    QVERIFY(showAndActivate(window));
+    useUnits(window, start);
+    fillEveryField(window);
+    const QMap<QString, QString> before = fieldTexts(window);
+
+    switchTo(window, 1 - start);
+    changeField(window, fieldName, changed);
+    switchTo(window, start);
+    QCOMPARE(text(window, fieldName), back);
+    // The standard bore is chosen again when its minimum bore or pressure
+    // changed; every other field has its text from before.
+    const bool standardChosenAgain = fieldName == QLatin1String("txtMinBoreSize")
+                                     || fieldName == QLatin1String("txtAirPressure(0)");
+    for (auto it = before.cbegin(); it != before.cend(); ++it) {
+        if (it.key() != fieldName && !(standardChosenAgain && standardBoreFields.contains(it.key())))
+            QCOMPARE(text(window, it.key()), it.value());
+    }
+    // Back again, the changed text is restored: the conversion just written
+    // has not been touched.
+    switchTo(window, 1 - start);
+    QCOMPARE(text(window, fieldName), changed == QLatin1String("abc") ? QStringLiteral("0") : changed);
+    QVERIFY(boxes.seen().isEmpty());
+}
+
+void tst_UnitSwitch::refusedSwitchRestoresNothing()
+{
+    // The way back refused: every field keeps its text in the other system,
+    // and the next switch still restores what the refused one did not touch.
+    MessageBoxWatcher boxes;
+    frmPressureCalc window;
+    QVERIFY(showAndActivate(window));
+    fillEveryField(window);
+    const QMap<QString, QString> imperial = fieldTexts(window);
+    switchTo(window, 1);
+    // 1E308 bar is beyond the largest double in psi.
+    typeAndTab(window, QStringLiteral("txtPressureDrop"), QStringLiteral("1E308"));
+    const QMap<QString, QString> metric = fieldTexts(window);
+
+    switchTo(window, 0);
+    QCOMPARE(boxes.seen().size(), 1);
+    QCOMPARE(window.unitSystem(), qint16(1));
+    QCOMPARE(fieldTexts(window), metric);
+
+    typeAndTab(window, QStringLiteral("txtPressureDrop"), QStringLiteral("1"));
+    switchTo(window, 0);
+    QCOMPARE(window.unitSystem(), qint16(0));
+    QMap<QString, QString> expected = imperial;
+    expected.insert(QStringLiteral("txtPressureDrop"), QStringLiteral("14.5"));
+    QCOMPARE(fieldTexts(window), expected);
+    QCOMPARE(boxes.seen().size(), 1);
 }
 
 void tst_UnitSwitch::zerosStayZeroButTheTemperature()
@@ -282,9 +437,12 @@ void tst_UnitSwitch::germanDecimalComma()
     QCOMPARE(text(window, "txtRodDiameter"), QStringLiteral("63,5"));
     QCOMPARE(text(window, "txtRoomTemp"), QStringLiteral("21,38889"));
     QCOMPARE(text(window, "txtAirPressure(0)"), QStringLiteral("0"));
+    typeAndTab(window, QStringLiteral("txtStrokeLength"), QStringLiteral("63,5"));
     switchTo(window, 0);
-    QCOMPARE(text(window, "txtRodDiameter"), QStringLiteral("2,5019"));
+    QCOMPARE(text(window, "txtRodDiameter"), QStringLiteral("2,5"));
     QCOMPARE(text(window, "txtRoomTemp"), QStringLiteral("70,5"));
+    // Typed in mm, converted: 63.5 times 0.0394.
+    QCOMPARE(text(window, "txtStrokeLength"), QStringLiteral("2,5019"));
 }
 
 void tst_UnitSwitch::hebrewNegativeNumbers()

@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
+#include <QStatusBar>
 #include <QTest>
 
 using namespace WindowDriver;
@@ -265,11 +266,19 @@ void tst_ValveFlow::validityWarning_data()
     QTest::addColumn<QString>("flow");
     QTest::addColumn<QString>("coefficient");
     QTest::addColumn<QString>("consumption");
+    QTest::addColumn<QString>("note"); // in the status bar
     QTest::newRow("80 psi, drop 40: downstream below 53 %")
-        << "80" << "40" << true << "1.62537" << "0.03558" << "2.81093";
+        << "80" << "40" << true << "1.62537" << "0.03558" << "2.81093" << "";
     QTest::newRow("100 psi, drop 47: downstream exactly 53 %")
-        << "100" << "47" << false << "2.01166" << "0.03652" << "3.40458";
-    QTest::newRow("100 psi, drop 47.5: just below") << "100" << "47.5" << true << "1.9968" << "0.03619" << "3.40458";
+        << "100" << "47" << false << "2.01166" << "0.03652" << "3.40458" << "";
+    QTest::newRow("100 psi, drop 47.5: just below")
+        << "100" << "47.5" << true << "1.9968" << "0.03619" << "3.40458" << "";
+    // The values stay as computed; the note says what they mean.
+    const QString noFlow = QStringLiteral("The pressure drop is at least the air pressure: no air flows.");
+    QTest::newRow("drop as large as the pressure")
+        << "80" << "80" << true << "0.4368" << "0.01304" << "2.81093" << noFlow;
+    QTest::newRow("drop above the pressure")
+        << "80" << "90" << true << "0.13966" << "0.00695" << "2.81093" << noFlow;
 }
 
 void tst_ValveFlow::validityWarning()
@@ -280,6 +289,7 @@ void tst_ValveFlow::validityWarning()
     QFETCH(QString, flow);
     QFETCH(QString, coefficient);
     QFETCH(QString, consumption);
+    QFETCH(QString, note);
 
     MessageBoxWatcher boxes;
     frmPressureCalc window;
@@ -312,6 +322,7 @@ void tst_ValveFlow::validityWarning()
                                                               {"txtAirConsumption", expectedBoxes}};
     QCOMPARE(written, expectedWrites);
     QCOMPARE(outputTexts(window), QStringList({"12.56637", flow, coefficient, consumption}));
+    QCOMPARE(control<QStatusBar>(window, QStringLiteral("statusBar"))->currentMessage(), note);
 }
 
 void tst_ValveFlow::failureWritesNothing_data()
