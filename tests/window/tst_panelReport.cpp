@@ -23,6 +23,7 @@
 #include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTemporaryDir>
+#include <QStatusBar>
 #include <QTest>
 
 #include <unistd.h>
@@ -681,7 +682,8 @@ void tst_PanelReport::aboutBox()
 }
 
 // The panels keep the size they are drawn at; the window is taller by the
-// menu bar alone, which lies above them across the window's width.
+// menu bar, which lies above them across the window's width, and by the
+// status bar below them.
 void tst_PanelReport::menuBarAddsItsHeightOnly()
 {
     frmPressureCalc window;
@@ -691,7 +693,9 @@ void tst_PanelReport::menuBarAddsItsHeightOnly()
     QVERIFY(bar->height() > 0);
     const QWidget *canvas = window.findChild<QWidget *>(QStringLiteral("canvas"));
     QCOMPARE(canvas->size(), QSize(379, 545));
-    QCOMPARE(window.size(), QSize(379, 545 + bar->height()));
+    const auto *notes = window.findChild<QStatusBar *>(QStringLiteral("statusBar"));
+    QVERIFY(notes);
+    QCOMPARE(window.size(), QSize(379, bar->height() + 545 + notes->height()));
     QCOMPARE(bar->geometry(), QRect(0, 0, 379, bar->height()));
     QCOMPARE(canvas->y(), bar->height());
     QStringList titles;

@@ -263,7 +263,8 @@ void tst_UnitSwitch::roundTripConvertsWhatChanged_data()
         {"txtForceRequired", "0.444444444444444"}, {"txtInstFlow", "0.07062934"}, {"txtMinBoreSize", "0.0788"},
         {"txtPullForce", "0.444444444444444"}, {"txtPushForce", "0.444444444444444"},
         {"txtRodDiameter", "0.0788"},     {"txtRoomTemp", "35.6"},          {"txtSystemFlow", "0.07062934"},
-        {"txtStrokeLength", "0.0788"},    {"txtVolume", "0.000122"},        {"txtPressureDrop", "29"}};
+        {"txtStrokeLength", "0.0788"},    {"txtVolume", "0.000122"},        {"txtPressureDrop", "29"},
+        {"txtAirConsumption", "0.07062934"}, {"txtSystemConsumption", "0.07062934"}};
     // 2 in each imperial unit, in metric units.
     const QList<std::pair<QString, QString>> fromImperial{
         {"txtAirPressure(0)", "0.137931034482759"}, {"txtAirPressure(1)", "0.137931034482759"},
@@ -272,7 +273,8 @@ void tst_UnitSwitch::roundTripConvertsWhatChanged_data()
         {"txtInstFlow", "56.6337"},       {"txtMinBoreSize", "50.8"},       {"txtPullForce", "9"},
         {"txtPushForce", "9"},            {"txtRodDiameter", "50.8"},       {"txtRoomTemp", "-16.66667"},
         {"txtSystemFlow", "56.6337"},     {"txtStrokeLength", "50.8"},      {"txtVolume", "32774"},
-        {"txtPressureDrop", "0.137931034482759"}};
+        {"txtPressureDrop", "0.137931034482759"},
+        {"txtAirConsumption", "56.6337"}, {"txtSystemConsumption", "56.6337"}};
     QCOMPARE(fromMetric.size(), convertedFields().size());
     QCOMPARE(fromImperial.size(), convertedFields().size());
     for (const auto &[name, back] : fromMetric)
