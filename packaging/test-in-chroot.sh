@@ -21,6 +21,11 @@
 # look inside.
 set -euo pipefail
 
+# Everything below is one command, which bash reads in full before running
+# it, so that an edit of this file during a run does not change what the
+# run does.
+{
+
 usage() {
   echo "usage: $0 [--keep] [--refresh] SUITE [MAKE_TARGET...]" >&2
   exit 2
@@ -97,14 +102,20 @@ quiet() {
 }
 
 # Debian's mirror as this machine's apt knows it: the first source of a
-# suite without a dash (not -security, -updates or -backports).
+# suite without a dash (not -security, -updates or -backports) whose Release
+# file is labelled Debian (not another vendor's repository); without apt's
+# lists, which tell the label, the first such source.
 mirror() {
   if [[ -n ${CORVANE_CHROOT_MIRROR:-} ]]; then
     echo "$CORVANE_CHROOT_MIRROR"
     return
   fi
-  apt-get indextargets --format '$(REPO_URI) $(RELEASE)' 2>/dev/null |
-    awk '$2 !~ /-/ && $1 ~ /^https?:/ { print $1; exit }'
+  apt-get indextargets --format '$(REPO_URI) $(RELEASE) $(LABEL)' 2>/dev/null |
+    awk '$1 ~ /^https?:/ && $2 !~ /-/ {
+           if ($3 == "Debian") { print $1; found = 1; exit }
+           if (first == "") first = $1
+         }
+         END { if (!found && first != "") print first }'
 }
 
 # ---------------------------------------------------------------------------
@@ -294,3 +305,4 @@ done
 
 echo "Debian $suite: $( ((status == 0)) && echo passed || echo FAILED ) in $(((SECONDS - started) / 60)) min $(((SECONDS - started) % 60)) s"
 exit "$status"
+}
