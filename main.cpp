@@ -9,42 +9,144 @@
 #include <QList>
 #include <QStringList>
 
+#include <clocale>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <optional>
+
+#if defined(Q_OS_UNIX)
+#include <langinfo.h>
+#endif
 
 namespace {
 
-void describeOptions(QCommandLineParser &parser)
+// Qt reads file names, the command line and the terminal as UTF-8. Where the
+// locale's character set is another one (LANG unset, as in container
+// images, or LANG=C), Qt switches it to UTF-8 itself but says so in four
+// lines on every start. The program switches first and says nothing: the
+// character set becomes C.UTF-8's, every other part of the locale (numbers,
+// messages) stays as the user set it. The environment carries the switch,
+// so that Qt's own look at the locale and the programs started from the
+// window (xdg-open) see it too.
+void useUtf8CharacterSet()
+{
+#if defined(Q_OS_UNIX)
+    std::setlocale(LC_ALL, "");
+    const char *characterSet = nl_langinfo(CODESET);
+    if (qstricmp(characterSet, "UTF-8") == 0 || qstricmp(characterSet, "utf8") == 0)
+        return;
+    // Without C.UTF-8 (not a glibc system), Qt's own fallbacks take over.
+    if (!std::setlocale(LC_CTYPE, "C.UTF-8"))
+        return;
+    // LC_ALL overrides LC_CTYPE: its value goes to each other part instead.
+    const QByteArray all = qgetenv("LC_ALL");
+    if (!all.isEmpty()) {
+        for (const char *part : {"LC_COLLATE", "LC_MESSAGES", "LC_MONETARY", "LC_NUMERIC", "LC_TIME",
+                                 "LC_PAPER", "LC_NAME", "LC_ADDRESS", "LC_TELEPHONE", "LC_MEASUREMENT",
+                                 "LC_IDENTIFICATION"})
+            qputenv(part, all);
+        qunsetenv("LC_ALL");
+    }
+    qputenv("LC_CTYPE", "C.UTF-8");
+#endif
+}
+
+// The options Qt's application takes off the command line before the
+// program reads it (QGuiApplication, QApplication and the X11 platform). The
+// program checks its command line before Qt starts, so that a mistake is
+// reported the same way with or without a display; it knows these to let
+// them through. --help leaves them out, --help-all lists them.
+struct QtOption
+{
+    const char *name;
+    const char *valueName; // nullptr: the option takes no value
+    const char *description;
+};
+
+constexpr QtOption qtOptions[] = {
+    {"platform", "name[:options]", "The Qt platform plugin: xcb, wayland, offscreen, ..."},
+    {"platformpluginpath", "path", "Where to look for Qt platform plugins."},
+    {"platformtheme", "theme", "The Qt platform theme."},
+    {"plugin", "plugin", "An extra Qt plugin to load, such as evdevtouch."},
+    {"qwindowgeometry", "geometry", "Size and position of the window, as in 640x480+0+0."},
+    {"qwindowtitle", "title", "The title of the window."},
+    {"qwindowicon", "icon", "The icon of the window."},
+    {"reverse", nullptr, "Lays the window out right to left."},
+    {"session", "session", "Restores the given session."},
+    {"style", "style", "The widget style: Fusion, Windows, ..."},
+    {"stylesheet", "file", "A Qt style sheet for the widgets."},
+    {"widgetcount", nullptr, "Prints how many widgets were left at the end."},
+    {"qmljsdebugger", "options", "Options of the QML debugger."},
+    {"display", "display", "X11: the display to open, as in :0."},
+    {"geometry", "geometry", "X11: the same as -qwindowgeometry."},
+    {"title", "title", "X11: the same as -qwindowtitle."},
+    {"icon", "icon", "X11: the same as -qwindowicon."},
+    {"name", "name", "X11: the resource name of the window."},
+    {"visual", "id", "X11: the visual the window uses."},
+    {"nograb", nullptr, "X11: never grabs the mouse or keyboard."},
+    {"dograb", nullptr, "X11: grabs even under a debugger."},
+};
+
+// The program's own options, and Qt's: hidden, or listed with --help-all.
+void describeOptions(QCommandLineParser &parser, bool listQtOptions)
 {
     parser.setApplicationDescription(QStringLiteral(
         "Sizes pneumatic cylinders and the valves that feed them: cylinder bore, "
         "cylinder force and valve flow, in imperial or metric units."));
+    // Qt's options are single-dash words (-platform, -style).
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     parser.addHelpOption();
     parser.addVersionOption();
+    for (const QtOption &qt : qtOptions) {
+        QCommandLineOption option(QString::fromLatin1(qt.name), QString::fromLatin1(qt.description));
+        if (qt.valueName)
+            option.setValueName(QString::fromLatin1(qt.valueName));
+        if (!listQtOptions)
+            option.setFlags(QCommandLineOption::HiddenFromHelp);
+        parser.addOption(option);
+    }
 }
 
-// --help and --version answer on the terminal and end the program before any
-// window system is touched, so they work without a display.
-void answerHelpOrVersion(int argc, char *argv[])
+// Reads the command line before any window system is touched: --help,
+// --help-all and --version answer on standard output, a mistake (an unknown
+// option, a missing value, any argument) is one line on standard error with
+// status 2; both without a display. Returns the status to end with, or
+// nothing to start the window.
+std::optional<int> answerCommandLine(int argc, char *argv[])
 {
     QStringList arguments;
     for (int i = 0; i < argc; ++i)
         arguments << QString::fromLocal8Bit(argv[i]);
 
     QCommandLineParser parser;
-    describeOptions(parser);
-    // Options of Qt's own (-platform, -style, ...) are unknown here; the
-    // window's application takes them and the full check follows there.
-    parser.parse(arguments);
-    if (!parser.isSet(QStringLiteral("help")) && !parser.isSet(QStringLiteral("version")))
-        return;
+    describeOptions(parser, false);
+    const bool understood = parser.parse(arguments);
+    QString mistake = parser.errorText();
+    if (understood && !parser.positionalArguments().isEmpty())
+        mistake = QStringLiteral("Unexpected argument '%1'.").arg(parser.positionalArguments().constFirst());
+    if (!understood || !mistake.isEmpty()) {
+        std::fprintf(stderr, "corvane-calculator: %s See --help.\n", qPrintable(mistake));
+        return 2;
+    }
+    const bool helpAll = parser.isSet(QStringLiteral("help-all"));
+    const bool help = helpAll || parser.isSet(QStringLiteral("help"));
+    const bool version = parser.isSet(QStringLiteral("version"));
+    if (!help && !version)
+        return std::nullopt;
 
+    // The name and version the answers show.
     QCoreApplication app(argc, argv);
     ApplicationInfo::apply();
-    if (parser.isSet(QStringLiteral("version")))
-        parser.showVersion(); // exits with status 0
-    parser.showHelp(0);
+    if (version) {
+        std::printf("%s %s\n", qPrintable(QCoreApplication::applicationName()),
+                    qPrintable(QCoreApplication::applicationVersion()));
+        return 0;
+    }
+    QCommandLineParser shown;
+    describeOptions(shown, helpAll);
+    std::fputs(qPrintable(shown.helpText()), stdout);
+    return 0;
 }
 
 // The display an X11 connection goes to: -display on the command line, else
@@ -117,23 +219,15 @@ struct StartUpMessages
 
 int main(int argc, char *argv[])
 {
-    answerHelpOrVersion(argc, argv);
+    useUtf8CharacterSet();
+    if (const std::optional<int> status = answerCommandLine(argc, argv))
+        return *status;
 
     StartUpMessages::display = x11DisplayName(argc, argv);
     qInstallMessageHandler(StartUpMessages::handler);
     QApplication app(argc, argv);
     StartUpMessages::release();
     ApplicationInfo::apply();
-
-    // Arguments left after Qt took its own: anything unknown is an error.
-    QCommandLineParser parser;
-    describeOptions(parser);
-    parser.process(app);
-    if (!parser.positionalArguments().isEmpty()) {
-        std::fprintf(stderr, "corvane-calculator: unexpected argument '%s'; see --help\n",
-                     qPrintable(parser.positionalArguments().constFirst()));
-        return 1;
-    }
 
     frmPressureCalc window;
     // Every size of the program's icon, not only the title bar's.

@@ -150,6 +150,114 @@ bool wellGrouped(const QString &text, const QLocale &locale)
     return std::all_of(groups.cbegin() + 1, groups.cend() - 1, [other](qsizetype size) { return size == other; });
 }
 
+// A locale's symbol as code points, without the direction marks parse()
+// drops from the text.
+QList<uint> codePoints(QString symbol)
+{
+    symbol.removeIf(isDirectionMark);
+    return symbol.toUcs4();
+}
+
+// Whether digits grouped as `groups` (digits per group, most significant
+// first) follow the locale's grouping: the last group as large as the
+// locale's last, the ones between as large as the locale's others, the
+// first no larger (1,234,567 in en_US, 12,34,567 in hi_IN). The sizes are
+// read from the locale's own text of a 20-digit number.
+bool groupedAsTheLocaleGroups(const QList<qsizetype> &groups, const QLocale &locale)
+{
+    QList<qsizetype> sizes;
+    for (const QString &group : locale.toString(10000000000000000000ULL).split(locale.groupSeparator()))
+        sizes.append(codePoints(group).size());
+    if (sizes.size() < 3 || groups.size() < 2)
+        return false;
+    const qsizetype last = sizes.last();
+    const qsizetype other = sizes.at(sizes.size() - 2);
+    if (groups.last() != last || groups.first() < 1 || groups.first() > other)
+        return false;
+    return std::all_of(groups.cbegin() + 1, groups.cend() - 1, [other](qsizetype size) { return size == other; });
+}
+
+// Qt 6.8 does not read every text its own locale writes: seven grouped
+// digits where the locale groups four digits no more ("1.234.567,50" in
+// it_IT, "1 234 567,50" in sq_AL and bg_BG), and an exponent "E" where the
+// locale's own symbol is another ("-١E+١٥" in ar_EG, "−1E+15" in ksh_DE).
+// Such a text is rewritten in the C locale's symbols for Qt to read: the
+// locale's digits, ASCII digits, the locale's signs, '+', '-' and U+2212,
+// the locale's decimal separator, its group separator (any space-like blank
+// where that is one) between the digits of the whole part in groups of the
+// locale's sizes, and as the exponent its own symbol, 'e' or 'E'. Anything
+// else, or anything left over, is not a number.
+std::optional<QString> inCSymbols(const QString &text, const QLocale &locale)
+{
+    const QList<uint> in = text.toUcs4();
+    const uint zero = codePoints(locale.zeroDigit()).value(0, '0');
+    const QList<uint> decimalPoint = codePoints(locale.decimalPoint());
+    const QList<uint> groupSeparator = codePoints(locale.groupSeparator());
+    const QList<uint> minus = codePoints(locale.negativeSign());
+    const QList<uint> plus = codePoints(locale.positiveSign());
+    const QList<uint> exponential = codePoints(locale.exponential());
+    const bool spaceGroups = groupSeparator.size() == 1 && isSpaceLike(groupSeparator.first());
+
+    qsizetype at = 0;
+    const auto take = [&](const QList<uint> &symbol) {
+        if (symbol.isEmpty() || in.size() - at < symbol.size()
+            || !std::equal(symbol.cbegin(), symbol.cend(), in.cbegin() + at))
+            return false;
+        at += symbol.size();
+        return true;
+    };
+    const auto takeOne = [&](uint c) { return take(QList<uint>{c}); };
+    const auto digit = [&]() -> int {
+        if (at == in.size())
+            return -1;
+        const uint c = in.at(at);
+        if (c >= '0' && c <= '9')
+            return int(c - '0');
+        return c >= zero && c - zero < 10 ? int(c - zero) : -1;
+    };
+    QString c;
+    const auto takeSign = [&] {
+        if (take(minus) || takeOne('-') || takeOne(0x2212))
+            c += QLatin1Char('-');
+        else if (take(plus) || takeOne('+'))
+            c += QLatin1Char('+');
+    };
+    const auto takeDigits = [&] {
+        qsizetype count = 0;
+        for (int d = digit(); d >= 0; d = digit()) {
+            c += QLatin1Char(char('0' + d));
+            ++count;
+            ++at;
+        }
+        return count;
+    };
+
+    takeSign();
+    QList<qsizetype> groups{takeDigits()};
+    while (groups.last() > 0 && at < in.size()
+           && ((spaceGroups && isSpaceLike(in.at(at)) && ++at) || take(groupSeparator))) {
+        groups.append(takeDigits());
+    }
+    if (groups.size() > 1 && !groupedAsTheLocaleGroups(groups, locale))
+        return std::nullopt;
+    qsizetype digits = groups.last();
+    if (take(decimalPoint)) {
+        c += QLatin1Char('.');
+        digits += takeDigits();
+    }
+    if (groups.size() == 1 && digits == 0)
+        return std::nullopt;
+    if (take(exponential) || takeOne('e') || takeOne('E')) {
+        c += QLatin1Char('e');
+        takeSign();
+        if (takeDigits() == 0)
+            return std::nullopt;
+    }
+    if (at != in.size())
+        return std::nullopt;
+    return c;
+}
+
 } // namespace
 
 std::optional<double> parse(const QString &text, const QLocale &locale)
@@ -160,7 +268,11 @@ std::optional<double> parse(const QString &text, const QLocale &locale)
     if (!wellGrouped(trimmed, locale))
         return std::nullopt;
     bool ok = false;
-    const double value = readerFor(locale, trimmed.size()).toDouble(trimmed, &ok);
+    double value = readerFor(locale, trimmed.size()).toDouble(trimmed, &ok);
+    if (!ok) {
+        if (const std::optional<QString> c = inCSymbols(trimmed, locale))
+            value = QLocale::c().toDouble(*c, &ok);
+    }
     if (!ok || !std::isfinite(value))
         return std::nullopt;
     return value;

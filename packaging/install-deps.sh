@@ -7,6 +7,9 @@
 #
 # reads packaging/deps-<name>.txt for each name. CORVANE_SKIP_DEPS=1 skips
 # the step, for a system set up by hand (make run CORVANE_SKIP_DEPS=1).
+#
+# apt's and dpkg's thousands of lines go to build/install-deps.log; the
+# terminal gets one line per step, and the end of the log when one fails.
 set -euo pipefail
 
 if [[ ${CORVANE_SKIP_DEPS:-0} == 1 ]]; then
@@ -40,14 +43,40 @@ if ! command -v apt-get >/dev/null || ! command -v dpkg-query >/dev/null; then
   exit 1
 fi
 
-echo "Installing missing packages: ${missing[*]}"
 sudo=()
 if [[ $(id -u) -ne 0 ]]; then
   command -v sudo >/dev/null || { echo "install-deps.sh: need root or sudo to install: ${missing[*]}" >&2; exit 1; }
   sudo=(sudo)
+  # A password, if sudo wants one, is asked for here, on a line of its own.
+  sudo -v
 fi
-# The variable goes after sudo, which would otherwise drop it and leave
+mkdir -p "$here/../build"
+log=$(cd "$here/../build" && pwd)/install-deps.log
+: >"$log"
+
+# step TEXT COMMAND...: one line for the step, the command's output in the
+# log. The variable goes after sudo, which would otherwise drop it and leave
 # debconf to ask its questions interactively.
-"${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get update -qq
-"${sudo[@]}" env DEBIAN_FRONTEND=noninteractive \
-  apt-get install -y -qq --no-install-recommends "${missing[@]}"
+step() {
+  local text=$1 status=0
+  shift
+  printf '%s ... ' "$text"
+  echo "+ $*" >>"$log"
+  "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive "$@" >>"$log" 2>&1 </dev/null || status=$?
+  if ((status == 0)); then
+    echo done
+    return
+  fi
+  echo "failed (status $status)"
+  echo "--- the last lines of $log:" >&2
+  tail -n 25 "$log" >&2
+  echo "--- the whole output of apt-get is in $log" >&2
+  exit 1
+}
+
+count="${#missing[@]} package"
+((${#missing[@]} == 1)) || count+=s
+echo "Installing $count this needs (log: $log)"
+step "Updating apt's package lists" apt-get update
+step "Downloading and installing $count" \
+  apt-get install -y --no-install-recommends "${missing[@]}"

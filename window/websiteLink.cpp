@@ -6,6 +6,8 @@
 
 #if defined(Q_OS_UNIX) && !defined(Q_OS_DARWIN) && !defined(Q_OS_ANDROID)
 #define CORVANE_USE_XDG_OPEN 1
+#include <QCoreApplication>
+#include <QMetaObject>
 #include <QProcess>
 #include <memory>
 #include <utility>
@@ -33,14 +35,23 @@ void openWithXdgOpen(const QUrl &page, OpenedCallback opened)
     process->setProcessChannelMode(QProcess::ForwardedChannels);
 
     // Failing to start is reported by errorOccurred, a crash or an exit by
-    // finished; the answer is given once, whichever comes first.
+    // finished; the answer is given once, whichever comes first. It reaches
+    // the window queued, once the process's signal has returned, and the
+    // process object is let go only then: the window may answer a failure
+    // with a modal box, and the deferred deletion may run in the box's event
+    // loop (Qt 6.8 does), which must not happen while QProcess is still on
+    // the stack emitting the signal.
     auto pending = std::make_shared<OpenedCallback>(std::move(opened));
     const auto answer = [process, pending](bool success) {
         if (!*pending)
             return;
-        const OpenedCallback callback = std::exchange(*pending, {});
-        process->deleteLater();
-        callback(success);
+        QMetaObject::invokeMethod(
+            QCoreApplication::instance(),
+            [process, callback = std::exchange(*pending, {}), success] {
+                process->deleteLater();
+                callback(success);
+            },
+            Qt::QueuedConnection);
     };
     QObject::connect(process, &QProcess::errorOccurred, process,
                      [answer](QProcess::ProcessError error) {

@@ -1,18 +1,26 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: MIT
 # Runs the program the way a user does from a terminal and checks what it
-# answers, its exit status and how many lines it prints.
+# answers on standard output and on standard error, and its exit status.
 #
 #   check-main.sh CASE PROGRAM VERSION
 #
 # CASE is one of
-#   version      --version without a display: "corvane-calculator VERSION", status 0
-#   help         --help without a display: usage naming --help and --version, status 0
+#   version      --version without a display, with no LANG, LC_ALL=C or a
+#                locale the system lacks: "corvane-calculator VERSION" on
+#                stdout, nothing on stderr, status 0
+#   help         --help without a display: usage naming --help, --help-all
+#                and --version on stdout, not Qt's options, status 0
+#   help-all     --help-all without a display: Qt's options listed as well
+#   qt-options   Qt's own options (-platform NAME, -style=NAME, ...) before
+#                --version are let through: the version, status 0
 #   no-display   DISPLAY names a display no X server serves, no QT_QPA_PLATFORM:
 #                one line naming that display, status 1 (not Qt's abort)
 #   no-x11-env   neither DISPLAY nor WAYLAND_DISPLAY nor QT_QPA_PLATFORM:
 #                one line saying DISPLAY is not set, status 1
-#   bad-option   an option the program does not know: status 1, no window
+#   bad-option   an option the program does not know, without a display and
+#                with one: one line naming it, status 2, no window
+#   argument     an argument where none is taken: one line naming it, status 2
 set -uo pipefail
 
 case=${1:?usage: check-main.sh CASE PROGRAM VERSION}
@@ -20,7 +28,8 @@ program=${2:?program missing}
 version=${3:?version missing}
 
 out=$(mktemp "${TMPDIR:-/tmp}/corvane-main.XXXXXX")
-trap 'rm -f "$out"' EXIT
+err=$(mktemp "${TMPDIR:-/tmp}/corvane-main.XXXXXX")
+trap 'rm -f "$out" "$err"' EXIT
 
 # A display number with neither a socket nor a lock file: no X server there.
 unused_display() {
@@ -33,49 +42,87 @@ unused_display() {
 }
 
 # run EXPECTED_STATUS ENV... -- ARGS...: runs the program with only the given
-# window-system variables, stdout and stderr together into $out.
+# window-system and locale variables (none of LANG and LC_*, as in a
+# container image, unless given), stdout into $out, stderr into $err.
 run() {
   local expected=$1 status
   shift
   local envs=()
   while [[ $1 != -- ]]; do envs+=("$1"); shift; done
   shift
-  timeout 30 env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "${envs[@]}" \
-    "$program" "$@" >"$out" 2>&1
+  timeout 30 env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM \
+    -u LANG -u LANGUAGE -u LC_ALL -u LC_CTYPE -u LC_NUMERIC -u LC_MESSAGES \
+    "${envs[@]}" "$program" "$@" >"$out" 2>"$err"
   status=$?
-  echo "--- output (status $status):"
+  echo "--- ${envs[*]} $program $* (status $status), stdout:"
   cat "$out"
+  echo "--- stderr:"
+  cat "$err"
   echo "---"
   [[ $status == "$expected" ]] || { echo "FAIL: exit status $status, expected $expected"; exit 1; }
 }
 
-lines() { wc -l <"$out"; }
+quiet_stderr() { [[ ! -s $err ]] || { echo "FAIL: something on stderr"; exit 1; }; }
+quiet_stdout() { [[ ! -s $out ]] || { echo "FAIL: something on stdout"; exit 1; }; }
+
+lines() { wc -l <"$err"; }
 
 case $case in
   version)
-    run 0 -- --version
-    [[ $(cat "$out") == "corvane-calculator $version" ]] ||
-      { echo "FAIL: expected exactly 'corvane-calculator $version'"; exit 1; }
+    for locale in "" LC_ALL=C LC_ALL=POSIX LANG=xx_XX.UTF-8; do
+      run 0 $locale -- --version
+      [[ $(cat "$out") == "corvane-calculator $version" ]] ||
+        { echo "FAIL: expected exactly 'corvane-calculator $version'"; exit 1; }
+      quiet_stderr
+    done
     ;;
   help)
     run 0 -- --help
-    grep -q -- '--version' "$out" && grep -q -- '--help' "$out" && grep -q '^Usage: ' "$out" ||
-      { echo "FAIL: the help does not show the usage and both options"; exit 1; }
+    grep -q -- '--version' "$out" && grep -q -- '--help-all' "$out" && grep -q '^Usage: ' "$out" ||
+      { echo "FAIL: the help does not show the usage and the options"; exit 1; }
+    ! grep -q -- '-platform' "$out" || { echo "FAIL: --help lists Qt's options"; exit 1; }
+    quiet_stderr
+    ;;
+  help-all)
+    run 0 -- --help-all
+    for option in --help --version --platform --style --display; do
+      grep -q -- "$option\b" "$out" || { echo "FAIL: --help-all does not list $option"; exit 1; }
+    done
+    quiet_stderr
+    ;;
+  qt-options)
+    run 0 -- -platform offscreen -style=Fusion -qwindowtitle Title -reverse --display :0 --version
+    [[ $(cat "$out") == "corvane-calculator $version" ]] ||
+      { echo "FAIL: expected exactly 'corvane-calculator $version'"; exit 1; }
+    quiet_stderr
     ;;
   no-display)
     display=$(unused_display)
-    run 1 DISPLAY="$display" -- 
+    run 1 DISPLAY="$display" --
     [[ $(lines) == 1 ]] || { echo "FAIL: expected one line, got $(lines)"; exit 1; }
-    grep -q "display $display\$" "$out" || { echo "FAIL: the line does not name $display"; exit 1; }
+    grep -q "display $display\$" "$err" || { echo "FAIL: the line does not name $display"; exit 1; }
+    quiet_stdout
     ;;
   no-x11-env)
     run 1 XDG_SESSION_TYPE=x11 --
     [[ $(lines) == 1 ]] || { echo "FAIL: expected one line, got $(lines)"; exit 1; }
-    grep -q 'DISPLAY is not set' "$out" || { echo "FAIL: the line does not say DISPLAY is not set"; exit 1; }
+    grep -q 'DISPLAY is not set' "$err" || { echo "FAIL: the line does not say DISPLAY is not set"; exit 1; }
+    quiet_stdout
     ;;
   bad-option)
-    run 1 QT_QPA_PLATFORM=offscreen -- --no-such-option
-    grep -q "no-such-option" "$out" || { echo "FAIL: the message does not name the option"; exit 1; }
+    for display in XDG_SESSION_TYPE=x11 QT_QPA_PLATFORM=offscreen; do
+      run 2 "$display" -- --no-such-option
+      [[ $(lines) == 1 ]] || { echo "FAIL: expected one line, got $(lines)"; exit 1; }
+      grep -q "nknown option 'no-such-option'" "$err" ||
+        { echo "FAIL: the message does not name the unknown option"; exit 1; }
+      quiet_stdout
+    done
+    ;;
+  argument)
+    run 2 QT_QPA_PLATFORM=offscreen -- extra
+    [[ $(lines) == 1 ]] || { echo "FAIL: expected one line, got $(lines)"; exit 1; }
+    grep -q "'extra'" "$err" || { echo "FAIL: the message does not name the argument"; exit 1; }
+    quiet_stdout
     ;;
   *) echo "check-main.sh: unknown case '$case'" >&2; exit 2 ;;
 esac

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 // Reading numbers from field texts, rounding results and the general format,
-// under the C, US English and German locales.
+// under the C, US English and German locales, and in every locale Qt knows
+// what the window writes and what the locale writes itself.
 #include "numberText.h"
 
 #include <QTest>
@@ -79,6 +80,21 @@ void tst_NumberText::parseAccepts_data()
     QTest::newRow("fr_FR: narrow no-break space") << "fr_FR" << QString::fromUtf8("1\u202F500") << 1500.0;
     QTest::newRow("ar_EG: Arabic digits and minus")
         << "ar_EG" << QString::fromUtf8("\u061C-\u0661\u066B\u0665") << -1.5;
+    // Texts the locales write themselves that Qt 6.8 does not read.
+    QTest::newRow("it_IT: seven digits in three groups") << "it_IT" << "1.234.567,5" << 1234567.5;
+    QTest::newRow("sq_AL: groups of no-break spaces")
+        << "sq_AL" << QString::fromUtf8("-1\u00A0234\u00A0567,5") << -1234567.5;
+    QTest::newRow("ar_EG: exponent E between Arabic digits and marks")
+        << "ar_EG" << QString::fromUtf8("\u061C-\u0661E\u061C+\u0661\u0665") << -1e15;
+    QTest::newRow("ckb_IQ: exponent E after right-to-left marks")
+        << "ckb_IQ" << QString::fromUtf8("\u200F-\u0661E\u200F+\u0661\u0665") << -1e15;
+    QTest::newRow("fa_IR: Persian digits, U+2212 and exponent E")
+        << "fa_IR" << QString::fromUtf8("\u200E\u2212\u06F1\u066B\u06F5E\u200E+\u06F2\u06F0") << -1.5e20;
+    QTest::newRow("ksh_DE: U+2212 before an exponent E") << "ksh_DE" << QString::fromUtf8("\u22121E+15") << -1e15;
+    // A space-like group separator typed with the space key.
+    QTest::newRow("bg_BG: groups typed with plain spaces") << "bg_BG" << "1 234 567,5" << 1234567.5;
+    QTest::newRow("fr_FR: narrow no-break space") << "fr_FR" << QString::fromUtf8("1\u202F234,5") << 1234.5;
+    QTest::newRow("fr_FR: plain space") << "fr_FR" << "-1 234,5" << -1234.5;
 }
 
 void tst_NumberText::parseAccepts()
@@ -123,6 +139,13 @@ void tst_NumberText::parseRejects_data()
     QTest::newRow("en_IN: three digits before the last group") << "en_IN" << "1,234,567";
     QTest::newRow("fr_FR: lone 0 before a narrow space") << "fr_FR" << QString::fromUtf8("0\u202F625");
     QTest::newRow("long text with a letter at its end") << "C" << "2.5" + QString(100, QLatin1Char('0')) + "x";
+    QTest::newRow("it_IT: groups of the wrong sizes") << "it_IT" << "1.23.4567,5";
+    QTest::newRow("fr_FR: a blank where no group ends") << "fr_FR" << "12 34,5";
+    QTest::newRow("fr_FR: a blank before the decimal comma") << "fr_FR" << "1 ,5";
+    QTest::newRow("de_DE: a group separator after the decimal comma") << "de_DE" << "1,234.5";
+    QTest::newRow("C: a separator before any digit") << "C" << ",5";
+    QTest::newRow("ar_EG: exponent without digits") << "ar_EG" << QString::fromUtf8("\u0661E");
+    QTest::newRow("ar_EG: a second exponent") << "ar_EG" << QString::fromUtf8("\u0661E\u0661E\u0661");
 }
 
 void tst_NumberText::parseRejects()

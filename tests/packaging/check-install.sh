@@ -7,19 +7,22 @@
 # MODE is one of
 #   artwork   the committed pictures have the sizes and pixel formats the
 #             window and the icon theme rely on
-#   install   an install into an empty prefix holds exactly the expected
-#             files, with sensible permissions and each icon at its own size
+#   install   an install into an empty prefix, made under a user's umask
+#             0002, holds exactly the expected files, with sensible
+#             permissions (directories 0755) and each icon at its own size
 #   desktop   desktop-file-validate accepts the installed .desktop file, and
 #             its Exec and Icon name things that were installed
 #   metainfo  appstreamcli accepts the installed AppStream file, which names
 #             the installed .desktop file and the build's version
 #   deb       cpack builds corvane-calculator_VERSION_ARCH.deb holding the
-#             same files, with the control fields and Qt dependencies set
+#             same files, every directory 0755 under a umask of 0002, with
+#             the control fields and Qt dependencies set
 #   lintian   lintian --fail-on error,warning accepts that .deb
 #   hardening the installed program has the stack protector, fortified libc
 #             calls, PIE and full RELRO (hardening-check), and no RUNPATH
-#   reproducible  two cpack runs, a second apart, give the same bytes, and
-#             every file in the .deb carries the time of the last commit
+#   reproducible  two cpack runs, a second apart, one under umask 022 and
+#             one under 0002, give the same bytes, and every file in the .deb
+#             carries the time of the last commit
 #
 # CMAKE and CPACK may name the tools to use (the test registration passes the
 # ones the build was configured with). Everything is written to a temporary
@@ -120,7 +123,7 @@ check_artwork() {
 check_install() {
   need file
   local prefix=$work/prefix f s mode_bits
-  install_to "$prefix"
+  (umask 0002 && install_to "$prefix")
 
   expected_files >"$work/expected"
   (cd "$prefix" && find . \( -type f -o -type l \) -printf '%P\n' | LC_ALL=C sort) >"$work/actual"
@@ -137,6 +140,9 @@ check_install() {
     mode_bits=$(stat -c %a "$prefix/$f")
     [[ $mode_bits == 644 ]] || fail "$f has mode $mode_bits, expected 644"
   done <"$work/expected"
+  while read -r f; do
+    fail "the directory $f has mode $(stat -c %a "$prefix/$f"), expected 755"
+  done < <(cd "$prefix" && find . -type d ! -perm 755 -printf '%P\n')
 
   # Each icon sits in the directory of its own size: a 48 px picture in the
   # 128x128 directory would be drawn blurred by every desktop.
@@ -244,7 +250,8 @@ check_lintian() {
   need lintian
   skip_unless_release_build
   local deb out status=0
-  deb=$(build_deb lintian)
+  # Under the umask of a Debian 13 user: directories 0775 would be a warning.
+  deb=$(umask 0002 && build_deb lintian)
   # Every tag at warning level or above fails; infos and pedantic notes are
   # listed for the reader. Root gets a warning of its own on stderr.
   out=$(lintian --fail-on error,warning --info "$deb" 2>&1) || status=$?
@@ -280,12 +287,13 @@ check_hardening() {
 check_reproducible() {
   need dpkg-deb
   local first second epoch stamps
-  first=$(build_deb first)
-  # Install times, and with them every file's time on disk, now differ.
+  first=$(umask 022 && build_deb first)
+  # Install times, and with them every file's time on disk, now differ, and
+  # so does the umask: a user's 0002 on Debian 13.
   sleep 1.1
-  second=$(build_deb second)
+  second=$(umask 0002 && build_deb second)
   cmp "$first" "$second" >/dev/null ||
-    fail "two packages of one build differ: $(cmp "$first" "$second" 2>&1)"
+    fail "two packages of one build, under umask 022 and 0002, differ: $(cmp "$first" "$second" 2>&1)"
 
   epoch=$(git -C "$source_dir" log -1 --format=%ct 2>/dev/null) || {
     echo "reproducible: not a git checkout, the time stamps are not checked"
@@ -301,7 +309,8 @@ check_deb() {
   need file
   local arch deb f field value
   arch=$(dpkg --print-architecture)
-  "$cpack" -G DEB --config "$build/CPackConfig.cmake" -B "$work/out" >"$work/cpack.log" 2>&1 || {
+  # Built under the umask of a Debian 13 user, which must not show.
+  (umask 0002 && "$cpack" -G DEB --config "$build/CPackConfig.cmake" -B "$work/out") >"$work/cpack.log" 2>&1 || {
     cat "$work/cpack.log" >&2
     echo "FAIL: cpack -G DEB failed" >&2
     exit 1
@@ -317,6 +326,8 @@ check_deb() {
   dpkg-deb -c "$deb" | awk '$1 !~ /^d/ { print $6 }' | sed 's:^\./::' |
     LC_ALL=C sort >"$work/actual"
   compare_lists "the .deb" "$work/expected" "$work/actual"
+  while read -r f; do fail "the directory $f in the .deb is not drwxr-xr-x"; done \
+    < <(dpkg-deb -c "$deb" | awk '$1 ~ /^d/ && $1 != "drwxr-xr-x" { print $6 }')
 
   for field in Package:corvane-calculator Version:"$version" Architecture:"$arch" Section:science; do
     value=$(dpkg-deb -f "$deb" "${field%%:*}")

@@ -244,7 +244,9 @@ void tst_WebsiteLink::systemOpener_data()
 
 // The desktop opener as the window uses it, with a stand-in for xdg-open.
 // The answer is watched on its way to the window, so that a success can be
-// told from an answer that has not come yet.
+// told from an answer that has not come yet, and an answer given from
+// within the opener's own call (the window's fallback box would then run
+// while QProcess is still emitting) from one given afterwards.
 void tst_WebsiteLink::systemOpener()
 {
 #if !defined(Q_OS_UNIX) || defined(Q_OS_DARWIN)
@@ -257,12 +259,19 @@ void tst_WebsiteLink::systemOpener()
 
     frmPressureCalc window;
     auto answers = std::make_shared<QList<bool>>();
-    window.setWebsiteOpener([answers, real = WebsiteLink::systemOpener()](
+    // An answer given while the opener is still being asked comes from
+    // inside QProcess (a failure to start is reported within start()).
+    auto asking = std::make_shared<bool>(false);
+    auto answeredWhileAsked = std::make_shared<bool>(false);
+    window.setWebsiteOpener([answers, asking, answeredWhileAsked, real = WebsiteLink::systemOpener()](
                                 const QUrl &page, WebsiteLink::OpenedCallback done) {
-        real(page, [answers, done](bool success) {
+        *asking = true;
+        real(page, [answers, asking, answeredWhileAsked, done](bool success) {
             answers->append(success);
+            *answeredWhileAsked = *answeredWhileAsked || *asking;
             done(success);
         });
+        *asking = false;
     });
     QVERIFY(showAndActivate(window));
     MessageBoxWatcher boxes;
@@ -270,6 +279,7 @@ void tst_WebsiteLink::systemOpener()
     click(window, QStringLiteral("Picture1"));
     QTRY_COMPARE(answers->size(), 1);
     QCOMPARE(answers->first(), opened);
+    QVERIFY2(!*answeredWhileAsked, "the answer came before the opener had returned");
     if (exitCode >= 0)
         QCOMPARE(stub.recordedArguments(), QStringList{address});
 

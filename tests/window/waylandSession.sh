@@ -19,7 +19,9 @@ command -v weston >/dev/null || skip "weston is not installed (Debian package we
 compgen -G "/usr/lib/*/libweston-*/x11-backend.so" >/dev/null \
     || compgen -G "/usr/lib/libweston-*/x11-backend.so" >/dev/null \
     || skip "weston has no X11 backend (x11-backend.so)"
-compgen -G "$pluginDir/platforms/libqwayland-*.so" >/dev/null \
+# Qt 6.4 and 6.8 split the plugin (libqwayland-egl.so, libqwayland-generic.so),
+# Qt 6.11 ships one libqwayland.so.
+compgen -G "$pluginDir/platforms/libqwayland*.so" >/dev/null \
     || skip "Qt's Wayland platform plugin is not in $pluginDir/platforms (Debian package qt6-wayland)"
 
 session=$(mktemp -d /tmp/corvane-wayland.XXXXXX)
