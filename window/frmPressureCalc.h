@@ -17,6 +17,7 @@ class FieldCleaner;
 class QPushButton;
 class ScreenReader;
 namespace ControlTable { struct Control; }
+namespace WindowScale { class ZoomedIndicators; }
 
 // The calculator window. It owns all state of the program; the formulas it
 // calls keep none. It is built from the control table (every control) and
@@ -41,6 +42,7 @@ public:
     void setWebsiteOpener(WebsiteLink::Opener opener);
 
 protected:
+    bool event(QEvent *event) override;
     void changeEvent(QEvent *event) override;
 
 private:
@@ -53,18 +55,37 @@ private:
     // Holds every control at the layout's size, centred in the client area.
     QWidget *m_canvas = nullptr;
 
-    // zoom.cpp: the scale from the application font and the zoom.
-    // Ctrl+Plus (or Ctrl+=), Ctrl+Minus and Ctrl+0 zoom the window.
+    // zoom.cpp: the scale from the application font and the zoom, within
+    // the screen. Ctrl+Plus (or Ctrl+=), Ctrl+Minus and Ctrl+0 zoom the window.
     void installZoom();
-    // Places, sizes and fonts of every control at the scale in force now.
+    // Lays the window out at the scale asked for, or at the largest at which
+    // its whole frame fits the screen, and keeps it on the screen.
     void applyScale();
+    // Places, sizes and fonts of every control at m_scale, and the window's
+    // size to match.
+    void layOutAtScale();
+    // Moves the window back onto the screen where the window system lets it.
+    void keepOnScreen();
     // The next zoom step, held where the window would outgrow the screen.
     double zoomInStep() const;
+    // The step below, unless the layout would no longer hold there.
+    double zoomOutStep() const;
+    // Whether, at a scale, no two controls overlap that do not as drawn,
+    // every option button's indicator and caption fit it, and every caption
+    // fits at 6 points or more.
+    bool layoutHoldsAt(double scale) const;
     double largestFittingScale() const;
     // The application font's scale times the zoom, within the screen.
     double scale() const;
+    // The window's decorations (title bar and borders), estimated until the
+    // window has been framed.
+    QSize decorations() const;
+    // What the window's layout holds besides the canvas, as it sizes it.
+    QSize aroundCanvas() const;
     double m_zoom = 1.0;
     double m_scale = 1.0;
+    QSize m_decorationsAssumed;
+    WindowScale::ZoomedIndicators *m_indicatorStyle = nullptr;
 
     // startUp.cpp: start-up and calculator selection.
     void connectCalculatorSelector();
