@@ -227,8 +227,11 @@ bool frmPressureCalc::layoutHoldsAt(double scale) const
         for (std::size_t other = row + 1; other < table.size(); ++other) {
             if (m_controls[row]->parentWidget() != m_controls[other]->parentWidget())
                 continue;
-            if (WindowScale::pixelGeometry(table[row], scale).intersects(WindowScale::pixelGeometry(table[other], scale))
-                && !WindowScale::pixelGeometry(table[row], 1.0).intersects(WindowScale::pixelGeometry(table[other], 1.0)))
+            const auto overlapAt = [&](double at) {
+                using WindowScale::pixelGeometry;
+                return pixelGeometry(table[row], at).intersects(pixelGeometry(table[other], at));
+            };
+            if (overlapAt(scale) && !overlapAt(1.0))
                 return false;
         }
     }

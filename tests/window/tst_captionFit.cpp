@@ -317,7 +317,8 @@ private slots:
             zoom = window.height() * 15.0 / 7095;
         } else if (zoom < 0.0) {
             zoom = zoomStepOf(window);
-            QVERIFY2(zoom > 0.0 && zoom < 1.0, qPrintable(QStringLiteral("%1x%2").arg(window.width()).arg(window.height())));
+            QVERIFY2(zoom > 0.0 && zoom < 1.0,
+                     qPrintable(QStringLiteral("%1x%2").arg(window.width()).arg(window.height())));
             const QSize smallest = window.size();
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Minus, Qt::ControlModifier);
             QCOMPARE(window.size(), smallest);
@@ -332,7 +333,8 @@ private slots:
         // The indicators grow and shrink with the zoom, the captions' room
         // with them.
         for (QRadioButton *button : window.findChildren<QRadioButton *>()) {
-            const int unzoomed = QApplication::style()->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth, nullptr, button);
+            const int unzoomed =
+                QApplication::style()->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth, nullptr, button);
             const int shown = button->style()->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth, nullptr, button);
             QVERIFY2(std::abs(shown - unzoomed * zoom) <= 1.0, qPrintable(button->objectName()));
         }
@@ -388,8 +390,11 @@ private slots:
         for (const QRadioButton *button : window.findChildren<QRadioButton *>()) {
             const ControlTable::Control *entry = rowOf(button->objectName());
             const QStyle *style = QApplication::style();
-            const int indicator = std::lround(style->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth, nullptr, button) * below);
-            const int spacing = std::lround(style->pixelMetric(QStyle::PM_RadioButtonLabelSpacing, nullptr, button) * below);
+            const auto zoomed = [style, button, below](QStyle::PixelMetric metric) {
+                return int(std::lround(style->pixelMetric(metric, nullptr, button) * below));
+            };
+            const int indicator = zoomed(QStyle::PM_ExclusiveIndicatorWidth);
+            const int spacing = zoomed(QStyle::PM_RadioButtonLabelSpacing);
             if (QFontMetrics(atSix).horizontalAdvance(button->text()) > pixels(entry->width) - indicator - spacing - 2
                 || indicator > pixels(entry->height))
                 needSmaller.append(button->objectName());

@@ -75,7 +75,8 @@ void screenshot(const QString &name)
         return;
     QTest::qWait(300);
     QVERIFY(QDir().mkpath(folder));
-    const QString platform = QGuiApplication::platformName() + (qEnvironmentVariableIsSet("QT_SCALE_FACTOR") ? "-scaled" : "");
+    const QString platform = QGuiApplication::platformName()
+                             + (qEnvironmentVariableIsSet("QT_SCALE_FACTOR") ? QStringLiteral("-scaled") : QString());
     QVERIFY(QGuiApplication::primaryScreen()->grabWindow(0).save(
         QDir(folder).filePath(QStringLiteral("%1-%2.png").arg(platform, name))));
 }
