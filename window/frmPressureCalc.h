@@ -80,11 +80,15 @@ private:
     // The window's decorations (title bar and borders), estimated until the
     // window has been framed.
     QSize decorations() const;
+    // The size the window's layout asks for, all it holds included.
+    QSize wholeSize() const;
     // What the window's layout holds besides the canvas, as it sizes it.
     QSize aroundCanvas() const;
     double m_zoom = 1.0;
     double m_scale = 1.0;
+    // The decorations and the window's whole size the last layout was made for.
     QSize m_decorationsAssumed;
+    QSize m_sizeLaidOut;
     WindowScale::ZoomedIndicators *m_indicatorStyle = nullptr;
 
     // startUp.cpp: start-up and calculator selection.

@@ -115,8 +115,9 @@ void frmPressureCalc::layOutAtScale()
     m_canvas->setFixedSize(WindowScale::clientSize(m_scale));
     layout()->activate();
     if (!(windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen)))
-        resize(sizeHint());
+        resize(wholeSize());
     m_decorationsAssumed = decorations();
+    m_sizeLaidOut = wholeSize();
 }
 
 void frmPressureCalc::keepOnScreen()
@@ -150,27 +151,37 @@ QSize frmPressureCalc::decorations() const
     return unknownDecorations;
 }
 
+QSize frmPressureCalc::wholeSize() const
+{
+    // The layout may set a larger minimum than it hints at (a menu bar
+    // whose height depends on its width, for one).
+    return sizeHint().expandedTo(minimumSizeHint()).expandedTo(minimumSize());
+}
+
 QSize frmPressureCalc::aroundCanvas() const
 {
     // Whatever the window's layout holds besides the canvas. Until the canvas
     // has its size the layout has not been measured.
     if (m_canvas->minimumSize() != m_canvas->maximumSize())
         return QSize(0, 0);
-    return (sizeHint() - m_canvas->size()).expandedTo(QSize(0, 0));
+    return (wholeSize() - m_canvas->size()).expandedTo(QSize(0, 0));
 }
 
 bool frmPressureCalc::event(QEvent *event)
 {
     const bool handled = QWidget::event(event);
+    if (!m_indicatorStyle || !isVisible() || (windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen)))
+        return handled;
     switch (event->type()) {
     case QEvent::Show:
     case QEvent::Move:
     case QEvent::Resize:
+    case QEvent::LayoutRequest:
         // The decorations are known only once the window has been framed,
-        // which may come after it is shown; if they differ from the ones
-        // the scale assumed, the window is fitted again.
-        if (m_indicatorStyle && isVisible() && decorations() != m_decorationsAssumed
-            && !(windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen)))
+        // which may come after it is shown, and something may have come or
+        // grown around the canvas (a menu bar, a status bar): the window is
+        // fitted again with what it did not know.
+        if (decorations() != m_decorationsAssumed || wholeSize() != m_sizeLaidOut)
             applyScale();
         break;
     default:
