@@ -6,6 +6,7 @@
 #include <QHash>
 #include <QLabel>
 #include <QRadioButton>
+#include <QRect>
 #include <QStyle>
 #include <QVariant>
 
@@ -16,9 +17,8 @@ namespace CaptionFit {
 namespace {
 
 constexpr const char *designSizeProperty = "corvaneDesignPointSize";
-// Captions shrink to 6 points at most, or proportionally less in a window
-// zoomed below its design size.
-constexpr double smallestPointSize = 6.0;
+// Captions shrink to smallestPointSize at most, or proportionally less in a
+// window drawn smaller than its design size.
 constexpr double designPointSize = 8.25;
 constexpr double step = 0.25;
 
@@ -30,18 +30,29 @@ std::pair<QString, int> captionAndRoom(const QWidget *control)
         const QStyle *style = button->style();
         const int indicator = style->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth, nullptr, button)
                               + style->pixelMetric(QStyle::PM_RadioButtonLabelSpacing, nullptr, button);
-        return {button->text(), button->width() - indicator - 2};
+        return {button->text(), optionRoom(button->width(), indicator)};
     }
-    if (const auto *label = qobject_cast<const QLabel *>(control))
-        return {label->text(), label->contentsRect().width() - 2 * label->margin()};
+    if (const auto *label = qobject_cast<const QLabel *>(control)) {
+        const int margin = label->margin();
+        const QRect contents = label->contentsRect().adjusted(margin, 0, -margin, 0).translated(label->pos());
+        // Only a field beside the label, on its right, limits its caption.
+        const QWidget *field = label->buddy();
+        const bool besideIt = field && field->parentWidget() == label->parentWidget() && field->x() > label->x();
+        return {label->text(), labelRoom(contents, besideIt ? field->geometry() : QRect())};
+    }
     return {QString(), control->width()};
+}
+
+double smallestIn(const QFont &font)
+{
+    return std::min(smallestPointSize, font.pointSizeF() * smallestPointSize / designPointSize);
 }
 
 // The largest size, in steps down from the design size, at which the caption
 // fits its room.
 double measuredPointSize(QFont font, const QString &caption, int room)
 {
-    const double smallest = std::min(smallestPointSize, font.pointSizeF() * smallestPointSize / designPointSize);
+    const double smallest = smallestIn(font);
     while (QFontMetrics(font).horizontalAdvance(caption) > room && font.pointSizeF() > smallest)
         font.setPointSizeF(font.pointSizeF() - step);
     return font.pointSizeF();
@@ -82,6 +93,8 @@ void forgetMeasured()
     forgetAtExit = false;
 }
 
+} // namespace
+
 double fittedPointSize(const QFont &font, const QString &caption, int room)
 {
     Measured key{caption, room, font};
@@ -97,6 +110,8 @@ double fittedPointSize(const QFont &font, const QString &caption, int room)
     }
     return pointSize;
 }
+
+namespace {
 
 // A control whose font is inherited still has its design size; one that was
 // drawn smaller remembers the size it was designed for.
@@ -120,6 +135,28 @@ void setPointSize(QWidget *control, double pointSize)
 }
 
 } // namespace
+
+int labelRoom(const QRect &contents, const QRect &field)
+{
+    const int end = field.isNull() ? contents.right() + 1
+                                   : std::min(contents.right() + 1, field.left() - fieldDistance);
+    return end - contents.left();
+}
+
+int optionRoom(int width, int indicator)
+{
+    return width - indicator - 2;
+}
+
+bool fitsWithoutShrinkingTooFar(const QFont &font, const QString &caption, int room)
+{
+    const double size = fittedPointSize(font, caption, room);
+    if (size < smallestPointSize)
+        return false;
+    QFont fitted = font;
+    fitted.setPointSizeF(size);
+    return QFontMetrics(fitted).horizontalAdvance(caption) <= room;
+}
 
 void fit(QWidget *control)
 {

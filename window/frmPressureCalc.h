@@ -27,6 +27,7 @@ class ScreenReader;
 class StatusNotes;
 namespace ControlTable { struct Control; }
 namespace Report { struct Content; }
+namespace WindowScale { class ZoomedIndicators; }
 
 // The calculator window. It owns all state of the program; the formulas it
 // calls keep none. It is built from the control table (every control) and
@@ -67,6 +68,7 @@ public:
     void setPrintDialogRunner(PrintDialogRunner runner);
 
 protected:
+    bool event(QEvent *event) override;
     void changeEvent(QEvent *event) override;
 
 private:
@@ -79,19 +81,42 @@ private:
     // Holds every control at the layout's size, centred in the client area.
     QWidget *m_canvas = nullptr;
 
-    // zoom.cpp: the scale from the application font and the zoom.
-    // Ctrl+Plus (or Ctrl+=), Ctrl+Minus and Ctrl+0 zoom the window.
+    // zoom.cpp: the scale from the application font and the zoom, within
+    // the screen. Ctrl+Plus (or Ctrl+=), Ctrl+Minus and Ctrl+0 zoom the window.
     void installZoom();
     void zoomTo(double zoom);
-    // Places, sizes and fonts of every control at the scale in force now.
+    // Lays the window out at the scale asked for, or at the largest at which
+    // its whole frame fits the screen, and keeps it on the screen.
     void applyScale();
+    // Places, sizes and fonts of every control at m_scale, and the window's
+    // size to match.
+    void layOutAtScale();
+    // Moves the window back onto the screen where the window system lets it.
+    void keepOnScreen();
     // The next zoom step, held where the window would outgrow the screen.
     double zoomInStep() const;
+    // The step below, unless the layout would no longer hold there.
+    double zoomOutStep() const;
+    // Whether, at a scale, no two controls overlap that do not as drawn,
+    // every option button's indicator and caption fit it, and every caption
+    // fits at 6 points or more.
+    bool layoutHoldsAt(double scale) const;
     double largestFittingScale() const;
     // The application font's scale times the zoom, within the screen.
     double scale() const;
+    // The window's decorations (title bar and borders), estimated until the
+    // window has been framed.
+    QSize decorations() const;
+    // The size the window's layout asks for, all it holds included.
+    QSize wholeSize() const;
+    // What the window's layout holds besides the canvas, as it sizes it.
+    QSize aroundCanvas() const;
     double m_zoom = 1.0;
     double m_scale = 1.0;
+    // The decorations and the window's whole size the last layout was made for.
+    QSize m_decorationsAssumed;
+    QSize m_sizeLaidOut;
+    WindowScale::ZoomedIndicators *m_indicatorStyle = nullptr;
 
     // startUp.cpp: start-up and calculator selection.
     void connectCalculatorSelector();
@@ -236,9 +261,6 @@ private:
     // The report's actions only where a panel has a report.
     void enableReportActions();
     void showAbout();
-    // What the menu bar adds to the window's height; 0 where the desktop
-    // shows the menus elsewhere.
-    int menuBarHeight() const;
     QMenuBar *m_menuBar = nullptr;
     std::vector<QAction *> m_reportActions;
     std::vector<QAction *> m_panelActions;

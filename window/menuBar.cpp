@@ -117,11 +117,6 @@ void frmPressureCalc::enableReportActions()
         action->setEnabled(hasReport);
 }
 
-int frmPressureCalc::menuBarHeight() const
-{
-    return m_menuBar && !m_menuBar->isHidden() ? m_menuBar->sizeHint().height() : 0;
-}
-
 void frmPressureCalc::showAbout()
 {
     const QString text =

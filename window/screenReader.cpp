@@ -7,9 +7,11 @@
 #include <QApplication>
 #include <QLineEdit>
 
+#include <utility>
+
 ScreenReader::ScreenReader(QWidget *window, const Fields &fields) : m_window(window), m_fields(fields)
 {
-    connect(qApp, &QApplication::focusChanged, this, [this](QWidget *old, QWidget *) { focusMoved(old); });
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget *old, QWidget *now) { focusMoved(old, now); });
 }
 
 QString ScreenReader::restingDescription(const QWidget *control) const
@@ -40,11 +42,25 @@ QString ScreenReader::spokenValue(const QLineEdit *field, const QString &text) c
     return unit.isEmpty() ? tr("%1 %2").arg(name, text) : tr("%1 %2 %3").arg(name, text, unit);
 }
 
+bool ScreenReader::inWindow(const QWidget *control) const
+{
+    return control && (control == m_window || m_window->isAncestorOf(control));
+}
+
 void ScreenReader::announce(const QString &sentence)
 {
-    QWidget *target = QApplication::focusWidget();
-    if (!target || (target != m_window && !m_window->isAncestorOf(target)))
-        target = m_window;
+    QWidget *focused = QApplication::focusWidget();
+    if (!inWindow(focused)) {
+        // A message box has the focus, or the window has not got it back yet.
+        m_waiting = sentence;
+        return;
+    }
+    m_waiting.clear();
+    say(focused, sentence);
+}
+
+void ScreenReader::say(QWidget *target, const QString &sentence)
+{
     if (m_announcer && m_announcer != target)
         m_announcer->setAccessibleDescription(restingDescription(m_announcer));
     m_announcer = target;
@@ -57,10 +73,12 @@ void ScreenReader::announce(const QString &sentence)
     target->setAccessibleDescription(sentence);
 }
 
-void ScreenReader::focusMoved(QWidget *old)
+void ScreenReader::focusMoved(QWidget *old, QWidget *now)
 {
-    if (!old || old != m_announcer)
-        return;
-    m_announcer = nullptr;
-    old->setAccessibleDescription(restingDescription(old));
+    if (old && old == m_announcer) {
+        m_announcer = nullptr;
+        old->setAccessibleDescription(restingDescription(old));
+    }
+    if (!m_waiting.isEmpty() && inWindow(now))
+        say(now, std::exchange(m_waiting, QString()));
 }

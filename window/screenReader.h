@@ -18,7 +18,10 @@ class QWidget;
 // command is announced by giving the control that has the focus (the pressed
 // button, or the field in which Return was pressed) a description that says
 // what changed. When the focus leaves it, that control gets its own
-// description back.
+// description back. A command can end while no control of the window has the
+// focus: the 53 % warning box takes it, and the window gets it back only
+// after the box has gone. The sentence then waits for the control that gets
+// the focus next in the window, and is said there.
 class ScreenReader : public QObject
 {
     Q_OBJECT
@@ -34,16 +37,20 @@ public:
     // How a command's new text is spoken: "Force (Push) 251.32741 Pounds".
     QString spokenValue(const QLineEdit *field, const QString &text) const;
 
-    // Says the sentence through the control that has the focus (the window
-    // when no control of it has).
+    // Says the sentence through the control that has the focus, or through
+    // the control of the window that gets it next.
     void announce(const QString &sentence);
 
 private:
     QString restingDescription(const QWidget *control) const;
-    void focusMoved(QWidget *old);
+    void focusMoved(QWidget *old, QWidget *now);
+    bool inWindow(const QWidget *control) const;
+    void say(QWidget *control, const QString &sentence);
 
     QWidget *m_window;
     const Fields &m_fields;
     // The control whose description holds the last announcement.
     QPointer<QWidget> m_announcer;
+    // The sentence waiting for the focus to come back to the window.
+    QString m_waiting;
 };

@@ -8,6 +8,7 @@
 #include <QStringList>
 
 #include <algorithm>
+#include <cmath>
 #include <iterator>
 
 namespace WindowScale {
@@ -55,12 +56,38 @@ QSize clientSize(double scale)
                  ControlTable::twipsToPixels(ControlTable::clientHeightTwips, scale));
 }
 
-double largestFittingScale(QSize frame, QSize available)
+double largestFittingScale(QSize around, QSize available)
 {
     using ControlTable::twipsPerPixel;
-    const double across = double(available.width() - frame.width()) * twipsPerPixel / ControlTable::clientWidthTwips;
-    const double down = double(available.height() - frame.height()) * twipsPerPixel / ControlTable::clientHeightTwips;
+    // twipsToPixels adds up to half a pixel; the scale leaves room for it.
+    const double across = (double(available.width() - around.width()) - 0.5) * twipsPerPixel
+                          / ControlTable::clientWidthTwips;
+    const double down = (double(available.height() - around.height()) - 0.5) * twipsPerPixel
+                        / ControlTable::clientHeightTwips;
     return std::max(0.1, std::min(across, down));
+}
+
+int zoomed(int pixels, double zoom)
+{
+    return std::max(1, int(std::lround(pixels * zoom)));
+}
+
+int ZoomedIndicators::unzoomedMetric(PixelMetric metric, const QWidget *widget) const
+{
+    return QProxyStyle::pixelMetric(metric, nullptr, widget);
+}
+
+int ZoomedIndicators::pixelMetric(PixelMetric metric, const QStyleOption *option, const QWidget *widget) const
+{
+    const int pixels = QProxyStyle::pixelMetric(metric, option, widget);
+    switch (metric) {
+    case PM_ExclusiveIndicatorWidth:
+    case PM_ExclusiveIndicatorHeight:
+    case PM_RadioButtonLabelSpacing:
+        return m_zoom == 1.0 ? pixels : zoomed(pixels, m_zoom);
+    default:
+        return pixels;
+    }
 }
 
 } // namespace WindowScale

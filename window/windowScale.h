@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QFont>
+#include <QProxyStyle>
 #include <QRect>
 #include <QSize>
 
@@ -38,8 +39,29 @@ QRect pixelGeometry(const ControlTable::Control &entry, double scale);
 // The window's client area in pixels at a scale.
 QSize clientSize(double scale);
 
-// The largest scale at which the client area and the window's frame around
-// it still fit the available area of the screen.
-double largestFittingScale(QSize frame, QSize available);
+// The largest scale at which the client area and everything around it (the
+// window's decorations, a menu bar, a status bar) still fit the available
+// area of the screen.
+double largestFittingScale(QSize around, QSize available);
+
+// A style's size in pixels at a zoom, never below one pixel.
+int zoomed(int pixels, double zoom);
+
+// Draws the indicators of option buttons, and the space after them, in
+// proportion to the zoom, in a style that takes their size from its pixel
+// metrics (Fusion does). At zoom 1 it is the application's style unchanged.
+class ZoomedIndicators : public QProxyStyle
+{
+public:
+    void setZoom(double zoom) { m_zoom = zoom; }
+    double zoom() const { return m_zoom; }
+    // The size the application's style gives, before the zoom.
+    int unzoomedMetric(PixelMetric metric, const QWidget *widget) const;
+    int pixelMetric(PixelMetric metric, const QStyleOption *option = nullptr,
+                    const QWidget *widget = nullptr) const override;
+
+private:
+    double m_zoom = 1.0;
+};
 
 } // namespace WindowScale

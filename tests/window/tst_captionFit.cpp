@@ -4,7 +4,9 @@
 // of the window fitting after switching units.
 #include "applicationInfo.h"
 #include "captionFit.h"
+#include "controlTable.h"
 #include "frmPressureCalc.h"
+#include "windowScale.h"
 #include "windowDriver.h"
 
 #include <QFontDatabase>
@@ -17,6 +19,7 @@
 #include <QRegularExpression>
 #include <QRadioButton>
 #include <QStyle>
+#include <QStyleOptionButton>
 #include <QTest>
 
 namespace {
@@ -80,18 +83,61 @@ QSet<QString> layoutFaults(const frmPressureCalc &window)
     return faults;
 }
 
-// Captions that do not fit the room of their label or option button.
-QStringList uncutCaptionFaults(const frmPressureCalc &window)
+// Captions that do not fit the room of their label or option button, that
+// come closer than 3 pixels to the field they name, or are drawn smaller than
+// 6 points (named "label<6"); and option buttons whose indicator is cut or
+// overlaps another's ("button#").
+QStringList captionFaults(const frmPressureCalc &window)
 {
-    QStringList cut;
-    for (const QLabel *label : window.findChildren<QLabel *>())
-        if (!label->text().isEmpty()
-            && QFontMetrics(label->font()).horizontalAdvance(label->text()) > labelRoom(*label))
-            cut.append(label->objectName());
-    for (const QRadioButton *button : window.findChildren<QRadioButton *>())
+    QStringList faults;
+    for (const QLabel *label : window.findChildren<QLabel *>()) {
+        if (label->text().isEmpty())
+            continue;
+        const int advance = QFontMetrics(label->font()).horizontalAdvance(label->text());
+        if (advance > labelRoom(*label))
+            faults.append(label->objectName());
+        if (const QWidget *field = label->buddy();
+            field && label->x() + label->contentsRect().x() + label->margin() + advance > field->x() - 3)
+            faults.append(label->objectName() + QStringLiteral(" touches ") + field->objectName());
+        if (label->font().pointSizeF() < smallestPointSize)
+            faults.append(label->objectName() + QStringLiteral("<6"));
+    }
+    QList<std::pair<const QRadioButton *, QRect>> indicators;
+    for (const QRadioButton *button : window.findChildren<QRadioButton *>()) {
         if (QFontMetrics(button->font()).horizontalAdvance(button->text()) > buttonRoom(*button))
-            cut.append(button->objectName());
-    return cut;
+            faults.append(button->objectName());
+        if (button->font().pointSizeF() < smallestPointSize)
+            faults.append(button->objectName() + QStringLiteral("<6"));
+        QStyleOptionButton option;
+        option.initFrom(button);
+        const QRect indicator = button->style()->subElementRect(QStyle::SE_RadioButtonIndicator, &option, button);
+        if (!button->rect().contains(indicator))
+            faults.append(button->objectName() + QLatin1Char('#'));
+        const QRect inParent = indicator.translated(button->pos());
+        for (const auto &[other, otherIndicator] : std::as_const(indicators))
+            if (other->parentWidget() == button->parentWidget() && otherIndicator.intersects(inParent))
+                faults.append(button->objectName() + QLatin1Char('#') + other->objectName());
+        indicators.append({button, inParent});
+    }
+    return faults;
+}
+
+// The zoom the window is drawn at: the step whose size it has.
+double zoomStepOf(const frmPressureCalc &window)
+{
+    const QWidget *canvas = WindowDriver::control(window, QStringLiteral("canvas"));
+    for (const double step : WindowScale::zoomSteps)
+        if (std::abs(canvas->width() - 379 * step) <= 1.0 && std::abs(canvas->height() - 545 * step) <= 1.0)
+            return step;
+    return 0.0;
+}
+
+void zoom(const QString &keys)
+{
+    const QHash<QChar, Qt::Key> keyOf{{'+', Qt::Key_Plus}, {'=', Qt::Key_Equal}, {'-', Qt::Key_Minus},
+                                      {'0', Qt::Key_0}};
+    for (const QChar key : keys)
+        QTest::keyClick(QApplication::focusWidget(), keyOf.value(key), Qt::ControlModifier);
 }
 
 } // namespace
@@ -234,7 +280,7 @@ private slots:
     void zoomKeepsEveryCaptionAndPlace_data()
     {
         // Keys: + Ctrl+Plus, = Ctrl+=, - Ctrl+Minus, 0 Ctrl+0. Zoom 0: held
-        // at the screen's edge.
+        // at the screen's edge; -1: the smallest step.
         QTest::addColumn<QString>("keys");
         QTest::addColumn<double>("zoom");
         QTest::newRow("as opened") << QString() << 1.0;
@@ -242,15 +288,16 @@ private slots:
         QTest::newRow("Ctrl+= three times, 150 %") << QStringLiteral("===") << 1.5;
         QTest::newRow("Ctrl+Plus five times, 200 %") << QStringLiteral("+++++") << 2.0;
         QTest::newRow("Ctrl+Minus, 90 %") << QStringLiteral("-") << 0.9;
-        QTest::newRow("Ctrl+Minus four times, 67 %") << QStringLiteral("----") << 0.67;
-        QTest::newRow("no smaller than 67 %") << QStringLiteral("--------") << 0.67;
+        QTest::newRow("Ctrl+Minus as far as it goes") << QStringLiteral("--------") << -1.0;
         QTest::newRow("Ctrl+0 after zooming in") << QStringLiteral("+++0") << 1.0;
         QTest::newRow("Ctrl+0 after zooming out") << QStringLiteral("--0") << 1.0;
         QTest::newRow("held at the screen's edge") << QStringLiteral("++++++++++++") << 0.0;
     }
 
-    // Each step scales the window and every control; no caption is cut, no
-    // control overlaps another or leaves its container that did not as drawn.
+    // Each step scales the window and every control; no caption is cut,
+    // comes near its field or is drawn below 6 points, no indicator is cut
+    // or overlaps another, no control overlaps another or leaves its
+    // container that did not as drawn.
     void zoomKeepsEveryCaptionAndPlace()
     {
         QFETCH(QString, keys);
@@ -260,10 +307,7 @@ private slots:
         const QSet<QString> drawnFaults = layoutFaults(window);
         QVERIFY(WindowDriver::showAndActivate(window));
         WindowDriver::typeInto(window, QStringLiteral("txtAirPressure(0)"), QStringLiteral("5"));
-        const QHash<QChar, Qt::Key> keyOf{{'+', Qt::Key_Plus}, {'=', Qt::Key_Equal}, {'-', Qt::Key_Minus},
-                                          {'0', Qt::Key_0}};
-        for (const QChar key : keys)
-            QTest::keyClick(QApplication::focusWidget(), keyOf.value(key), Qt::ControlModifier);
+        ::zoom(keys);
 
         const QRect available = window.screen()->availableGeometry();
         // The menu bar keeps the desktop's menu font: the panels alone zoom.
@@ -279,6 +323,13 @@ private slots:
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Plus, Qt::ControlModifier);
             QCOMPARE(window.size(), held);
             zoom = canvas->height() * 15.0 / 8175;
+        } else if (zoom < 0.0) {
+            zoom = zoomStepOf(window);
+            QVERIFY2(zoom > 0.0 && zoom < 1.0,
+                     qPrintable(QStringLiteral("%1x%2").arg(window.width()).arg(window.height())));
+            const QSize smallest = window.size();
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Minus, Qt::ControlModifier);
+            QCOMPARE(window.size(), smallest);
         } else {
             // The panels at the zoom; the menu bar and the status bar add their heights.
             QVERIFY2(std::abs(canvas->width() - 379 * zoom) <= 1.0 && std::abs(canvas->height() - 545 * zoom) <= 1.0,
@@ -288,12 +339,77 @@ private slots:
         QCOMPARE(window.font().pointSizeF() > 8.25 * zoom - 0.1, true);
         QVERIFY(std::abs(WindowDriver::control(window, QStringLiteral("Frame2"))->width() - 313 * zoom) <= 1.5);
 
+        // The indicators grow and shrink with the zoom, the captions' room
+        // with them.
+        for (QRadioButton *button : window.findChildren<QRadioButton *>()) {
+            const int unzoomed =
+                QApplication::style()->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth, nullptr, button);
+            const int shown = button->style()->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth, nullptr, button);
+            QVERIFY2(std::abs(shown - unzoomed * zoom) <= 1.0, qPrintable(button->objectName()));
+        }
+
         for (int panel = 0; panel < 4; ++panel) {
             WindowDriver::selectPanel(window, panel);
-            QCOMPARE(uncutCaptionFaults(window).join(QLatin1Char(' ')), QString());
+            QCOMPARE(captionFaults(window).join(QLatin1Char(' ')), QString());
         }
         QCOMPARE(layoutFaults(window) - drawnFaults, QSet<QString>());
         QCOMPARE(WindowDriver::text(window, QStringLiteral("txtAirPressure(0)")), QStringLiteral("5"));
+    }
+
+    // The smallest step is the smallest at which the layout holds: one step
+    // further some caption would need less than 6 points, or an indicator
+    // would not fit its button or would overlap its neighbour's.
+    void smallestStepIsTheSmallestThatHolds()
+    {
+        ApplicationInfo::apply();
+        frmPressureCalc window;
+        QVERIFY(WindowDriver::showAndActivate(window));
+        ::zoom(QStringLiteral("------------"));
+        const double smallest = zoomStepOf(window);
+        QVERIFY(smallest > 0.0);
+        QCOMPARE(captionFaults(window).join(QLatin1Char(' ')), QString());
+        if (smallest == WindowScale::zoomSteps[0])
+            return;
+        const double below = *std::prev(std::ranges::lower_bound(WindowScale::zoomSteps, smallest));
+
+        // Every caption's room one step below, from the layout's places in
+        // twips: to the end of its control, a label's no nearer than 3
+        // pixels to its field; an option button's less its indicator and
+        // spacing, shrunk as the zoom shrinks them.
+        const auto pixels = [below](int twips) { return int((twips * below + 7.0) / 15.0); };
+        const auto rowOf = [](const QString &name) {
+            for (const ControlTable::Control &entry : ControlTable::controls())
+                if (QString::fromLatin1(entry.name) == name)
+                    return &entry;
+            return static_cast<const ControlTable::Control *>(nullptr);
+        };
+        QFont atSix = WindowScale::formFont(below);
+        atSix.setPointSizeF(smallestPointSize);
+        QStringList needSmaller;
+        for (const QLabel *label : window.findChildren<QLabel *>()) {
+            const ControlTable::Control *entry = rowOf(label->objectName());
+            if (!entry || label->text().isEmpty())
+                continue;
+            int room = pixels(entry->width);
+            if (const QWidget *field = label->buddy())
+                room = std::min(room, pixels(rowOf(field->objectName())->left) - 3 - pixels(entry->left));
+            if (QFontMetrics(atSix).horizontalAdvance(label->text()) > room)
+                needSmaller.append(label->objectName());
+        }
+        for (const QRadioButton *button : window.findChildren<QRadioButton *>()) {
+            const ControlTable::Control *entry = rowOf(button->objectName());
+            const QStyle *style = QApplication::style();
+            const auto zoomed = [style, button, below](QStyle::PixelMetric metric) {
+                return int(std::lround(style->pixelMetric(metric, nullptr, button) * below));
+            };
+            const int indicator = zoomed(QStyle::PM_ExclusiveIndicatorWidth);
+            const int spacing = zoomed(QStyle::PM_RadioButtonLabelSpacing);
+            if (QFontMetrics(atSix).horizontalAdvance(button->text()) > pixels(entry->width) - indicator - spacing - 2
+                || indicator > pixels(entry->height))
+                needSmaller.append(button->objectName());
+        }
+        QVERIFY2(!needSmaller.isEmpty() || WindowScale::formFont(below).pointSizeF() < smallestPointSize,
+                 qPrintable(QString::number(below)));
     }
 
     // In the window itself: every label's caption fits (or is at the smallest

@@ -94,6 +94,8 @@ private slots:
     void announcementMakesWayWhenTheFocusLeaves();
     void sameResultsTwiceAreAnnouncedTwice();
     void refusedCommandAnnouncesNothing();
+    void resultsAfterTheWarningGoToTheFocusedControl_data();
+    void resultsAfterTheWarningGoToTheFocusedControl();
 };
 
 void tst_ScreenReader::fieldsTellTheirUnits_data()
@@ -370,6 +372,60 @@ void tst_ScreenReader::refusedCommandAnnouncesNothing()
     for (const DescriptionChange &change : std::as_const(descriptionChanges))
         QVERIFY2(change.object != QLatin1StringView("btnCalcCV"), qPrintable(change.description));
     QCOMPARE(description(control(window, QStringLiteral("btnCalcCV"))), QString());
+}
+
+void tst_ScreenReader::resultsAfterTheWarningGoToTheFocusedControl_data()
+{
+    QTest::addColumn<QString>("press"); // a button to click, or "Return" in the pressure drop
+    QTest::addColumn<QString>("announcer");
+    QTest::newRow("Calculate clicked") << "btnCalcCV" << "btnCalcCV";
+    QTest::newRow("Return in the pressure drop") << "Return" << "txtPressureDrop";
+}
+
+// The 53 % warning takes the focus while the command runs and gives it back
+// once closed; the results are written after that. They are said on the
+// control that has the focus then, not on the window, and nothing takes the
+// sentence away from it afterwards.
+void tst_ScreenReader::resultsAfterTheWarningGoToTheFocusedControl()
+{
+    QFETCH(QString, press);
+    QFETCH(QString, announcer);
+    frmPressureCalc window;
+    QVERIFY(showAndActivate(window));
+    MessageBoxWatcher boxes;
+    selectPanel(window, 2);
+    for (const auto &[name, value] : {std::pair{"txtAirPressure(2)", "80"}, {"txtCylinderBore(1)", "2"},
+                                      {"txtRoomTemp", "68"}, {"txtStrokeLength", "10"}, {"txtStrokTime", "1"},
+                                      {"txtPressureDrop", "40"}})
+        typeInto(window, QString::fromLatin1(name), QString::fromLatin1(value));
+    descriptionChanges.clear();
+
+    if (press == QLatin1StringView("Return"))
+        QTest::keyClick(field(window, QStringLiteral("txtPressureDrop")), Qt::Key_Return);
+    else
+        click(window, press);
+    QTRY_COMPARE(boxes.seen().size(), 1);
+    // A window manager gives the window back the focus when the box closes;
+    // the offscreen platform has none to do it.
+    if (!QApplication::activeWindow())
+        window.activateWindow();
+    QTRY_COMPARE(QApplication::focusWidget(), control(window, announcer));
+    // Let whatever the return of the focus sets off run its course.
+    QTest::qWait(50);
+
+    const QString expected = expand(window, QStringLiteral("Volume {txtVolume} Cubic Inch., Instantaneous Flow "
+                                                           "{txtInstFlow} SCFM, Flow coefficient {txtCvFactor} Cv"));
+    QVERIFY(text(window, QStringLiteral("txtInstFlow")) != QStringLiteral("0"));
+    QCOMPARE(QApplication::focusWidget(), control(window, announcer));
+    QCOMPARE(description(control(window, announcer)), expected);
+    QStringList onAnnouncer;
+    for (const DescriptionChange &change : std::as_const(descriptionChanges)) {
+        QVERIFY2(change.object != QLatin1StringView("frmPressureCalc"), qPrintable(change.description));
+        if (change.object == announcer)
+            onAnnouncer.append(change.description);
+    }
+    QVERIFY(!onAnnouncer.isEmpty());
+    QCOMPARE(onAnnouncer.last(), expected);
 }
 
 QTEST_MAIN(tst_ScreenReader)
