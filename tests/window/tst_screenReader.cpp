@@ -414,7 +414,8 @@ void tst_ScreenReader::resultsAfterTheWarningGoToTheFocusedControl()
     QTest::qWait(50);
 
     const QString expected = expand(window, QStringLiteral("Volume {txtVolume} Cubic Inch., Instantaneous Flow "
-                                                           "{txtInstFlow} SCFM, Flow coefficient {txtCvFactor} Cv"));
+                                                           "{txtInstFlow} SCFM, Flow coefficient {txtCvFactor} Cv, "
+                                                           "Air Consumption {txtAirConsumption} SCFM"));
     QVERIFY(text(window, QStringLiteral("txtInstFlow")) != QStringLiteral("0"));
     QCOMPARE(QApplication::focusWidget(), control(window, announcer));
     QCOMPARE(description(control(window, announcer)), expected);
