@@ -229,9 +229,8 @@ int main(int argc, char *argv[])
     StartUpMessages::release();
     ApplicationInfo::apply();
 
+    // The window takes the application's icon, every size of it, from apply().
     frmPressureCalc window;
-    // Every size of the program's icon, not only the title bar's.
-    window.setWindowIcon(ApplicationInfo::icon());
     window.show();
     return app.exec();
 }

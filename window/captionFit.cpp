@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "captionFit.h"
 
+#include "windowScale.h"
+
 #include <QCoreApplication>
 #include <QFontMetrics>
 #include <QHash>
@@ -19,7 +21,6 @@ namespace {
 constexpr const char *designSizeProperty = "corvaneDesignPointSize";
 // Captions shrink to smallestPointSize at most, or proportionally less in a
 // window drawn smaller than its design size.
-constexpr double designPointSize = 8.25;
 constexpr double step = 0.25;
 
 // The caption and the width the control leaves for it. Worked out from the
@@ -45,7 +46,7 @@ std::pair<QString, int> captionAndRoom(const QWidget *control)
 
 double smallestIn(const QFont &font)
 {
-    return std::min(smallestPointSize, font.pointSizeF() * smallestPointSize / designPointSize);
+    return std::min(smallestPointSize, font.pointSizeF() * smallestPointSize / WindowScale::designFormPointSize);
 }
 
 // The largest size, in steps down from the design size, at which the caption
