@@ -3,7 +3,7 @@
 #include <ostream>
 #include <string>
 
-#include "test_support.h"
+#include "testSupport.h"
 
 namespace {
 

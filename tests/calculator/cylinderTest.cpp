@@ -2,7 +2,7 @@
 #include <cfloat>
 #include <ostream>
 
-#include "test_support.h"
+#include "testSupport.h"
 
 namespace {
 

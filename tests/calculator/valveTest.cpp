@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <ostream>
 
-#include "test_support.h"
+#include "testSupport.h"
 
 namespace {
 
