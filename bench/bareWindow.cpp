@@ -10,6 +10,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
+#include <QStatusBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QWidget>
@@ -89,6 +90,8 @@ void census(const QWidget &container, int containerIndex, std::vector<PlainContr
                                              item->isCheckable()});
                 control.menus.append(std::move(menu));
             }
+        } else if (qobject_cast<QStatusBar *>(widget)) {
+            control.kind = Kind::StatusBar;
         } else if (widget->metaObject() == &QWidget::staticMetaObject) {
             control.kind = Kind::Container;
             holdsControls = true;
@@ -149,6 +152,8 @@ QWidget *makePlain(const PlainControl &control, QWidget *container)
         }
         return bar;
     }
+    case Kind::StatusBar:
+        return new QStatusBar(container);
     }
     return new QWidget(container);
 }

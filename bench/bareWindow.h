@@ -41,7 +41,7 @@ struct PlainMenu {
 };
 
 struct PlainControl {
-    enum class Kind : qint32 { Container, GroupBox, RadioButton, PushButton, LineEdit, PlainTextEdit, Label, MenuBar };
+    enum class Kind : qint32 { Container, GroupBox, RadioButton, PushButton, LineEdit, PlainTextEdit, Label, MenuBar, StatusBar };
     Kind kind = Kind::Container;
     int container = -1; // index of an earlier control; -1: the window itself
     QRect geometry;
