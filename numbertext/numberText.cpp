@@ -142,7 +142,11 @@ bool wellGrouped(const QString &text, const QLocale &locale)
         return true;
     if (QChar::digitValue(char32_t(in.at(firstDigit))) == 0)
         return false;
-    const auto [last, other] = groupSizes(locale, separator);
+    // Named copies rather than a structured binding, which clang before 16
+    // cannot capture in the lambda below.
+    const std::pair<qsizetype, qsizetype> sizes = groupSizes(locale, separator);
+    const qsizetype last = sizes.first;
+    const qsizetype other = sizes.second;
     // The first group's length is left to the locale's own reading: Qt 6.4
     // writes "1234 567,50" in sq_AL and bg_BG.
     if (groups.first() < 1 || groups.last() != last)
