@@ -10,11 +10,7 @@ set -u
 pluginDir=$1
 shift
 
-skip() {
-    echo "SKIPPED: $*"
-    exit 77
-}
-command -v Xvfb >/dev/null || skip "Xvfb is not installed (Debian package xvfb)"
+source "$(dirname "$0")/xvfbSession.bash"
 command -v weston >/dev/null || skip "weston is not installed (Debian package weston)"
 compgen -G "/usr/lib/*/libweston-*/x11-backend.so" >/dev/null \
     || compgen -G "/usr/lib/libweston-*/x11-backend.so" >/dev/null \
@@ -24,37 +20,13 @@ compgen -G "/usr/lib/*/libweston-*/x11-backend.so" >/dev/null \
 compgen -G "$pluginDir/platforms/libqwayland*.so" >/dev/null \
     || skip "Qt's Wayland platform plugin is not in $pluginDir/platforms (Debian package qt6-wayland)"
 
-session=$(mktemp -d /tmp/corvane-wayland.XXXXXX)
-xvfbPid=
-westonPid=
-cleanUp() {
-    [ -n "$westonPid" ] && kill "$westonPid" 2>/dev/null
-    [ -n "$xvfbPid" ] && kill "$xvfbPid" 2>/dev/null
-    wait 2>/dev/null
-    rm -rf "$session"
-}
-trap cleanUp EXIT
-
-# Waits up to ten seconds for a file to appear and not be empty.
-waitFor() {
-    for _ in $(seq 100); do
-        [ -s "$1" ] || [ -S "$1" ] && return 0
-        sleep 0.1
-    done
-    return 1
-}
-
-# Xvfb picks a free display number itself and writes it to the fd given.
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$session/display" 2>"$session/xvfb.log" &
-xvfbPid=$!
-waitFor "$session/display" || { cat "$session/xvfb.log"; echo "Xvfb did not start"; exit 1; }
-display=":$(head -n1 "$session/display")"
-
+openSession wayland
+startXvfb 1024x768
 export XDG_RUNTIME_DIR="$session/runtime"
 mkdir -m 700 "$XDG_RUNTIME_DIR"
-DISPLAY=$display weston --backend=x11-backend.so --use-pixman --width=1024 --height=768 \
+DISPLAY=$xvfbDisplay weston --backend=x11-backend.so --use-pixman --width=1024 --height=768 \
     --socket=corvane-test --idle-time=0 >"$session/weston.log" 2>&1 &
-westonPid=$!
+serverPid=$!
 waitFor "$XDG_RUNTIME_DIR/corvane-test" || { cat "$session/weston.log"; echo "weston did not start"; exit 1; }
 
 WAYLAND_DISPLAY=corvane-test QT_QPA_PLATFORM=wayland timeout 90 "$@"

@@ -12,44 +12,18 @@ pluginDir=$1
 screenSize=$2
 shift 2
 
-skip() {
-    echo "SKIPPED: $*"
-    exit 77
-}
-command -v Xvfb >/dev/null || skip "Xvfb is not installed (Debian package xvfb)"
+source "$(dirname "$0")/xvfbSession.bash"
 command -v openbox >/dev/null || skip "openbox is not installed (Debian package openbox)"
 [ -e "$pluginDir/platforms/libqxcb.so" ] || skip "Qt's xcb platform plugin is not in $pluginDir/platforms"
 
-session=$(mktemp -d /tmp/corvane-x11.XXXXXX)
-xvfbPid=
-openboxPid=
-cleanUp() {
-    [ -n "$openboxPid" ] && kill "$openboxPid" 2>/dev/null
-    [ -n "$xvfbPid" ] && kill "$xvfbPid" 2>/dev/null
-    wait 2>/dev/null
-    rm -rf "$session"
-}
-trap cleanUp EXIT
-
-# Waits up to ten seconds for a file to appear and not be empty.
-waitFor() {
-    for _ in $(seq 100); do
-        [ -s "$1" ] && return 0
-        sleep 0.1
-    done
-    return 1
-}
-
-# Xvfb picks a free display number itself and writes it to the fd given.
-Xvfb -displayfd 3 -screen 0 "${screenSize}x24" -nolisten tcp 3>"$session/display" 2>"$session/xvfb.log" &
-xvfbPid=$!
-waitFor "$session/display" || { cat "$session/xvfb.log"; echo "Xvfb did not start"; exit 1; }
-export DISPLAY=":$(head -n1 "$session/display")"
+openSession x11
+startXvfb "$screenSize"
+export DISPLAY=$xvfbDisplay
 
 # openbox runs the start-up command once it manages the screen; until then
 # a window would be shown without a frame.
 HOME=$session openbox --sm-disable --startup "touch $session/managed" >"$session/openbox.log" 2>&1 &
-openboxPid=$!
+serverPid=$!
 for _ in $(seq 100); do
     [ -e "$session/managed" ] && break
     sleep 0.1
