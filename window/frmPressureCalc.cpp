@@ -5,7 +5,6 @@
 #include "frmPressureCalc.h"
 
 #include "applicationInfo.h"
-#include "captionFit.h"
 #include "controlTable.h"
 #include "fieldCleaner.h"
 #include "logoLink.h"
@@ -25,7 +24,6 @@
 #include <QHash>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPixmap>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -119,8 +117,6 @@ void frmPressureCalc::buildControls()
             widget->setToolTip(ControlTable::translated(entry.toolTip));
         if (entry.place)
             entry.place(m_ui, widget);
-        if (entry.kind == ControlTable::Kind::Label || entry.kind == ControlTable::Kind::OptionButton)
-            CaptionFit::fit(widget);
         byName.insert(name, widget);
         m_controls.push_back(widget);
     }
@@ -154,9 +150,11 @@ QWidget *frmPressureCalc::createControl(const ControlTable::Control &entry, QWid
         return field;
     }
     case Kind::DisclaimerField: {
-        // Bold, in the window's font at every scale (applyScale sets it).
+        // Bold, in the window's font at every scale. Set before start-up
+        // writes the text, so that the text is laid out once.
         auto *field = new QPlainTextEdit(container);
         field->setReadOnly(true);
+        field->setFont(disclaimerFont());
         return field;
     }
     case Kind::CommandButton: {
@@ -168,11 +166,9 @@ QWidget *frmPressureCalc::createControl(const ControlTable::Control &entry, QWid
     case Kind::Label:
         // In the window's font, drawn smaller only where a caption needs it.
         return new QLabel(ControlTable::translated(entry.text), container);
-    case Kind::PictureBox: {
-        auto *logo = new LogoLink(container);
-        logo->setPixmap(QPixmap(QStringLiteral(":/corvane/logo.png")));
-        return logo;
-    }
+    case Kind::PictureBox:
+        // Its picture comes with the scale the window is drawn at.
+        return new LogoLink(container);
     }
     Q_UNREACHABLE();
 }

@@ -91,6 +91,10 @@ private:
     // Places, sizes and fonts of every control at m_scale, and the window's
     // size to match.
     void layOutAtScale();
+    // The disclaimer's font: the window's, bold.
+    QFont disclaimerFont() const;
+    // The menus keep the desktop's menu font, whatever the zoom.
+    QFont menuFont() const;
     // Moves the window back onto the screen where the window system lets it.
     void keepOnScreen();
     // The next zoom step, held where the window would outgrow the screen.
@@ -116,6 +120,15 @@ private:
     // The decorations and the window's whole size the last layout was made for.
     QSize m_decorationsAssumed;
     QSize m_sizeLaidOut;
+    // The scale, window font and option indicators the captions were last
+    // fitted for.
+    struct CaptionsFitted {
+        double scale = 0.0;
+        QFont font;
+        double indicatorZoom = 0.0;
+        bool operator==(const CaptionsFitted &) const = default;
+    };
+    CaptionsFitted m_captionsFitted;
     WindowScale::ZoomedIndicators *m_indicatorStyle = nullptr;
 
     // startUp.cpp: start-up and calculator selection.

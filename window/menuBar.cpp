@@ -40,6 +40,8 @@ void frmPressureCalc::installMenuBar()
 {
     m_menuBar = new QMenuBar(this);
     m_menuBar->setObjectName(QStringLiteral("menuBar"));
+    // Given before the menus are added, so that they are laid out once.
+    m_menuBar->setFont(menuFont());
     layout()->setMenuBar(m_menuBar);
 
     QMenu *file = m_menuBar->addMenu(tr("&File"));

@@ -43,8 +43,6 @@ void frmPressureCalc::startUp()
     m_ui.unitSelector[0]->setChecked(true);
     m_ui.calculatorSelector[0]->setChecked(true);
 
-    CaptionFit::fitTogether({m_ui.calculatorSelector.begin(), m_ui.calculatorSelector.end()});
-
     m_ui.disclaimer->setPlainText(disclaimerText());
 
     labelUnits(Imperial);

@@ -100,24 +100,30 @@ void frmPressureCalc::layOutAtScale()
     const auto table = ControlTable::controls();
     for (std::size_t row = 0; row < table.size(); ++row)
         m_controls[row]->setGeometry(WindowScale::pixelGeometry(table[row], m_scale));
-    QFont bold = font();
-    bold.setWeight(QFont::Bold);
-    m_ui.disclaimer->setFont(bold);
-    const QPixmap logo(QStringLiteral(":/corvane/logo.png"));
-    m_ui.logo->setPixmap(m_scale == 1.0 ? logo
-                                        : logo.scaled(logo.size() * m_scale, Qt::KeepAspectRatio,
-                                                      Qt::SmoothTransformation));
+    m_ui.disclaimer->setFont(disclaimerFont());
 
-    // Every caption is fitted afresh against its control's new size.
-    for (QWidget *captioned : m_canvas->findChildren<QWidget *>()) {
-        if ((qobject_cast<QLabel *>(captioned) && captioned != m_ui.logo) || qobject_cast<QRadioButton *>(captioned))
-            CaptionFit::refit(captioned);
+    // Every caption is fitted afresh against its control's new size and
+    // font; the logo is drawn at the new scale. A layout at the scale, font
+    // and indicators of the last (the window framed, a bar grown) has
+    // nothing to fit again.
+    const CaptionsFitted fitting{m_scale, font(), m_indicatorStyle->zoom()};
+    if (fitting != m_captionsFitted) {
+        const QPixmap logo(QStringLiteral(":/corvane/logo.png"));
+        m_ui.logo->setPixmap(m_scale == 1.0 ? logo
+                                            : logo.scaled(logo.size() * m_scale, Qt::KeepAspectRatio,
+                                                          Qt::SmoothTransformation));
+        for (QWidget *captioned : m_canvas->findChildren<QWidget *>()) {
+            if ((qobject_cast<QLabel *>(captioned) && captioned != m_ui.logo)
+                || qobject_cast<QRadioButton *>(captioned))
+                CaptionFit::refit(captioned);
+        }
+        CaptionFit::fitTogether({m_ui.calculatorSelector.begin(), m_ui.calculatorSelector.end()});
+        m_captionsFitted = fitting;
     }
-    CaptionFit::fitTogether({m_ui.calculatorSelector.begin(), m_ui.calculatorSelector.end()});
 
     // The menus keep the desktop's menu font, whatever the zoom.
     if (m_menuBar)
-        m_menuBar->setFont(QApplication::font(m_menuBar));
+        m_menuBar->setFont(menuFont());
 
     m_canvas->setFixedSize(WindowScale::clientSize(m_scale));
     layout()->activate();
@@ -125,6 +131,18 @@ void frmPressureCalc::layOutAtScale()
         resize(wholeSize());
     m_decorationsAssumed = decorations();
     m_sizeLaidOut = wholeSize();
+}
+
+QFont frmPressureCalc::menuFont() const
+{
+    return QApplication::font(m_menuBar);
+}
+
+QFont frmPressureCalc::disclaimerFont() const
+{
+    QFont bold = font();
+    bold.setWeight(QFont::Bold);
+    return bold;
 }
 
 void frmPressureCalc::keepOnScreen()
