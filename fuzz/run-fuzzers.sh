@@ -14,7 +14,7 @@ build=${1:?usage: fuzz/run-fuzzers.sh BUILD_DIR SECONDS [TARGET...]}
 seconds=${2:?usage: fuzz/run-fuzzers.sh BUILD_DIR SECONDS [TARGET...]}
 shift 2
 targets=("$@")
-[ ${#targets[@]} -gt 0 ] || targets=(number_text number_format calculator)
+[ ${#targets[@]} -gt 0 ] || targets=(numberText numberFormat calculator)
 
 export ASAN_OPTIONS=${ASAN_OPTIONS:-detect_leaks=1:abort_on_error=1}
 export UBSAN_OPTIONS=${UBSAN_OPTIONS:-print_stacktrace=1:halt_on_error=1}
