@@ -65,41 +65,41 @@ struct QtOption
 };
 
 constexpr QtOption qtOptions[] = {
-    {"platform", "name[:options]", "The Qt platform plugin: xcb, wayland, offscreen, ..."},
-    {"platformpluginpath", "path", "Where to look for Qt platform plugins."},
-    {"platformtheme", "theme", "The Qt platform theme."},
-    {"plugin", "plugin", "An extra Qt plugin to load, such as evdevtouch."},
-    {"qwindowgeometry", "geometry", "Size and position of the window, as in 640x480+0+0."},
-    {"qwindowtitle", "title", "The title of the window."},
-    {"qwindowicon", "icon", "The icon of the window."},
-    {"reverse", nullptr, "Lays the window out right to left."},
-    {"session", "session", "Restores the given session."},
-    {"style", "style", "The widget style: Fusion, Windows, ..."},
-    {"stylesheet", "file", "A Qt style sheet for the widgets."},
-    {"widgetcount", nullptr, "Prints how many widgets were left at the end."},
-    {"qmljsdebugger", "options", "Options of the QML debugger."},
-    {"display", "display", "X11: the display to open, as in :0."},
-    {"geometry", "geometry", "X11: the same as -qwindowgeometry."},
-    {"title", "title", "X11: the same as -qwindowtitle."},
-    {"icon", "icon", "X11: the same as -qwindowicon."},
-    {"name", "name", "X11: the resource name of the window."},
-    {"visual", "id", "X11: the visual the window uses."},
-    {"nograb", nullptr, "X11: never grabs the mouse or keyboard."},
-    {"dograb", nullptr, "X11: grabs even under a debugger."},
+    {"platform", "name[:options]", QT_TRANSLATE_NOOP("main", "The Qt platform plugin: xcb, wayland, offscreen, ...")},
+    {"platformpluginpath", "path", QT_TRANSLATE_NOOP("main", "Where to look for Qt platform plugins.")},
+    {"platformtheme", "theme", QT_TRANSLATE_NOOP("main", "The Qt platform theme.")},
+    {"plugin", "plugin", QT_TRANSLATE_NOOP("main", "An extra Qt plugin to load, such as evdevtouch.")},
+    {"qwindowgeometry", "geometry", QT_TRANSLATE_NOOP("main", "Size and position of the window, as in 640x480+0+0.")},
+    {"qwindowtitle", "title", QT_TRANSLATE_NOOP("main", "The title of the window.")},
+    {"qwindowicon", "icon", QT_TRANSLATE_NOOP("main", "The icon of the window.")},
+    {"reverse", nullptr, QT_TRANSLATE_NOOP("main", "Lays the window out right to left.")},
+    {"session", "session", QT_TRANSLATE_NOOP("main", "Restores the given session.")},
+    {"style", "style", QT_TRANSLATE_NOOP("main", "The widget style: Fusion, Windows, ...")},
+    {"stylesheet", "file", QT_TRANSLATE_NOOP("main", "A Qt style sheet for the widgets.")},
+    {"widgetcount", nullptr, QT_TRANSLATE_NOOP("main", "Prints how many widgets were left at the end.")},
+    {"qmljsdebugger", "options", QT_TRANSLATE_NOOP("main", "Options of the QML debugger.")},
+    {"display", "display", QT_TRANSLATE_NOOP("main", "X11: the display to open, as in :0.")},
+    {"geometry", "geometry", QT_TRANSLATE_NOOP("main", "X11: the same as -qwindowgeometry.")},
+    {"title", "title", QT_TRANSLATE_NOOP("main", "X11: the same as -qwindowtitle.")},
+    {"icon", "icon", QT_TRANSLATE_NOOP("main", "X11: the same as -qwindowicon.")},
+    {"name", "name", QT_TRANSLATE_NOOP("main", "X11: the resource name of the window.")},
+    {"visual", "id", QT_TRANSLATE_NOOP("main", "X11: the visual the window uses.")},
+    {"nograb", nullptr, QT_TRANSLATE_NOOP("main", "X11: never grabs the mouse or keyboard.")},
+    {"dograb", nullptr, QT_TRANSLATE_NOOP("main", "X11: grabs even under a debugger.")},
 };
 
 // The program's own options, and Qt's: hidden, or listed with --help-all.
 void describeOptions(QCommandLineParser &parser, bool listQtOptions)
 {
-    parser.setApplicationDescription(QStringLiteral(
-        "Sizes pneumatic cylinders and the valves that feed them: cylinder bore, "
-        "cylinder force and valve flow, in imperial or metric units."));
+    parser.setApplicationDescription(
+        QCoreApplication::translate("main", "Sizes pneumatic cylinders and the valves that feed them: cylinder "
+                                            "bore, cylinder force and valve flow, in imperial or metric units."));
     // Qt's options are single-dash words (-platform, -style).
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     parser.addHelpOption();
     parser.addVersionOption();
     for (const QtOption &qt : qtOptions) {
-        QCommandLineOption option(QString::fromLatin1(qt.name), QString::fromLatin1(qt.description));
+        QCommandLineOption option(QString::fromLatin1(qt.name), QCoreApplication::translate("main", qt.description));
         if (qt.valueName)
             option.setValueName(QString::fromLatin1(qt.valueName));
         if (!listQtOptions)
@@ -124,9 +124,11 @@ std::optional<int> answerCommandLine(int argc, char *argv[])
     const bool understood = parser.parse(arguments);
     QString mistake = parser.errorText();
     if (understood && !parser.positionalArguments().isEmpty())
-        mistake = QStringLiteral("Unexpected argument '%1'.").arg(parser.positionalArguments().constFirst());
+        mistake = QCoreApplication::translate("main", "Unexpected argument '%1'.")
+                      .arg(parser.positionalArguments().constFirst());
     if (!understood || !mistake.isEmpty()) {
-        std::fprintf(stderr, "corvane-calculator: %s See --help.\n", qPrintable(mistake));
+        std::fprintf(stderr, "corvane-calculator: %s %s\n", qPrintable(mistake),
+                     qPrintable(QCoreApplication::translate("main", "See --help.")));
         return 2;
     }
     const bool helpAll = parser.isSet(QStringLiteral("help-all"));
@@ -187,16 +189,19 @@ struct StartUpMessages
             return;
         }
         Q_UNUSED(text);
+        const auto say = [](const char *text) { return QCoreApplication::translate("main", text); };
+        QString failure;
         if (sawX11 && !display.isEmpty())
-            std::fprintf(stderr, "corvane-calculator: cannot open display %s\n", display.constData());
+            failure = say("cannot open display %1").arg(QString::fromLocal8Bit(display));
         else if (sawX11)
-            std::fputs("corvane-calculator: cannot open a display: DISPLAY is not set\n", stderr);
+            failure = say("cannot open a display: DISPLAY is not set");
         else
             // Qt's last warning names the plugin that failed and why; its
             // fatal text only suggests reinstalling.
-            std::fprintf(stderr, "corvane-calculator: cannot start the window system: %s\n",
-                         held.isEmpty() ? "no Qt platform plugin could be started"
-                                        : qPrintable(held.constLast().text));
+            failure = say("cannot start the window system: %1")
+                          .arg(held.isEmpty() ? say("no Qt platform plugin could be started")
+                                              : held.constLast().text);
+        std::fprintf(stderr, "corvane-calculator: %s\n", qPrintable(failure));
         std::fflush(stderr);
         std::_Exit(1);
     }

@@ -255,9 +255,10 @@ bool ValveFlowImperial(double& airPressure, double& strokeLength, double& stroke
     // shows nothing.
     const double lowestValidDownstream = Checked(kValidShareOfSupply * airPressure);
     if (lowestValidDownstream > downstream) {
-        detail::ShowMessage({"These calculations are only valid when the pressure drop is at least "
-                             "53% of the initial air pressure",
-                             "Warning", MessageIcon::Exclamation});
+        detail::ShowMessage({CALCULATOR_TRANSLATE_NOOP("Calculator",
+                                                       "These calculations are only valid when the pressure "
+                                                       "drop is at least 53% of the initial air pressure"),
+                             CALCULATOR_TRANSLATE_NOOP("Calculator", "Warning"), MessageIcon::Exclamation});
     }
 
     const double count = static_cast<double>(cylinders);

@@ -11,6 +11,13 @@ namespace Calculator {
 // function that actually shows them.
 enum class MessageIcon { None, Exclamation };
 
+// Marks a message's fixed text for Qt's translation tools, which the library
+// does not use: lupdate reads it as QT_TRANSLATE_NOOP when run with
+// -tr-function-alias QT_TRANSLATE_NOOP+=CALCULATOR_TRANSLATE_NOOP. The window
+// looks the text up in that context when it shows it.
+#define CALCULATOR_TRANSLATE_NOOP(context, text) text
+
+
 struct Message {
     std::string_view prompt;
     std::string_view title;  // empty = the application's title

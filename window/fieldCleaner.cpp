@@ -12,7 +12,6 @@
 #include "numberText.h"
 
 #include <QApplication>
-#include <QCoreApplication>
 #include <QFocusEvent>
 #include <QLineEdit>
 
@@ -56,7 +55,6 @@ QString FieldCleaner::cleaned(Cleaner cleaner, const QString &text)
 
 QString FieldCleaner::note(const QString &before, const QString &after)
 {
-    const auto tr = [](const char *text) { return QCoreApplication::translate("FieldCleaner", text); };
     const QString typed = before.trimmed();
     if (const auto value = NumberText::parse(before)) {
         const auto cleanedValue = NumberText::parse(after);

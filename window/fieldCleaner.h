@@ -21,6 +21,8 @@ class QWidget;
 // place of the text is noted.
 class FieldCleaner : public QObject
 {
+    Q_OBJECT
+
 public:
     using Cleaner = FieldTable::Cleaner;
     // Told the field and the note when a cleaning changed its number.

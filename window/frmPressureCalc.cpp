@@ -30,17 +30,23 @@
 
 #include <algorithm>
 #include <numeric>
+#include <string>
 
 namespace {
 
+// A text of the calculator library, in the user's language where a
+// translation has it (the library marks its fixed texts in this context).
+QString calculatorText(std::string_view view)
+{
+    const std::string text(view);
+    return QCoreApplication::translate("Calculator", text.c_str());
+}
+
 void showCalculatorMessage(QWidget *parent, const Calculator::Message &message)
 {
-    const auto text = [](std::string_view view) {
-        return QString::fromUtf8(view.data(), qsizetype(view.size()));
-    };
     const auto icon = message.icon == Calculator::MessageIcon::Exclamation ? QMessageBox::Warning
                                                                             : QMessageBox::NoIcon;
-    MessageBoxes::show(parent, text(message.prompt), icon, text(message.title));
+    MessageBoxes::show(parent, calculatorText(message.prompt), icon, calculatorText(message.title));
 }
 
 } // namespace
@@ -68,7 +74,7 @@ frmPressureCalc::frmPressureCalc(QWidget *parent) : QWidget(parent)
     Calculator::SetMessageHandler([this](const Calculator::Message &message) {
         // The report repeats the warnings a Calculate showed.
         if (message.icon == Calculator::MessageIcon::Exclamation)
-            noteCalculatorWarning(QString::fromUtf8(message.prompt.data(), qsizetype(message.prompt.size())));
+            noteCalculatorWarning(calculatorText(message.prompt));
         showCalculatorMessage(this, message);
     });
 

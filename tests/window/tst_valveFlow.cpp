@@ -11,6 +11,7 @@
 #include <QRadioButton>
 #include <QStatusBar>
 #include <QTest>
+#include <QTranslator>
 
 using namespace WindowDriver;
 
@@ -100,6 +101,7 @@ private slots:
     void countOutsideSixteenBitsWritesNothing();
     void validityWarning_data();
     void validityWarning();
+    void validityWarningTranslated();
     void failureWritesNothing_data();
     void failureWritesNothing();
     void textThatIsNoNumberWritesNothing();
@@ -323,6 +325,35 @@ void tst_ValveFlow::validityWarning()
     QCOMPARE(written, expectedWrites);
     QCOMPARE(outputTexts(window), QStringList({"12.56637", flow, coefficient, consumption}));
     QCOMPARE(control<QStatusBar>(window, QStringLiteral("statusBar"))->currentMessage(), note);
+}
+
+// The formula library's texts reach the user through the translations
+// installed, in the context it marks them in.
+void tst_ValveFlow::validityWarningTranslated()
+{
+    class Bracketing : public QTranslator
+    {
+    public:
+        bool isEmpty() const override { return false; }
+        QString translate(const char *context, const char *source, const char *, int) const override
+        {
+            return qstrcmp(context, "Calculator") == 0 ? QStringLiteral("[%1]").arg(QString::fromUtf8(source))
+                                                       : QString();
+        }
+    } translation;
+    QVERIFY(QCoreApplication::installTranslator(&translation));
+
+    MessageBoxWatcher boxes;
+    frmPressureCalc window;
+    QVERIFY(showAndActivate(window));
+    ValveInputs in = imperialCase;
+    in.pressureDrop = QStringLiteral("40");
+    calculateValve(window, in);
+    QCoreApplication::removeTranslator(&translation);
+
+    QCOMPARE(boxes.seen().size(), 1);
+    QCOMPARE(boxes.seen().first().text, QStringLiteral("[%1]").arg(validityPrompt));
+    QCOMPARE(boxes.seen().first().title, QStringLiteral("[Warning]"));
 }
 
 void tst_ValveFlow::failureWritesNothing_data()
