@@ -120,15 +120,15 @@ private:
     // The decorations and the window's whole size the last layout was made for.
     QSize m_decorationsAssumed;
     QSize m_sizeLaidOut;
-    // The scale, window font and option indicators the captions were last
-    // fitted for.
-    struct CaptionsFitted {
+    // The scale, window font and option indicators the canvas was last
+    // drawn for.
+    struct CanvasDrawn {
         double scale = 0.0;
         QFont font;
         double indicatorZoom = 0.0;
-        bool operator==(const CaptionsFitted &) const = default;
+        bool operator==(const CanvasDrawn &) const = default;
     };
-    CaptionsFitted m_captionsFitted;
+    CanvasDrawn m_canvasDrawn;
     WindowScale::ZoomedIndicators *m_indicatorStyle = nullptr;
 
     // startUp.cpp: start-up and calculator selection.

@@ -97,17 +97,20 @@ void frmPressureCalc::layOutAtScale()
 {
     setFont(WindowScale::formFont(m_scale));
     m_indicatorStyle->setZoom(m_scale / WindowScale::fontScale(QApplication::font()));
-    const auto table = ControlTable::controls();
-    for (std::size_t row = 0; row < table.size(); ++row)
-        m_controls[row]->setGeometry(WindowScale::pixelGeometry(table[row], m_scale));
     m_ui.disclaimer->setFont(disclaimerFont());
+    // The menus keep the desktop's menu font, whatever the zoom.
+    if (m_menuBar)
+        m_menuBar->setFont(menuFont());
 
-    // Every caption is fitted afresh against its control's new size and
-    // font; the logo is drawn at the new scale. A layout at the scale, font
-    // and indicators of the last (the window framed, a bar grown) has
-    // nothing to fit again.
-    const CaptionsFitted fitting{m_scale, font(), m_indicatorStyle->zoom()};
-    if (fitting != m_captionsFitted) {
+    // At a new scale, font or indicator size every control is placed again,
+    // the logo drawn at the scale and every caption fitted afresh against its
+    // control's new size. Laid out again for the same (the window framed, a
+    // bar grown), the canvas stays as it is.
+    const CanvasDrawn drawing{m_scale, font(), m_indicatorStyle->zoom()};
+    if (drawing != m_canvasDrawn) {
+        const auto table = ControlTable::controls();
+        for (std::size_t row = 0; row < table.size(); ++row)
+            m_controls[row]->setGeometry(WindowScale::pixelGeometry(table[row], m_scale));
         const QPixmap logo(QStringLiteral(":/corvane/logo.png"));
         m_ui.logo->setPixmap(m_scale == 1.0 ? logo
                                             : logo.scaled(logo.size() * m_scale, Qt::KeepAspectRatio,
@@ -118,12 +121,8 @@ void frmPressureCalc::layOutAtScale()
                 CaptionFit::refit(captioned);
         }
         CaptionFit::fitTogether({m_ui.calculatorSelector.begin(), m_ui.calculatorSelector.end()});
-        m_captionsFitted = fitting;
+        m_canvasDrawn = drawing;
     }
-
-    // The menus keep the desktop's menu font, whatever the zoom.
-    if (m_menuBar)
-        m_menuBar->setFont(menuFont());
 
     m_canvas->setFixedSize(WindowScale::clientSize(m_scale));
     layout()->activate();
