@@ -108,6 +108,7 @@ void frmPressureCalc::buildControls()
     // Controls by object name while the window is built: for the containers,
     // which come before what they hold, and for the field table.
     QHash<QString, QWidget *> byName;
+    QList<QLineEdit *> results;
     for (const ControlTable::Control &entry : ControlTable::controls()) {
         QWidget *container = m_canvas;
         if (entry.container) {
@@ -125,7 +126,10 @@ void frmPressureCalc::buildControls()
             entry.place(m_ui, widget);
         byName.insert(name, widget);
         m_controls.push_back(widget);
+        if (entry.kind == ControlTable::Kind::OutputField)
+            results.append(static_cast<QLineEdit *>(widget));
     }
+    ResultColours::follow(this, results);
 
     m_fields = Fields([&byName](const QString &name) { return byName.value(name); });
     // A field is named to the user by the caption beside it.
@@ -150,7 +154,6 @@ QWidget *frmPressureCalc::createControl(const ControlTable::Control &entry, QWid
     case Kind::OutputField: {
         auto *field = new QLineEdit(QString::fromLatin1(entry.text), container);
         field->setReadOnly(true);
-        ResultColours::follow(field);
         // A result is read from its first digit: a long one shows its start.
         connect(field, &QLineEdit::textChanged, field, [field] { field->setCursorPosition(0); });
         return field;

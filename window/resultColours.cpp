@@ -29,13 +29,20 @@ double luminance(const QColor &colour)
     return 0.2126 * linear(rgb.redF()) + 0.7152 * linear(rgb.greenF()) + 0.0722 * linear(rgb.blueF());
 }
 
-// Recolours its field when the palette it inherits changes. It watches the
-// field's container too: a new theme that changes only the text and base
-// colours leaves the field's own palette, where those are set, as it was.
+// Recolours the result fields whenever the window's palette changes. Every
+// container inherits the window's palette, so the colours are worked out once
+// for all fields. Watching the window rather than the fields catches a theme
+// that changes only the text and base colours, which leaves the fields' own
+// palettes, where those two are set, as they were.
 class PaletteFollower : public QObject
 {
 public:
-    explicit PaletteFollower(QLineEdit *field) : QObject(field), m_field(field) { recolour(); }
+    PaletteFollower(QWidget *window, QList<QLineEdit *> fields)
+        : QObject(window), m_window(window), m_fields(std::move(fields))
+    {
+        recolour();
+        window->installEventFilter(this);
+    }
 
 protected:
     bool eventFilter(QObject *, QEvent *event) override
@@ -48,24 +55,23 @@ protected:
 private:
     void recolour()
     {
-        // Setting the palette reports a change of palette itself.
-        if (m_recolouring)
-            return;
-        m_recolouring = true;
-        const QPalette surroundings =
-            m_field->parentWidget() ? m_field->parentWidget()->palette() : QPalette();
-        QPalette colours = m_field->palette();
-        for (const auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
-            const Pair pair = resultColours(surroundings, group);
-            colours.setColor(group, QPalette::Text, pair.text);
-            colours.setColor(group, QPalette::Base, pair.background);
+        const QPalette surroundings = m_window->palette();
+        std::array<Pair, 3> pairs;
+        const std::array groups{QPalette::Active, QPalette::Inactive, QPalette::Disabled};
+        for (std::size_t index = 0; index < groups.size(); ++index)
+            pairs[index] = resultColours(surroundings, groups[index]);
+        for (QLineEdit *field : m_fields) {
+            QPalette colours = field->palette();
+            for (std::size_t index = 0; index < groups.size(); ++index) {
+                colours.setColor(groups[index], QPalette::Text, pairs[index].text);
+                colours.setColor(groups[index], QPalette::Base, pairs[index].background);
+            }
+            field->setPalette(colours);
         }
-        m_field->setPalette(colours);
-        m_recolouring = false;
     }
 
-    QLineEdit *m_field;
-    bool m_recolouring = false;
+    QWidget *m_window;
+    QList<QLineEdit *> m_fields;
 };
 
 } // namespace
@@ -95,12 +101,9 @@ Pair resultColours(const QPalette &surroundings, QPalette::ColorGroup group)
     return {text, base};
 }
 
-void follow(QLineEdit *field)
+void follow(QWidget *window, const QList<QLineEdit *> &fields)
 {
-    auto *follower = new PaletteFollower(field);
-    field->installEventFilter(follower);
-    if (field->parentWidget())
-        field->parentWidget()->installEventFilter(follower);
+    new PaletteFollower(window, fields);
 }
 
 } // namespace ResultColours

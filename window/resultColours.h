@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QColor>
+#include <QList>
 #include <QPalette>
 
 class QLineEdit;
@@ -26,8 +27,9 @@ struct Pair {
 // it sits in.
 Pair resultColours(const QPalette &surroundings, QPalette::ColorGroup group);
 
-// Gives the field its result colours now and again whenever the palette
-// around it changes (a theme switched while the program runs).
-void follow(QLineEdit *field);
+// Gives the result fields of a window their result colours now, and again
+// whenever the window's palette changes (a theme switched while the program
+// runs).
+void follow(QWidget *window, const QList<QLineEdit *> &fields);
 
 } // namespace ResultColours
