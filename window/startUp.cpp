@@ -35,8 +35,7 @@ void frmPressureCalc::startUp()
 {
     m_currentCalculator = 0;
     for (QGroupBox *panel : m_ui.panels)
-        panel->hide();
-    m_ui.panels[m_currentCalculator]->show();
+        panel->setVisible(panel == m_ui.panels[m_currentCalculator]);
 
     // Both are already selected or change nothing: no unit switch runs, and
     // the selection finds panel 0 current.
@@ -52,8 +51,13 @@ void frmPressureCalc::labelUnits(int system)
 {
     for (const Fields::Field &field : m_fields) {
         const FieldTable::Quantity quantity = field.row->quantity;
-        if (field.unitLabel && QuantityTable::units(quantity).choice == QuantityTable::UnitChoice::UnitSystem) {
-            field.unitLabel->setText(QuantityTable::caption(quantity, system));
+        if (!field.unitLabel || QuantityTable::units(quantity).choice != QuantityTable::UnitChoice::UnitSystem)
+            continue;
+        // A caption is fitted when it changes; the layout fits them all
+        // when the room or the font changes.
+        const QString caption = QuantityTable::caption(quantity, system);
+        if (field.unitLabel->text() != caption) {
+            field.unitLabel->setText(caption);
             CaptionFit::fit(field.unitLabel);
         }
     }
