@@ -13,7 +13,6 @@
 #include "returnPresses.h"
 #include "screenReader.h"
 
-#include <QAbstractButton>
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QGroupBox>
@@ -79,9 +78,6 @@ void frmPressureCalc::nameControlsForScreenReaders()
 
     m_ui.logo->setAccessibleName(tr("Corvane website"));
     m_ui.logo->setAccessibleDescription(tr("Opens %1 in your web browser").arg(WebsiteLink::address));
-
-    // Buttons and option buttons are announced by their captions, which do
-    // not change.
-    for (QAbstractButton *button : findChildren<QAbstractButton *>())
-        button->setAccessibleName(button->text());
+    // Buttons and option buttons need no name of their own: Qt announces
+    // them by their captions.
 }
