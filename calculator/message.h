@@ -17,7 +17,6 @@ enum class MessageIcon { None, Exclamation };
 // looks the text up in that context when it shows it.
 #define CALCULATOR_TRANSLATE_NOOP(context, text) text
 
-
 struct Message {
     std::string_view prompt;
     std::string_view title;  // empty = the application's title
