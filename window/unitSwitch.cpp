@@ -1,23 +1,9 @@
 // SPDX-License-Identifier: MIT
-// Switching the whole window between imperial and metric units.
-//
-// Selecting the other unit button converts every field the field table gives
-// a switch order, on all three panels, inputs and results alike, and relabels
-// every unit caption; the bore command chooses the standard bore again from
-// the other system's series rather than converting it. The switch is all or
-// nothing: every new text is worked out before anything is written, and a
-// value that cannot be converted leaves the window as it was.
-//
-// Looking at the other system does not change what was typed: the factors
-// are not exact inverses of each other (1 inch is 25.4 mm, but 25.4 mm is
-// 1.00076 inches), so switching back restores, for every field that still
-// holds the text the switch wrote, the text it had before. A field edited,
-// calculated or cleaned into another text since is converted. The standard
-// bore comes back with the minimum bore and pressure it was chosen for.
-#include "frmPressureCalc.h"
+#include "unitSwitch.h"
 
 #include "numberText.h"
 #include "optionGroups.h"
+#include "panel.h"
 
 #include <calculator/calculator.h>
 
@@ -25,24 +11,10 @@
 #include <QRadioButton>
 
 #include <algorithm>
-#include <array>
 #include <memory>
-#include <optional>
 #include <string_view>
 
 namespace {
-
-// The fields the switch converts, in the order it converts them: by their
-// switch order, fields of the same order as the table lists them.
-std::vector<const Fields::Field *> conversionOrder(const Fields &fields)
-{
-    std::vector<const Fields::Field *> converted;
-    for (const Fields::Field &field : fields)
-        if (field.row->switchOrder > 0)
-            converted.push_back(&field);
-    std::ranges::stable_sort(converted, {}, [](const Fields::Field *field) { return field->row->switchOrder; });
-    return converted;
-}
 
 // The text of a value converted with a unit key, or nothing when the result
 // leaves the double range. A result so close to the largest double that its
@@ -63,40 +35,38 @@ std::optional<QString> convertedText(double value, std::string_view key, bool ro
 
 } // namespace
 
-void frmPressureCalc::connectUnitSwitch()
+UnitSwitch::UnitSwitch(std::array<QRadioButton *, 2> selector, std::span<Panel *const> panels,
+                       CommandRunner &runner, qint16 &system, QObject *parent)
+    : QObject(parent), m_selector(selector), m_panels(panels), m_runner(runner), m_system(system)
 {
-    OptionGroups::onSelected(m_ui.unitSelector, this, [this](int system) { switchUnits(system); });
+    OptionGroups::onSelected(m_selector, this, [this](int system) { switchTo(system); });
 }
 
-QString frmPressureCalc::unitSystemName(int system)
-{
-    return system == Imperial ? tr("imperial") : tr("metric");
-}
-
-void frmPressureCalc::switchUnits(int system)
+void UnitSwitch::switchTo(int system)
 {
     // The conversion always starts from the other system, so it must never
     // run for the system already in force: that is the selection being put
     // back after a refused switch.
-    if (system == m_unitSystem)
+    if (system == m_system)
         return;
 
     // The texts before the switch, for the next switch to restore; taken
     // once the pending edit is cleaned.
     auto before = std::make_shared<QHash<const QLineEdit *, QString>>();
-    runCommand({
+    m_runner.run({
         .work =
             [this, system, before] {
-                FieldTexts texts = unitSwitchTexts(system);
+                FieldTexts texts = textsFor(system);
                 for (const FieldText &text : texts)
                     before->insert(text.field, text.field->text());
                 return texts;
             },
         .alsoWrite =
             [this, system, before] {
-                m_unitSystem = qint16(system);
-                m_ui.unitSelector[system]->setChecked(true);
-                labelUnits(system);
+                m_system = qint16(system);
+                m_selector[system]->setChecked(true);
+                for (Panel *panel : m_panels)
+                    panel->labelUnits(system);
                 m_lastSwitch.clear();
                 for (auto it = before->cbegin(); it != before->cend(); ++it)
                     m_lastSwitch.insert(it.key(), {it.value(), it.key()->text()});
@@ -104,16 +74,22 @@ void frmPressureCalc::switchUnits(int system)
         // A refused switch puts the selection back first, so the window shows
         // the system it is still in while the message is up. The old button
         // reports its selection, which the test above ignores.
-        .undo = [this] { m_ui.unitSelector[m_unitSystem]->setChecked(true); },
+        .undo = [this] { m_selector[m_system]->setChecked(true); },
         .announcement =
             [system](const FieldTexts &) {
-                return tr("Now in %1 units; every value was converted.").arg(unitSystemName(system));
+                return tr("Now in %1 units; every value was converted.").arg(QuantityTable::unitSystemName(system));
             },
-        .notes = [this] { return standardBoreNotes(); },
+        .notes =
+            [this] {
+                QStringList notes;
+                for (const Panel *panel : m_panels)
+                    notes += panel->notesAfterSwitch();
+                return notes;
+            },
     });
 }
 
-std::optional<QString> frmPressureCalc::textBeforeSwitch(const QLineEdit *field) const
+std::optional<QString> UnitSwitch::textBeforeSwitch(const QLineEdit *field) const
 {
     const auto found = m_lastSwitch.constFind(field);
     if (found == m_lastSwitch.cend() || found->written != field->text())
@@ -121,31 +97,22 @@ std::optional<QString> frmPressureCalc::textBeforeSwitch(const QLineEdit *field)
     return found->before;
 }
 
-frmPressureCalc::FieldTexts frmPressureCalc::unitSwitchTexts(int system) const
+FieldTexts UnitSwitch::textsFor(int system) const
 {
-    FieldTexts newTexts = convertedFields(system);
-    const std::array standard{m_ui.standardBore, m_ui.standardForce};
-    const std::array choice{m_ui.minimumBore, m_ui.airPressure[0], m_ui.standardBore, m_ui.standardForce};
-    const bool restored = std::ranges::all_of(choice, [this](const QLineEdit *field) {
-        return textBeforeSwitch(field).has_value();
-    });
-    if (restored) {
-        for (QLineEdit *field : standard)
-            newTexts.push_back({field, *textBeforeSwitch(field)});
-        return newTexts;
-    }
-    for (FieldText &text : standardBoreAfterSwitch(newTexts, system))
-        newTexts.push_back(std::move(text));
-    return newTexts;
-}
+    // By switch order, fields of one order panel by panel in table order:
+    // the first field that cannot be converted is the one the refusal names.
+    std::vector<std::pair<const Field *, const Panel *>> converted;
+    for (const Panel *panel : m_panels)
+        for (const Field &field : panel->fields())
+            if (field.row->switchOrder > 0)
+                converted.emplace_back(&field, panel);
+    std::ranges::stable_sort(converted, {}, [](const auto &entry) { return entry.first->row->switchOrder; });
 
-frmPressureCalc::FieldTexts frmPressureCalc::convertedFields(int system) const
-{
     FieldTexts newTexts;
-    for (const Fields::Field *field : conversionOrder(m_fields)) {
+    for (const auto &[field, panel] : converted) {
         const QuantityTable::Units &units = QuantityTable::units(field->row->quantity);
         // The key names the unit the value is in now.
-        const std::string_view key = units.keys[system == Metric ? Imperial : Metric];
+        const std::string_view key = units.keys[system == 1 ? 0 : 1];
         if (const auto before = textBeforeSwitch(field->edit)) {
             newTexts.push_back({field->edit, *before});
             continue;
@@ -157,9 +124,15 @@ frmPressureCalc::FieldTexts frmPressureCalc::convertedFields(int system) const
         if (!text)
             throw CommandRefused{tr("The value in \"%1\" on the %2 panel is too large to convert to %3 units. "
                                     "Nothing was changed: the window stays in %4 units.")
-                                     .arg(m_fields.caption(*field), panelNameOf(field->edit), unitSystemName(system),
-                                          unitSystemName(m_unitSystem))};
+                                     .arg(Fields::caption(*field), panel->name(),
+                                          QuantityTable::unitSystemName(system),
+                                          QuantityTable::unitSystemName(m_system))};
         newTexts.push_back({field->edit, *text});
     }
+
+    const auto before = [this](const QLineEdit *field) { return textBeforeSwitch(field); };
+    for (const Panel *panel : m_panels)
+        for (FieldText &text : panel->textsAfterSwitch(newTexts, system, before))
+            newTexts.push_back(std::move(text));
     return newTexts;
 }

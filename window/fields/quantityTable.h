@@ -28,7 +28,7 @@ enum class Quantity {
 
 // What picks the unit a value is shown in.
 enum class UnitChoice {
-    Fixed,           // nothing: the unit label beside the field keeps its caption ("Seconds")
+    Fixed,           // nothing: the unit is the same in both systems ("Seconds")
     UnitSystem,      // the unit selector: imperial (0) or metric (1)
     CoefficientKind, // the option pair beside the field: Cv (0) or Kv (1)
 };
@@ -37,13 +37,16 @@ struct Units {
     Quantity quantity;
     const char *name; // names a field that has no caption label
     UnitChoice choice;
-    // The unit's caption for choice 0 and for choice 1 (Fixed: none).
+    // The unit's caption for choice 0 and for choice 1 (Fixed: the same
+    // twice; none for a plain number).
     std::array<const char *, 2> captions;
     // The unit key of a value in the unit of choice 0, and of choice 1: what
     // Calculator::ConvertUnits converts from into the other unit.
     std::array<const char *, 2> keys;
     // The unit switch rounds the converted value to 5 decimal places.
     bool roundedOnSwitch = false;
+    // CoefficientKind: the captions of the two option buttons that choose it.
+    std::array<const char *, 2> optionCaptions = {};
 };
 
 const Units &units(Quantity quantity);
@@ -51,5 +54,9 @@ const Units &units(Quantity quantity);
 // The quantity's name and its unit's caption for choice 0 or 1, translated.
 QString name(Quantity quantity);
 QString caption(Quantity quantity, int choice);
+QString optionCaption(Quantity quantity, int choice);
+
+// "imperial" (0) or "metric" (1), as a sentence names the unit system.
+QString unitSystemName(int system);
 
 } // namespace QuantityTable

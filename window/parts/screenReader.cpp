@@ -16,13 +16,13 @@ ScreenReader::ScreenReader(QWidget *window, const Fields &fields) : m_window(win
 
 QString ScreenReader::restingDescription(const QWidget *control) const
 {
-    const Fields::Field *field = m_fields.find(control);
+    const Field *field = m_fields.find(control);
     return field ? m_fields.unitSpoken(*field) : QString();
 }
 
 void ScreenReader::describeFields()
 {
-    for (const Fields::Field &field : m_fields) {
+    for (const Field &field : m_fields) {
         // The focused control may be speaking an announcement; it gets its
         // own description back when the focus leaves it.
         const QString description = m_fields.unitSpoken(field);
@@ -33,7 +33,7 @@ void ScreenReader::describeFields()
 
 QString ScreenReader::spokenValue(const QLineEdit *field, const QString &text) const
 {
-    const Fields::Field *row = m_fields.find(field);
+    const Field *row = m_fields.find(field);
     const QString name = row ? m_fields.caption(*row) : field->accessibleName();
     // An empty result (no standard bore fits) is said as such, not as a bare unit.
     if (text.isEmpty())

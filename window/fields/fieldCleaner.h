@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "fieldTable.h"
+#include "fieldRow.h"
 
 #include <QHash>
 #include <QObject>

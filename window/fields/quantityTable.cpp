@@ -40,10 +40,13 @@ constexpr std::array table{
     // Converted by the valve command when the kind changes, never by the
     // unit switch.
     Units{Q::FlowCoefficient, QT_TRANSLATE_NOOP("QuantityTable", "Flow coefficient"), C::CoefficientKind,
-          {QT_TRANSLATE_NOOP("QuantityTable", "Cv"), QT_TRANSLATE_NOOP("QuantityTable", "Kv")}, {}},
+          {QT_TRANSLATE_NOOP("QuantityTable", "Cv"), QT_TRANSLATE_NOOP("QuantityTable", "Kv")}, {}, false,
+          {QT_TRANSLATE_NOOP("QuantityTable", "CV Factor"), QT_TRANSLATE_NOOP("QuantityTable", "kV Factor")}},
     Units{Q::Count, QT_TRANSLATE_NOOP("QuantityTable", "Count"), C::Fixed, {}, {}},
-    Units{Q::Rate, QT_TRANSLATE_NOOP("QuantityTable", "Rate"), C::Fixed, {}, {}},
-    Units{Q::Time, QT_TRANSLATE_NOOP("QuantityTable", "Time"), C::Fixed, {}, {}},
+    Units{Q::Rate, QT_TRANSLATE_NOOP("QuantityTable", "Rate"), C::Fixed,
+          {QT_TRANSLATE_NOOP("QuantityTable", "Per Minute"), QT_TRANSLATE_NOOP("QuantityTable", "Per Minute")}, {}},
+    Units{Q::Time, QT_TRANSLATE_NOOP("QuantityTable", "Time"), C::Fixed,
+          {QT_TRANSLATE_NOOP("QuantityTable", "Seconds"), QT_TRANSLATE_NOOP("QuantityTable", "Seconds")}, {}},
     Units{Q::Factor, QT_TRANSLATE_NOOP("QuantityTable", "Factor"), C::Fixed, {}, {}},
 };
 
@@ -71,6 +74,18 @@ QString caption(Quantity quantity, int choice)
 {
     const char *text = units(quantity).captions.at(choice);
     return text ? translated(text) : QString();
+}
+
+QString optionCaption(Quantity quantity, int choice)
+{
+    const char *text = units(quantity).optionCaptions.at(choice);
+    return text ? translated(text) : QString();
+}
+
+QString unitSystemName(int system)
+{
+    return system == 0 ? translated(QT_TRANSLATE_NOOP("QuantityTable", "imperial"))
+                       : translated(QT_TRANSLATE_NOOP("QuantityTable", "metric"));
 }
 
 } // namespace QuantityTable
