@@ -1,29 +1,26 @@
 // SPDX-License-Identifier: MIT
 #include "calculator/calculator.h"
 
-#include <cfloat>
 #include <cmath>
-#include <limits>
 #include <string>
 
-// Every result must match the worked values to the last bit: each operation is
-// rounded to a 64-bit double as it is written, with no wider intermediates.
-static_assert(std::numeric_limits<double>::is_iec559, "IEEE 754 doubles required");
-#if !defined(FLT_EVAL_METHOD) || FLT_EVAL_METHOD != 0
-#error "intermediates must be evaluated in double precision (FLT_EVAL_METHOD 0)"
-#endif
+#include "calculator/checkedSteps.h"
 
 namespace Calculator {
 
 namespace {
 
-using Kind = ArithmeticError::Kind;
+using detail::Checked;
+using detail::Divide;
+using detail::SquareRoot;
+using detail::kAtmosphere;
+using detail::kCvFactor;
+using detail::kStrokeFlowFactor;
+using detail::kValidShareOfSupply;
 
 // The circle constant is the 15-digit literal, not full-precision pi.
 constexpr double kCircle = 3.14159265358979;
 
-// The atmosphere in psi: added to a gauge pressure it gives the absolute one.
-constexpr double kAtmosphere = 14.7;
 // Degrees Fahrenheit plus this are degrees Rankine (absolute).
 constexpr double kRankineOffset = 460.0;
 // The reference temperature of the flow formulas, 68 degrees F, in degrees
@@ -31,40 +28,7 @@ constexpr double kRankineOffset = 460.0;
 constexpr double kReferenceRankine = 528.0;
 static_assert(kReferenceRankine == 68.0 + kRankineOffset);
 
-// bore^2 x this x stroke length, in inches, is the swept volume of a stroke in
-// cubic feet per minute at one stroke a second: pi / 4 for the circle, 60
-// strokes a minute, 1728 cubic inches a cubic foot, rounded to 0.0273.
-constexpr double kStrokeFlowFactor = 0.0273;
-// Cv = flow x this / sqrt(absolute downstream pressure x pressure drop).
-constexpr double kCvFactor = 1.024;
-// The flow formula holds while the downstream pressure is at least this share
-// of the (corrected) supply pressure.
-constexpr double kValidShareOfSupply = 0.53;
-
 constexpr double kCubicInchesPerCubicFoot = 1728.0;
-
-// Every arithmetic step below goes through one of these three, which stop
-// the formula at the first step whose result cannot be used.
-double Checked(double x)
-{
-    if (!std::isfinite(x))
-        throw ArithmeticError(Kind::Overflow);
-    return x;
-}
-
-double Divide(double numerator, double divisor)
-{
-    if (divisor == 0.0)
-        throw ArithmeticError(Kind::DivisionByZero);
-    return Checked(numerator / divisor);
-}
-
-double SquareRoot(double x)
-{
-    if (x < 0.0)
-        throw ArithmeticError(Kind::InvalidOperation);
-    return Checked(std::sqrt(x));
-}
 
 }  // namespace
 

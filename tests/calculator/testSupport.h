@@ -19,6 +19,15 @@ inline std::string Digits15(double value)
     return text;
 }
 
+// A result as the window shows it, to 5 decimals. printf rounds the double's
+// exact value, and an exact tie to even (0.015625 gives "0.01562").
+inline std::string Decimals5(double value)
+{
+    char text[40];
+    std::snprintf(text, sizeof text, "%.5f", value);
+    return text;
+}
+
 struct ShownMessage {
     std::string prompt;
     std::string title;
