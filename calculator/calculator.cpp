@@ -1,26 +1,19 @@
 // SPDX-License-Identifier: MIT
 #include "calculator/calculator.h"
 
-#include <cfloat>
 #include <cmath>
-#include <limits>
 #include <string>
 
-// Every result must match the worked values to the last bit: each operation is
-// rounded to a 64-bit double as it is written, with no wider intermediates.
-static_assert(std::numeric_limits<double>::is_iec559, "IEEE 754 doubles required");
-#if !defined(FLT_EVAL_METHOD) || FLT_EVAL_METHOD != 0
-#error "intermediates must be evaluated in double precision (FLT_EVAL_METHOD 0)"
-#endif
+#include "calculator/checkedArithmetic.h"
 
 namespace Calculator {
 
 namespace {
 
-using Kind = ArithmeticError::Kind;
-
-// The circle constant is the 15-digit literal, not full-precision pi.
-constexpr double kCircle = 3.14159265358979;
+using detail::Checked;
+using detail::Divide;
+using detail::kCircle;
+using detail::SquareRoot;
 
 // The atmosphere in psi: added to a gauge pressure it gives the absolute one.
 constexpr double kAtmosphere = 14.7;
@@ -42,29 +35,6 @@ constexpr double kCvFactor = 1.024;
 constexpr double kValidShareOfSupply = 0.53;
 
 constexpr double kCubicInchesPerCubicFoot = 1728.0;
-
-// Every arithmetic step below goes through one of these three, which stop
-// the formula at the first step whose result cannot be used.
-double Checked(double x)
-{
-    if (!std::isfinite(x))
-        throw ArithmeticError(Kind::Overflow);
-    return x;
-}
-
-double Divide(double numerator, double divisor)
-{
-    if (divisor == 0.0)
-        throw ArithmeticError(Kind::DivisionByZero);
-    return Checked(numerator / divisor);
-}
-
-double SquareRoot(double x)
-{
-    if (x < 0.0)
-        throw ArithmeticError(Kind::InvalidOperation);
-    return Checked(std::sqrt(x));
-}
 
 }  // namespace
 
