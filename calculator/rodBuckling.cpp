@@ -137,4 +137,15 @@ BucklingResult RodBuckling(double rodDiameter, double bucklingLength, double mou
     return result;
 }
 
+double PsiToNewtonsPerSquareMillimetre(double psi)
+{
+    // psi to bar, and 1 bar is 0.1 N/mm^2.
+    return Divide(ConvertUnits(psi, "psi"), 10.0);
+}
+
+double NewtonsPerSquareMillimetreToPsi(double newtonsPerSquareMillimetre)
+{
+    return ConvertUnits(Checked(newtonsPerSquareMillimetre * 10.0), "bar");
+}
+
 }  // namespace Calculator

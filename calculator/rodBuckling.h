@@ -61,4 +61,10 @@ BucklingResult RodBuckling(double rodDiameter, double bucklingLength, double mou
                            double modulus, double yieldStrength, double safetyFactor,
                            double pushForce);
 
+// The stresses (modulus, yield strength) when the unit system changes:
+// psi to N/mm^2 is ConvertUnits(value, "psi") / 10, N/mm^2 to psi is
+// ConvertUnits(value x 10, "bar"), with the program's own rounded factor.
+double PsiToNewtonsPerSquareMillimetre(double psi);
+double NewtonsPerSquareMillimetreToPsi(double newtonsPerSquareMillimetre);
+
 }  // namespace Calculator

@@ -253,4 +253,16 @@ INSTANTIATE_TEST_SUITE_P(Cases, RodBucklingErrors,
         ErrorCase{"mounting factor 0", {1, 40, 0, kSteel, kYield, 3.5, 500}, Kind::DivisionByZero},
         ErrorCase{"pulling force", {1, 40, 2, kSteel, kYield, 3.5, -500}, Kind::InvalidOperation}));
 
+TEST(StressConversions, ProgramsOwnFactorsInOrder)
+{
+    EXPECT_EQ(PsiToNewtonsPerSquareMillimetre(50000), 344.82758620689657);
+    EXPECT_EQ(PsiToNewtonsPerSquareMillimetre(29000000), 200000.0);
+    // value / 145 would give 206896.55172413794
+    EXPECT_EQ(PsiToNewtonsPerSquareMillimetre(30000000), 206896.5517241379);
+    EXPECT_EQ(NewtonsPerSquareMillimetreToPsi(355), 51475.0);
+    // value x 145 would give 1.45
+    EXPECT_EQ(NewtonsPerSquareMillimetreToPsi(0.01), 1.4500000000000002);
+    EXPECT_EQ(ErrorKindOf([] { NewtonsPerSquareMillimetreToPsi(DBL_MAX); }), Kind::Overflow);
+}
+
 }  // namespace
