@@ -14,12 +14,10 @@ using detail::Checked;
 using detail::Divide;
 using detail::SquareRoot;
 using detail::kAtmosphere;
+using detail::kCircle;
 using detail::kCvFactor;
 using detail::kStrokeFlowFactor;
 using detail::kValidShareOfSupply;
-
-// The circle constant is the 15-digit literal, not full-precision pi.
-constexpr double kCircle = 3.14159265358979;
 
 // Degrees Fahrenheit plus this are degrees Rankine (absolute).
 constexpr double kRankineOffset = 460.0;

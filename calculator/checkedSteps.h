@@ -20,6 +20,9 @@ static_assert(std::numeric_limits<double>::is_iec559, "IEEE 754 doubles required
 
 namespace Calculator::detail {
 
+// The circle constant is the 15-digit literal, not full-precision pi.
+inline constexpr double kCircle = 3.14159265358979;
+
 // The atmosphere in psi: added to a gauge pressure it gives the absolute one.
 inline constexpr double kAtmosphere = 14.7;
 

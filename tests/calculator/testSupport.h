@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <charconv>
 #include <cstdio>
 #include <string>
 #include <vector>
@@ -26,6 +27,17 @@ inline std::string Decimals5(double value)
     char text[40];
     std::snprintf(text, sizeof text, "%.5f", value);
     return text;
+}
+
+// A result as the window shows it: rounded to 5 decimal places, a value
+// exactly halfway (on the double's exact binary value) going to the even digit.
+inline double RoundTo5Decimals(double value)
+{
+    char text[400];
+    const auto written = std::to_chars(text, text + sizeof text, value, std::chars_format::fixed, 5);
+    double rounded = 0.0;
+    std::from_chars(text, written.ptr, rounded);
+    return rounded + 0.0;  // no -0
 }
 
 struct ShownMessage {
