@@ -15,8 +15,10 @@
 #include "optionGroups.h"
 #include "panelReport.h"
 #include "resultColours.h"
+#include "rodBucklingPanel.h"
 #include "screenReader.h"
 #include "statusNotes.h"
+#include "strokeTimePanel.h"
 #include "unitSwitch.h"
 #include "valveFlowPanel.h"
 #include "zoom.h"
@@ -158,7 +160,7 @@ frmPressureCalc::frmPressureCalc(QWidget *parent) : QWidget(parent)
     OptionGroups::onSelected(QList<QRadioButton *>(m_calculatorSelector.begin(), m_calculatorSelector.end()), this,
                              [this](int index) { selectCalculator(index); });
     m_report = new PanelReport(this, *m_runner, [this] {
-        return std::pair<const Panel *, QString>(m_panels.at(m_currentCalculator),
+        return std::pair<const Panel *, QString>(shownPanel(),
                                                  m_unitSelector.at(m_unitSystem)->text());
     });
     m_websiteOpener = WebsiteLink::systemOpener();
@@ -218,8 +220,9 @@ QWidget *frmPressureCalc::buildTopRow()
 void frmPressureCalc::buildPanels(QStackedLayout *stack)
 {
     const Panel::Context context{*m_runner, m_unitSystem};
+    // In the selector's order; the disclaimer, Frame(3), comes last.
     m_panels = {new CylinderBorePanel(context), new CylinderForcePanel(context), new ValveFlowPanel(context),
-                new DisclaimerPanel(context)};
+                new StrokeTimePanel(context), new RodBucklingPanel(context), new DisclaimerPanel(context)};
     auto *selector = m_logo->parentWidget()->findChild<QGroupBox *>(QStringLiteral("frameCalculators"));
     for (Panel *panel : m_panels) {
         stack->addWidget(panel);
@@ -227,7 +230,7 @@ void frmPressureCalc::buildPanels(QStackedLayout *stack)
             optionButton(QStringLiteral("optCalculator(%1)").arg(panel->index()), panel->name(), selector->layout()));
     }
     m_calculatorSelector.front()->setChecked(true);
-    stack->setCurrentIndex(0);
+    stack->setCurrentWidget(m_panels.front());
     for (QRadioButton *group : {m_unitSelector[0], m_calculatorSelector[0]})
         OptionGroups::keepOneTabStop(group);
 }
@@ -247,15 +250,21 @@ void frmPressureCalc::setTabOrder()
         QWidget::setTabOrder(order[index - 1], order[index]);
 }
 
-void frmPressureCalc::selectCalculator(int index)
+void frmPressureCalc::selectCalculator(int position)
 {
     // Selecting another panel hides the field being edited; on a platform
     // whose option buttons take no focus, it is cleaned before the panel goes.
     m_runner->finishPendingEdit();
-    if (index == m_currentCalculator)
+    Panel *panel = m_panels.at(position);
+    if (panel->index() == m_currentCalculator)
         return;
-    m_panelStack->setCurrentIndex(index);
-    m_currentCalculator = qint16(index);
+    m_panelStack->setCurrentWidget(panel);
+    m_currentCalculator = qint16(panel->index());
+}
+
+Panel *frmPressureCalc::shownPanel() const
+{
+    return static_cast<Panel *>(m_panelStack->currentWidget());
 }
 
 void frmPressureCalc::nameForScreenReaders()

@@ -43,6 +43,7 @@ public:
     qint16 unitSystem() const { return m_unitSystem; }
     // Every field of every panel, panel by panel in table order.
     const Fields &fields() const { return m_fields; }
+    // The panels in the order the calculator selector lists them.
     const std::vector<Panel *> &panels() const { return m_panels; }
 
     static QString disclaimerText();
@@ -69,7 +70,9 @@ private:
     QWidget *buildTopRow();
     void buildPanels(QStackedLayout *stack);
     void setTabOrder();
-    void selectCalculator(int index);
+    // Shows the panel at a position of the selector.
+    void selectCalculator(int position);
+    Panel *shownPanel() const;
     void nameForScreenReaders();
     void installShortcuts();
     void openWebsite();

@@ -69,6 +69,9 @@ Report::Content PanelReport::content() const
             section.rows.append({Fields::caption(field), text.isEmpty() ? tr("none") : text,
                                  text.isEmpty() ? QString() : Fields::unitShown(field)});
         }
+        if (role == Role::Input)
+            for (const auto &[caption, choice] : panel->choices())
+                section.rows.append({caption, choice, QString()});
         if (!section.rows.isEmpty())
             content.sections.append(std::move(section));
     }

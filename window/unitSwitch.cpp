@@ -12,18 +12,17 @@
 
 #include <algorithm>
 #include <memory>
-#include <string_view>
 
 namespace {
 
 // The text of a value converted with a unit key, or nothing when the result
 // leaves the double range. A result so close to the largest double that its
 // 15-digit form reads back beyond the range cannot be shown either.
-std::optional<QString> convertedText(double value, std::string_view key, bool rounded)
+std::optional<QString> convertedText(QuantityTable::Quantity quantity, int from, double value, bool rounded)
 {
     double converted = 0.0;
     try {
-        converted = Calculator::ConvertUnits(value, key);
+        converted = QuantityTable::convert(quantity, from, value);
     } catch (const Calculator::ArithmeticError &) {
         return std::nullopt;
     }
@@ -111,8 +110,6 @@ FieldTexts UnitSwitch::textsFor(int system) const
     FieldTexts newTexts;
     for (const auto &[field, panel] : converted) {
         const QuantityTable::Units &units = QuantityTable::units(field->row->quantity);
-        // The key names the unit the value is in now.
-        const std::string_view key = units.keys[system == 1 ? 0 : 1];
         if (const auto before = textBeforeSwitch(field->edit)) {
             newTexts.push_back({field->edit, *before});
             continue;
@@ -120,7 +117,7 @@ FieldTexts UnitSwitch::textsFor(int system) const
         const auto value = NumberText::parse(field->edit->text());
         if (!value)
             continue; // a text that is no number stays as it is
-        const auto text = convertedText(*value, key, units.roundedOnSwitch);
+        const auto text = convertedText(field->row->quantity, 1 - system, *value, units.roundedOnSwitch);
         if (!text)
             throw CommandRefused{tr("The value in \"%1\" on the %2 panel is too large to convert to %3 units. "
                                     "Nothing was changed: the window stays in %4 units.")

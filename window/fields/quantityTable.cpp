@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include "quantityTable.h"
 
+#include <calculator/calculator.h>
+#include <calculator/rodBuckling.h>
+
 #include <QCoreApplication>
 
 #include <algorithm>
@@ -42,6 +45,16 @@ constexpr std::array table{
     Units{Q::FlowCoefficient, QT_TRANSLATE_NOOP("QuantityTable", "Flow coefficient"), C::CoefficientKind,
           {QT_TRANSLATE_NOOP("QuantityTable", "Cv"), QT_TRANSLATE_NOOP("QuantityTable", "Kv")}, {}, false,
           {QT_TRANSLATE_NOOP("QuantityTable", "CV Factor"), QT_TRANSLATE_NOOP("QuantityTable", "kV Factor")}},
+    Units{Q::ValveCoefficient, QT_TRANSLATE_NOOP("QuantityTable", "Flow coefficient"), C::UnitSystem,
+          {QT_TRANSLATE_NOOP("QuantityTable", "Cv"), QT_TRANSLATE_NOOP("QuantityTable", "Kv")}, {"cv", "kv"}},
+    // Converted by the length keys: inches or millimetres a second.
+    Units{Q::Speed, QT_TRANSLATE_NOOP("QuantityTable", "Speed"), C::UnitSystem,
+          {QT_TRANSLATE_NOOP("QuantityTable", "In/Sec"), QT_TRANSLATE_NOOP("QuantityTable", "mm/Sec")},
+          {"inch", "mm"}},
+    // psi or N/mm², converted by convert().
+    Units{Q::Stress, QT_TRANSLATE_NOOP("QuantityTable", "Stress"), C::UnitSystem,
+          {QT_TRANSLATE_NOOP("QuantityTable", "PSI"), QT_TRANSLATE_NOOP("QuantityTable", "N/mm²")},
+          {}},
     Units{Q::Count, QT_TRANSLATE_NOOP("QuantityTable", "Count"), C::Fixed, {}, {}},
     Units{Q::Rate, QT_TRANSLATE_NOOP("QuantityTable", "Rate"), C::Fixed,
           {QT_TRANSLATE_NOOP("QuantityTable", "Per Minute"), QT_TRANSLATE_NOOP("QuantityTable", "Per Minute")}, {}},
@@ -80,6 +93,14 @@ QString optionCaption(Quantity quantity, int choice)
 {
     const char *text = units(quantity).optionCaptions.at(choice);
     return text ? translated(text) : QString();
+}
+
+double convert(Quantity quantity, int from, double value)
+{
+    if (quantity == Quantity::Stress)
+        return from == 0 ? Calculator::PsiToNewtonsPerSquareMillimetre(value)
+                         : Calculator::NewtonsPerSquareMillimetreToPsi(value);
+    return Calculator::ConvertUnits(value, units(quantity).keys.at(from));
 }
 
 QString unitSystemName(int system)

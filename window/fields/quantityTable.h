@@ -19,7 +19,10 @@ enum class Quantity {
     Temperature,
     Flow,
     Volume,
-    FlowCoefficient, // how much a valve lets through, as a Cv or a Kv
+    FlowCoefficient, // how much a valve lets through, as a Cv or a Kv, by the option pair beside it
+    ValveCoefficient, // the same as typed: a Cv in imperial units, a Kv in metric
+    Speed,
+    Stress,
     Count,           // a number of things
     Rate,            // a number of times per minute
     Time,            // seconds in either unit system
@@ -41,7 +44,8 @@ struct Units {
     // twice; none for a plain number).
     std::array<const char *, 2> captions;
     // The unit key of a value in the unit of choice 0, and of choice 1: what
-    // Calculator::ConvertUnits converts from into the other unit.
+    // Calculator::ConvertUnits converts from into the other unit (a stress
+    // has keys of its own; convert() knows them).
     std::array<const char *, 2> keys;
     // The unit switch rounds the converted value to 5 decimal places.
     bool roundedOnSwitch = false;
@@ -55,6 +59,10 @@ const Units &units(Quantity quantity);
 QString name(Quantity quantity);
 QString caption(Quantity quantity, int choice);
 QString optionCaption(Quantity quantity, int choice);
+
+// A value of the quantity in the unit of one choice, in the unit of the
+// other. Throws Calculator::ArithmeticError when the result is too large.
+double convert(Quantity quantity, int from, double value);
 
 // "imperial" (0) or "metric" (1), as a sentence names the unit system.
 QString unitSystemName(int system);

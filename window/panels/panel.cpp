@@ -106,6 +106,12 @@ QPushButton *Panel::addCommand(const char *objectName, const QString &caption, s
     return button;
 }
 
+void Panel::addChoiceFrame(QWidget *frame, const QList<QWidget *> &tabStops)
+{
+    m_layout->insertWidget(m_layout->indexOf(m_commands), frame);
+    m_choiceStops += tabStops;
+}
+
 QLineEdit *Panel::edit(const char *objectName) const
 {
     const auto found = std::ranges::find_if(
@@ -135,6 +141,7 @@ QList<QWidget *> Panel::tabStops() const
         }
     };
     addRole(true);
+    stops.append(m_choiceStops);
     stops.append(m_commandButtons);
     addRole(false);
     return stops;

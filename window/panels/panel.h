@@ -69,6 +69,10 @@ public:
     // of fonts.
     void alignColumns();
 
+    // Choices of the panel that are inputs but not fields, as the report
+    // lists them after the input fields: a caption and the choice made.
+    virtual QList<std::pair<QString, QString>> choices() const { return {}; }
+
     // Captions every unit label in a unit system's units.
     void labelUnits(int system);
     // What else the unit switch writes on this panel, given the texts it
@@ -90,6 +94,11 @@ protected:
     // The field of the row naming it; a name no row has stops the program.
     QLineEdit *edit(const char *objectName) const;
     QWidget *outputFrame() const { return m_outputFrame; }
+    // A frame of choices between the inputs and the commands; its controls
+    // are tab stops after the inputs.
+    void addChoiceFrame(QWidget *frame, const QList<QWidget *> &tabStops);
+    // An input changed otherwise than by typing: the results are stale.
+    void markEdited() { m_record.editedSince = true; }
     // A field's text as a number, or CommandRefused naming the field.
     double readNumber(const QLineEdit *field) const;
     QString captionOf(const QLineEdit *field) const;
@@ -107,6 +116,7 @@ private:
     QList<QGridLayout *> m_grids;
     std::vector<Field> m_fields;
     QList<QWidget *> m_commandButtons;
+    QList<QWidget *> m_choiceStops;
     QPushButton *m_calculate = nullptr;
     Record m_record;
 };
