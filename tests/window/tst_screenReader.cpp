@@ -128,6 +128,11 @@ void tst_ScreenReader::fieldsTellTheirUnits_data()
     row("txtNumCylinders", "Number of Cylinders", "", "");
     row("txtPressureDrop", "Pressure Drop", "PSI", "Bar");
     row("txtCycleRate", "Cycle Rate", "Per Minute", "Per Minute");
+    row("txtValveCoefficient", "Valve Flow Coefficient", "Cv", "Kv");
+    row("txtTimeResult", "Stroke Time", "Seconds", "Seconds");
+    row("txtPistonSpeed", "Piston Speed", "In/Sec", "mm/Sec");
+    row("txtModulus", "Elastic Modulus", "PSI", QString::fromUtf8("N/mm²"));
+    row("txtBuckleSafety", "Safety Factor", "", "");
     row("txtVolume", "Volume", "Cubic Inch.", "Cubic mm");
     row("txtCvFactor", "Flow coefficient", "Cv", "Cv");
     row("txtInstFlow", "Instantaneous Flow", "SCFM", "L/min");
@@ -251,6 +256,19 @@ void tst_ScreenReader::commandsAnnounceWhatChanged_data()
         << "btnCalcForce" << "btnCalcForce"
         << "Force (Push) 251.32741 Pounds, Force (Pull) 226.78372 Pounds. Air Pressure: -80 taken as 80.";
     QTest::newRow("valve flow, Calculate") << 2 << 0 << valve << "btnCalcCV" << "btnCalcCV" << valveResults;
+    QTest::newRow("stroke time, Return in the coefficient")
+        << 4 << 0
+        << QStringList{"txtTimeAirPressure=80", "txtTimePressureDrop=10", "txtTimeBore=2", "txtTimeStroke=10",
+                       "txtValveCoefficient=1"}
+        << "Return" << "txtValveCoefficient"
+        << "Instantaneous Flow 28.42116 SCFM, Stroke Time 0.22138 Seconds, Piston Speed 45.17031 In/Sec";
+    QTest::newRow("stroke time, refused") << 4 << 0 << QStringList{"txtTimeAirPressure=80"} << "btnCalcTime"
+                                          << "btnCalcTime" << "Type the bore and the stroke length.";
+    QTest::newRow("rod buckling, Calculate")
+        << 5 << 0 << QStringList{"txtBuckleRod=1", "txtBuckleLength=60", "txtBuckleForce=1000"} << "btnCalcBuckling"
+        << "btnCalcBuckling"
+        << "Buckling Load 4037.27561 Pounds, Allowable Force 1153.50732 Pounds, Maximum Length 64.44087 Inches, "
+           "Minimum Rod Diameter 0.96493 Inches. Slender rod: Euler's formula.";
     QTest::newRow("valve flow, metric, Return in the cycle rate")
         << 2 << 1 << valve << "Return" << "txtCycleRate"
         << "Volume {txtVolume} Cubic mm, Instantaneous Flow {txtInstFlow} L/min, Flow coefficient {txtCvFactor} Cv, "
