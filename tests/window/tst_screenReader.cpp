@@ -132,7 +132,7 @@ void tst_ScreenReader::fieldsTellTheirUnits_data()
     row("txtTimeResult", "Stroke Time", "Seconds", "Seconds");
     row("txtPistonSpeed", "Piston Speed", "In/Sec", "mm/Sec");
     row("txtModulus", "Elastic Modulus", "PSI", QString::fromUtf8("N/mm²"));
-    row("txtBuckleSafety", "Safety Factor", "", "");
+    row("txtBuckleForce", "Push Force", "Pounds", "Newtons");
     row("txtVolume", "Volume", "Cubic Inch.", "Cubic mm");
     row("txtCvFactor", "Flow coefficient", "Cv", "Cv");
     row("txtInstFlow", "Instantaneous Flow", "SCFM", "L/min");
