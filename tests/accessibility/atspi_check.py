@@ -77,7 +77,7 @@ def main():
         # 4. the window, the panels, the scroll bars, the empty label
         check(app[0].getRoleName() == "frame" and app[0].name == "Corvane Calculator",
               "the window is a frame named Corvane Calculator")
-        for panel in ("Cylinder Bore", "Cylinder Force", "Valve Flow", "Disclaimer"):
+        for panel in ("Cylinder Bore", "Cylinder Force", "Valve Flow", "Stroke Time", "Rod Buckling", "Disclaimer"):
             check(("panel", panel) in by_name, "panel %s is named" % panel)
         bars = [node for _, node in nodes if node.getRoleName() == "scroll bar"]
         check(bars and all(bar.name.startswith("Legal Disclaimer") for bar in bars),
@@ -87,7 +87,8 @@ def main():
               "no label named Output Values is showing")
         # 1. units; 2. the coefficient kind
         pressures = by_name.get(("text", "Air Pressure"), [])
-        check(len(pressures) == 3 and all(node.description == "PSI" for node in pressures),
+        # the bore, force, valve-flow and stroke-time panels
+        check(len(pressures) == 4 and all(node.description == "PSI" for node in pressures),
               "every Air Pressure field says PSI")
         coefficient = by_name.get(("text", "Flow coefficient"), [None])[0]
         check(coefficient is not None and coefficient.description == "Cv", "the coefficient says Cv")
