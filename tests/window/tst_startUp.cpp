@@ -280,7 +280,9 @@ void tst_StartUp::everyControlHasItsKindAndPlace()
     QCOMPARE(field(window, QStringLiteral("txtStandardForce"))->toolTip(),
              QStringLiteral("The push force of the standard bore at this air pressure"));
     // At 100 % the logo is drawn at its own size.
-    QCOMPARE(window.findChild<Zoom *>()->zoom(), 1.0);
+    const auto *zoom = window.findChild<Zoom *>();
+    QVERIFY(zoom);
+    QCOMPARE(zoom->zoom(), 1.0);
     const QPixmap logo = control<QLabel>(window, QStringLiteral("Picture1"))->pixmap();
     QVERIFY(!logo.isNull());
     QCOMPARE(logo.size(), QPixmap(QStringLiteral(":/corvane/logo.png")).size());
