@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
-// The Calculate buttons of the cylinder-force and cylinder-bore panels.
+// The Calculate buttons of the cylinder-force and cylinder-bore panels, and
+// how a result too long for its field is shown.
 #include "applicationInfo.h"
 #include "frmPressureCalc.h"
 #include "messageBoxWatcher.h"
@@ -344,23 +345,36 @@ void tst_CylinderCommands::textThatIsNoNumberWritesNothing()
     QCOMPARE(text(window, "txtPullForce"), QStringLiteral("226.78372"));
 }
 
+// A result wider than its field shows its first digit. No result has more
+// than 15 digits with a sign and an exponent, which the cylinder panels'
+// fields hold whole; the valve panel's are narrower, leaving room for its
+// longer captions and units. The bore is enlarged until the volume no
+// longer fits its field.
 void tst_CylinderCommands::longResultShowsItsFirstDigit()
 {
-    // A rod wider than the bore gives a negative pull force, the longest
-    // text a result can have.
-    const QString result = QStringLiteral("-2.35619449019234E+200");
     MessageBoxWatcher boxes;
     frmPressureCalc window;
     QVERIFY(showAndActivate(window));
-    calculateForce(window, {QStringLiteral("1E100"), QStringLiteral("2E100"), QStringLiteral("1")});
-    QLineEdit *field = WindowDriver::field(window, QStringLiteral("txtPullForce"));
-    QCOMPARE(field->text(), result);
-    QVERIFY2(field->fontMetrics().horizontalAdvance(result) > field->contentsRect().width(),
-             "the result fits its field, so this case shows nothing");
-    QCOMPARE(field->cursorPosition(), 0);
+    selectPanel(window, panelOf(window, QStringLiteral("txtVolume")));
+    typeInto(window, QStringLiteral("txtAirPressure(2)"), QStringLiteral("80"));
+    typeInto(window, QStringLiteral("txtStrokeLength"), QStringLiteral("10"));
+    typeInto(window, QStringLiteral("txtStrokTime"), QStringLiteral("1"));
+    typeInto(window, QStringLiteral("txtPressureDrop"), QStringLiteral("5"));
+    QLineEdit *volume = field(window, QStringLiteral("txtVolume"));
+    const auto overflows = [volume] {
+        return volume->fontMetrics().horizontalAdvance(volume->text()) > volume->contentsRect().width();
+    };
+    for (int exponent = 0; exponent <= 150 && !overflows(); exponent += 10) {
+        typeInto(window, QStringLiteral("txtCylinderBore(1)"), QStringLiteral("1E%1").arg(exponent));
+        click(window, QStringLiteral("btnCalcCV"));
+    }
+    QVERIFY(boxes.seen().isEmpty());
+    QVERIFY2(overflows(), qPrintable(QStringLiteral("\"%1\" fits its field, so this case shows nothing")
+                                         .arg(volume->text())));
+    QCOMPARE(volume->cursorPosition(), 0);
     // Drawing the field scrolls it to its cursor; the start stays in view.
-    field->grab();
-    QVERIFY2(field->inputMethodQuery(Qt::ImCursorRectangle).toRect().left() < field->width() / 4,
+    volume->grab();
+    QVERIFY2(volume->inputMethodQuery(Qt::ImCursorRectangle).toRect().left() < volume->width() / 4,
              "the field shows the end of its text");
 }
 

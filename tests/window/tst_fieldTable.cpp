@@ -1,15 +1,16 @@
 // SPDX-License-Identifier: MIT
-// The field table against the window built from it: every field of the three
+// The panels' tables against the window built from them: every field of the
 // calculator panels has exactly one row, every row names controls the window
-// has, where the control table puts them, and the rows give each field's
-// caption and unit as the window shows them.
+// has, on one line of its frame, and the rows give each field's caption and
+// unit as the window shows them.
 #include "applicationInfo.h"
-#include "fieldTable.h"
 #include "fields.h"
 #include "frmPressureCalc.h"
+#include "panel.h"
 #include "quantityTable.h"
 #include "windowDriver.h"
 
+#include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
@@ -23,9 +24,16 @@ using FieldTable::Role;
 
 namespace {
 
-QString nameOf(const char *objectName)
+// The line of its frame's grid a control lies on, or -1.
+int lineOf(const QWidget *control)
 {
-    return QString::fromLatin1(objectName);
+    const auto *grid = qobject_cast<QGridLayout *>(control->parentWidget()->layout());
+    const int index = grid ? grid->indexOf(control) : -1;
+    if (index < 0)
+        return -1;
+    int line = 0, column = 0, lines = 0, columns = 0;
+    grid->getItemPosition(index, &line, &column, &lines, &columns);
+    return line;
 }
 
 // The top edge of a control in its panel's coordinates, which orders the
@@ -33,12 +41,6 @@ QString nameOf(const char *objectName)
 int topInPanel(const QWidget *control, const QWidget *panel)
 {
     return control->mapTo(panel, QPoint(0, 0)).y();
-}
-
-// The fields of the window as the field table gives them.
-Fields fieldsOf(const frmPressureCalc &window)
-{
-    return Fields([&window](const QString &name) { return window.findChild<QWidget *>(name); });
 }
 
 } // namespace
@@ -51,8 +53,8 @@ private slots:
     void initTestCase() { ApplicationInfo::apply(); }
     void init() { QLocale::setDefault(QLocale::c()); }
 
-    void everyFieldOfTheCalculatorsHasOneRow();
-    void everyRowNamesControlsOfItsPlace();
+    void everyFieldOfThePanelsHasOneRow();
+    void everyRowNamesControlsOnItsLine();
     void rowsAreInScreenOrder();
     void inputsAreCleanedAndResultsReadOnly();
     void convertedRowsKeepTheOrderOfConversion();
@@ -61,55 +63,73 @@ private slots:
     void coefficientShowsItsKind();
 };
 
-void tst_FieldTable::everyFieldOfTheCalculatorsHasOneRow()
+void tst_FieldTable::everyFieldOfThePanelsHasOneRow()
 {
     frmPressureCalc window;
-    QStringList onPanels;
-    for (int panel = 0; panel < 3; ++panel)
-        for (const QLineEdit *field : controlArray(window, QStringLiteral("Frame"))[panel]->findChildren<QLineEdit *>())
-            onPanels.append(field->objectName());
-    QStringList inTable;
-    for (const FieldTable::Row &row : FieldTable::rows())
-        inTable.append(nameOf(row.field));
-
-    QCOMPARE(inTable.size(), QSet<QString>(inTable.begin(), inTable.end()).size());
-    onPanels.sort();
-    inTable.sort();
-    QCOMPARE(inTable, onPanels);
-    QCOMPARE(inTable.size(), 26);
+    // The window's fields are the panels', panel by panel in table order.
+    std::vector<const QLineEdit *> byPanel;
+    for (int position = 0; const Panel *panel : window.panels()) {
+        QCOMPARE(panel->index(), position++);
+        QList<const QLineEdit *> onPanel;
+        for (const QLineEdit *edit : panel->findChildren<QLineEdit *>())
+            onPanel.append(edit);
+        QList<const QLineEdit *> inTable;
+        for (const Field &field : panel->fields()) {
+            QCOMPARE(field.panel, panel->index());
+            inTable.append(field.edit);
+            byPanel.push_back(field.edit);
+        }
+        QCOMPARE(QSet<const QLineEdit *>(inTable.begin(), inTable.end()).size(), inTable.size());
+        std::ranges::sort(onPanel);
+        std::ranges::sort(inTable);
+        QCOMPARE(inTable, onPanel);
+    }
+    std::vector<const QLineEdit *> all;
+    for (const Field &field : window.fields())
+        all.push_back(field.edit);
+    QVERIFY(all == byPanel);
+    // No text field outside the panels.
+    QCOMPARE(qsizetype(all.size()), window.findChildren<QLineEdit *>().size());
 }
 
-void tst_FieldTable::everyRowNamesControlsOfItsPlace()
+void tst_FieldTable::everyRowNamesControlsOnItsLine()
 {
     frmPressureCalc window;
     QSet<QString> unitControls;
-    for (const FieldTable::Row &row : FieldTable::rows()) {
-        const auto *field = window.findChild<QLineEdit *>(nameOf(row.field));
-        QVERIFY2(field, row.field);
-        // On the panel the row gives, in the same frame as its caption and
-        // unit and on the same line.
-        QVERIFY2(controlArray(window, QStringLiteral("Frame"))[int(row.panel)]->isAncestorOf(field), row.field);
-        const auto onItsLine = [field](const QWidget *beside) {
-            return beside->parentWidget() == field->parentWidget() && beside->y() == field->y();
+    for (const Field &field : window.fields()) {
+        const FieldTable::Row &row = *field.row;
+        QCOMPARE(field.edit->objectName(), QString::fromLatin1(row.field));
+        QCOMPARE(control(window, field.edit->objectName()), field.edit);
+        // Caption and unit in the field's frame, on its line.
+        const QWidget *frame = field.edit->parentWidget();
+        const int line = lineOf(field.edit);
+        QVERIFY2(line >= 0, row.field);
+        const auto onItsLine = [&](const QWidget *beside) {
+            return beside->parentWidget() == frame && lineOf(beside) == line;
         };
 
-        if (row.caption) {
-            const auto *caption = window.findChild<QLabel *>(nameOf(row.caption));
-            QVERIFY2(caption, row.caption);
-            QVERIFY2(onItsLine(caption) && caption->x() < field->x(), row.caption);
-            QCOMPARE(caption->buddy(), field);
+        QCOMPARE(field.caption != nullptr, row.caption != nullptr);
+        if (field.caption) {
+            QCOMPARE(field.caption->objectName(), QString::fromLatin1(row.caption));
+            QVERIFY2(onItsLine(field.caption), row.caption);
+            QCOMPARE(field.caption->buddy(), field.edit);
         }
-        if (!row.unit)
+        if (!row.unit) {
+            QVERIFY2(!field.unitLabel && field.unitOptions.isEmpty(), row.field);
             continue;
-        QVERIFY2(!unitControls.contains(nameOf(row.unit)), row.unit);
-        unitControls.insert(nameOf(row.unit));
-        if (const auto *label = window.findChild<QLabel *>(nameOf(row.unit))) {
-            QVERIFY2(onItsLine(label) && label->x() > field->x(), row.unit);
+        }
+        const QString unit = QString::fromLatin1(row.unit);
+        QVERIFY2(!unitControls.contains(unit), row.unit);
+        unitControls.insert(unit);
+        if (field.unitLabel) {
+            QCOMPARE(field.unitLabel->objectName(), unit);
+            QVERIFY2(onItsLine(field.unitLabel), row.unit);
         } else {
-            // An option-button array: its first button beside the field.
-            const QList<QWidget *> options = controlArray(window, nameOf(row.unit));
-            QVERIFY2(options.size() == 2 && qobject_cast<QRadioButton *>(options.first()), row.unit);
-            QVERIFY2(onItsLine(options.first()), row.unit);
+            // An option-button pair, one button at each end of the line.
+            QCOMPARE(controlArray(window, unit), QList<QWidget *>(field.unitOptions.begin(), field.unitOptions.end()));
+            QCOMPARE(field.unitOptions.size(), 2);
+            for (const QRadioButton *option : field.unitOptions)
+                QVERIFY2(onItsLine(option), qPrintable(option->objectName()));
             QCOMPARE(QuantityTable::units(row.quantity).choice, QuantityTable::UnitChoice::CoefficientKind);
         }
     }
@@ -117,50 +137,48 @@ void tst_FieldTable::everyRowNamesControlsOfItsPlace()
 
 void tst_FieldTable::rowsAreInScreenOrder()
 {
-    // Panel by panel; on each, the inputs from the top, then the results.
+    // On each panel, the inputs from the top, then the results and totals:
+    // the results' frame lies below the inputs', each total below the
+    // result it adds up.
     frmPressureCalc window;
-    const QList<QWidget *> panels = controlArray(window, QStringLiteral("Frame"));
-    const FieldTable::Row *previous = nullptr;
-    int previousTop = 0;
-    for (const FieldTable::Row &row : FieldTable::rows()) {
-        const QWidget *panel = panels[int(row.panel)];
-        const int top = topInPanel(window.findChild<QLineEdit *>(nameOf(row.field)), panel);
-        if (previous) {
-            QVERIFY2(previous->panel <= row.panel, row.field);
-            // The results' frame lies below the inputs'; results and totals
-            // share it, each total below the result it adds up.
-            const bool inputAfterOutput = previous->role != FieldTable::Role::Input && row.role == FieldTable::Role::Input;
-            if (previous->panel == row.panel)
-                QVERIFY2(!inputAfterOutput && previousTop < top, row.field);
+    QVERIFY(showAndActivate(window));
+    for (const Panel *panel : window.panels()) {
+        selectPanel(window, panel->index());
+        const Field *previous = nullptr;
+        for (const Field &field : panel->fields()) {
+            if (previous) {
+                QVERIFY2(previous->row->role == Role::Input || field.row->role != Role::Input, field.row->field);
+                QVERIFY2(topInPanel(previous->edit, panel) < topInPanel(field.edit, panel), field.row->field);
+            }
+            previous = &field;
         }
-        previous = &row;
-        previousTop = top;
     }
 }
 
 void tst_FieldTable::inputsAreCleanedAndResultsReadOnly()
 {
     frmPressureCalc window;
-    for (const FieldTable::Row &row : FieldTable::rows()) {
-        const bool result = row.role != Role::Input;
-        QCOMPARE(field(window, nameOf(row.field))->isReadOnly(), result);
+    for (const Field &field : window.fields()) {
+        const bool result = field.row->role != Role::Input;
+        QVERIFY2(field.edit->isReadOnly() == result, field.row->field);
         if (!result)
-            QVERIFY2(row.cleaner != FieldTable::Cleaner::None, row.field);
+            QVERIFY2(field.row->cleaner != FieldTable::Cleaner::None, field.row->field);
     }
 }
 
 void tst_FieldTable::convertedRowsKeepTheOrderOfConversion()
 {
     // The driver lists the fields in the order the switch has always
-    // converted them; the table's switch order must give the same.
+    // converted them; the rows' switch order must give the same.
+    frmPressureCalc window;
     std::vector<const FieldTable::Row *> converted;
-    for (const FieldTable::Row &row : FieldTable::rows())
-        if (row.switchOrder > 0)
-            converted.push_back(&row);
+    for (const Field &field : window.fields())
+        if (field.row->switchOrder > 0)
+            converted.push_back(field.row);
     std::ranges::stable_sort(converted, {}, &FieldTable::Row::switchOrder);
     QStringList order;
     for (const FieldTable::Row *row : converted) {
-        order.append(nameOf(row->field));
+        order.append(QString::fromLatin1(row->field));
         // Converted with the keys of its quantity, a unit of each system.
         const QuantityTable::Units &units = QuantityTable::units(row->quantity);
         QCOMPARE(units.choice, QuantityTable::UnitChoice::UnitSystem);
@@ -194,32 +212,31 @@ void tst_FieldTable::captionAndUnitAsShown()
     QFETCH(QString, metric);
     frmPressureCalc window;
     QVERIFY(showAndActivate(window));
-    const Fields fields = fieldsOf(window);
-    const Fields::Field *row = fields.find(WindowDriver::field(window, field));
+    const Field *row = window.fields().find(WindowDriver::field(window, field));
     QVERIFY(row);
-    QCOMPARE(fields.caption(*row), caption);
-    QCOMPARE(fields.unitShown(*row), imperial);
+    QCOMPARE(Fields::caption(*row), caption);
+    QCOMPARE(Fields::unitShown(*row), imperial);
     useUnits(window, frmPressureCalc::Metric);
-    QCOMPARE(fields.unitShown(*row), metric);
-    QCOMPARE(fields.caption(*row), caption);
+    QCOMPARE(Fields::unitShown(*row), metric);
+    QCOMPARE(Fields::caption(*row), caption);
 }
 
 void tst_FieldTable::coefficientShowsItsKind()
 {
     frmPressureCalc window;
     QVERIFY(showAndActivate(window));
-    const Fields fields = fieldsOf(window);
-    const Fields::Field *coefficient = fields.find(field(window, QStringLiteral("txtCvFactor")));
+    const Fields &fields = window.fields();
+    const Field *coefficient = fields.find(field(window, QStringLiteral("txtCvFactor")));
     QVERIFY(coefficient);
-    QCOMPARE(fields.unitSpoken(*coefficient), QStringLiteral("Cv"));
-    selectPanel(window, 2);
+    QCOMPARE(Fields::unitSpoken(*coefficient), QStringLiteral("Cv"));
+    selectPanel(window, coefficient->panel);
     click(window, QStringLiteral("optCVType(1)"));
-    QCOMPARE(fields.unitShown(*coefficient), QStringLiteral("kV Factor"));
-    QCOMPARE(fields.unitSpoken(*coefficient), QStringLiteral("Kv"));
+    QCOMPARE(Fields::unitShown(*coefficient), QStringLiteral("kV Factor"));
+    QCOMPARE(Fields::unitSpoken(*coefficient), QStringLiteral("Kv"));
     // Every other field says its unit as it shows it.
-    for (const Fields::Field &other : fields)
+    for (const Field &other : fields)
         if (&other != coefficient)
-            QCOMPARE(fields.unitSpoken(other), fields.unitShown(other));
+            QCOMPARE(Fields::unitSpoken(other), Fields::unitShown(other));
 }
 
 QTEST_MAIN(tst_FieldTable)

@@ -2,47 +2,37 @@
 // The window as it opens: its controls, start-up state, tab order and the
 // calculator selector.
 #include "applicationInfo.h"
-#include "controlTable.h"
-#include "quantityTable.h"
 #include "frmPressureCalc.h"
+#include "panel.h"
+#include "quantityTable.h"
 #include "windowDriver.h"
+#include "zoom.h"
 
 #include <QApplication>
 #include <QGroupBox>
+#include <QHash>
 #include <QLabel>
+#include <QLayout>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QLayout>
+#include <QRegularExpression>
+#include <QStatusBar>
 #include <QTest>
+
+#include <algorithm>
 
 using namespace WindowDriver;
 
 namespace {
 
-// What the menu bar adds to the window's height.
-int menuBarHeight(const frmPressureCalc &window)
-{
-    const auto *bar = window.findChild<QMenuBar *>();
-    return bar ? bar->height() : 0;
-}
-
 const QString degreeF = QChar(0x00B0) + QStringLiteral(" F");
 const QString degreeC = QChar(0x00B0) + QStringLiteral(" c");
 
-const QStringList outputFields{"txtAreaRequired", "txtMinBoreSize",    "txtPushForce",
-                               "txtPullForce",    "txtVolume",         "txtCvFactor",
-                               "txtInstFlow",     "txtSystemFlow",     "txtAirConsumption",
-                               "txtSystemConsumption"};
 // Results too, but empty until there is a standard bore to show.
 const QStringList standardBoreFields{"txtStandardBore", "txtStandardForce"};
-const QStringList inputFields{"txtAirPressure(0)", "txtForceRequired",   "txtSafetyFactor",
-                              "txtAirPressure(1)", "txtCylinderBore(0)", "txtRodDiameter",
-                              "txtAirPressure(2)", "txtCylinderBore(1)", "txtRoomTemp",
-                              "txtStrokeLength",   "txtStrokTime",       "txtNumCylinders",
-                              "txtPressureDrop",   "txtCycleRate"};
 
 QList<QWidget *> visiblePanels(const frmPressureCalc &window)
 {
@@ -58,6 +48,79 @@ bool checked(const frmPressureCalc &window, const QString &name)
     return control<QRadioButton>(window, name)->isChecked();
 }
 
+QString focusName()
+{
+    QWidget *focus = QApplication::focusWidget();
+    return focus ? focus->objectName() : QStringLiteral("<none>");
+}
+
+// The one frame of a panel with the title given, or nullptr.
+const QGroupBox *frameTitled(const Panel &panel, const QString &title)
+{
+    const QGroupBox *found = nullptr;
+    for (const QGroupBox *frame : panel.findChildren<QGroupBox *>()) {
+        if (frame->title() != title)
+            continue;
+        if (found)
+            return nullptr;
+        found = frame;
+    }
+    return found;
+}
+
+// What Tab should walk on a panel, as its table gives it: the inputs in
+// table order, the command buttons from left to right, the results and
+// totals in table order, an option pair at its selected button before the
+// field it names; then the logo and the selected buttons of the calculator
+// and unit selectors. The panel must be shown, so that its buttons are laid
+// out.
+QStringList tabWalkFromTheTable(const frmPressureCalc &window, const Panel &panel)
+{
+    QStringList walk;
+    const auto addFields = [&](bool inputs) {
+        for (const Field &field : panel.fields()) {
+            if ((field.row->role == FieldTable::Role::Input) != inputs)
+                continue;
+            for (const QRadioButton *option : field.unitOptions)
+                if (option->isChecked())
+                    walk.append(option->objectName());
+            walk.append(field.edit->objectName());
+        }
+    };
+    addFields(true);
+    QList<QPushButton *> commands = panel.findChildren<QPushButton *>();
+    std::ranges::sort(commands, {}, [&panel](const QPushButton *button) { return button->mapTo(&panel, QPoint()).x(); });
+    for (const QPushButton *command : commands)
+        walk.append(command->objectName());
+    addFields(false);
+    if (panel.fields().empty())
+        // A panel without rows: its text.
+        for (const QPlainTextEdit *text : panel.findChildren<QPlainTextEdit *>())
+            walk.append(text->objectName());
+    walk.append(QStringLiteral("Picture1"));
+    walk.append(QStringLiteral("optCalculator(%1)").arg(panel.index()));
+    walk.append(QStringLiteral("Option1(%1)").arg(window.unitSystem()));
+    return walk;
+}
+
+// Sets the application font for as long as it lives.
+class ApplicationFont
+{
+public:
+    explicit ApplicationFont(double pointSize) : m_saved(QApplication::font())
+    {
+        QFont font = m_saved;
+        font.setPointSizeF(pointSize);
+        QApplication::setFont(font);
+    }
+    ~ApplicationFont() { QApplication::setFont(m_saved); }
+    ApplicationFont(const ApplicationFont &) = delete;
+    ApplicationFont &operator=(const ApplicationFont &) = delete;
+
+private:
+    QFont m_saved;
+};
+
 } // namespace
 
 class tst_StartUp : public QObject
@@ -68,9 +131,8 @@ private slots:
     void initTestCase() { ApplicationInfo::apply(); }
     void init() { QLocale::setDefault(QLocale::c()); }
 
-    void windowFrame();
-    void layoutScalesWithTheApplicationFont_data();
-    void layoutScalesWithTheApplicationFont();
+    void windowIsItsLayoutsSizeAndFixed();
+    void windowSizeFollowsTheApplicationFont();
     void everyControlHasItsKindAndPlace();
     void controlArraysHaveTheirElementCounts();
     void startUpState();
@@ -81,108 +143,125 @@ private slots:
     void selectorGroupsAreIndependent();
     void selectingPanelsKeepsOneVisibleAndKeepsTexts();
     void selectingTheSelectedPanelChangesNothing();
-    void tabOrderFollowsTabIndices_data();
-    void tabOrderFollowsTabIndices();
+    void tabWalksThePanelThenTheSelectors();
 };
 
-void tst_StartUp::windowFrame()
+void tst_StartUp::windowIsItsLayoutsSizeAndFixed()
 {
     frmPressureCalc window;
+    QVERIFY(showAndActivate(window));
     QCOMPARE(window.windowTitle(), QStringLiteral("Corvane Calculator"));
-    // The panels at their design size, the menu bar above them and the
-    // status bar below.
-    const int menu = menuBarHeight(window);
-    QVERIFY(menu > 0);
-    const int bar = control(window, QStringLiteral("statusBar"))->sizeHint().height();
-    QVERIFY(bar > 0);
-    QCOMPARE(control(window, QStringLiteral("canvas"))->size(), QSize(379, 545));
-    QCOMPARE(window.size(), QSize(379, menu + 545 + bar));
-    window.layout()->activate();
-    QCOMPARE(control(window, QStringLiteral("statusBar"))->y(), menu + 545);
-    // It may be maximised or made larger, never smaller than the layout.
-    QCOMPARE(window.minimumSize(), QSize(379, menu + 545 + bar));
-    QVERIFY(window.maximumSize().width() > 379 && window.maximumSize().height() > menu + 545 + bar);
     QVERIFY(!window.windowIcon().isNull());
     QCOMPARE(QCoreApplication::applicationVersion(), QStringLiteral("2.00.0041"));
+    // Not resizable: the size its layout asks for, no more and no less.
+    QCOMPARE(window.size(), window.sizeHint());
+    QCOMPARE(window.minimumSize(), window.size());
+    QCOMPARE(window.maximumSize(), window.size());
+    // The menu bar above the canvas, the status bar below it, all three
+    // inside the window.
+    const QWidget *menuBar = control(window, QStringLiteral("menuBar"));
+    const QWidget *canvas = control(window, QStringLiteral("canvas"));
+    const QWidget *statusBar = control(window, QStringLiteral("statusBar"));
+    QVERIFY(statusBar->height() > 0);
+    QVERIFY(menuBar->geometry().bottom() < canvas->geometry().top());
+    QVERIFY(canvas->geometry().bottom() < statusBar->geometry().top());
+    for (const QWidget *part : {menuBar, canvas, statusBar})
+        QVERIFY2(window.rect().contains(part->geometry()), qPrintable(part->objectName()));
 }
 
-void tst_StartUp::layoutScalesWithTheApplicationFont_data()
+// At Qt's usual application font and 100 % the window fits a small screen;
+// a larger application font makes every part, and so the window, larger.
+void tst_StartUp::windowSizeFollowsTheApplicationFont()
 {
-    QTest::addColumn<double>("pointSize");
-    QTest::newRow("9 pt, as drawn") << 9.0;
-    QTest::newRow("10.5 pt") << 10.5;
-    QTest::newRow("13.5 pt, half as large again") << 13.5;
-}
-
-// Every place, size and font grows in proportion to the application font
-// (within a pixel of the exact proportion).
-void tst_StartUp::layoutScalesWithTheApplicationFont()
-{
-    QFETCH(double, pointSize);
-    const QFont applicationFont = QApplication::font();
-    QFont larger = applicationFont;
-    larger.setPointSizeF(pointSize);
-    QApplication::setFont(larger);
-    const double scale = pointSize / 9.0;
-    {
+    QList<QSize> sizes;
+    for (const double pointSize : {Zoom::designApplicationPointSize, 10.5, 13.5}) {
+        const ApplicationFont font(pointSize);
         frmPressureCalc window;
-        const auto near = [scale](int pixels, int twips) { return std::abs(pixels - twips * scale / 15.0) <= 1.0; };
-        const QWidget *canvas = control(window, QStringLiteral("canvas"));
-        QVERIFY(near(canvas->width(), 5685) && near(canvas->height(), 8175));
-        QCOMPARE(window.height(),
-                 menuBarHeight(window) + canvas->height() + control(window, QStringLiteral("statusBar"))->height());
-        QCOMPARE(window.font().pointSizeF(), 8.25 * scale);
-        for (const ControlTable::Control &entry : ControlTable::controls()) {
-            const QRect place = control(window, QString::fromLatin1(entry.name))->geometry();
-            QVERIFY2(near(place.x(), entry.left) && near(place.y(), entry.top) && near(place.width(), entry.width)
-                         && near(place.height(), entry.height),
-                     entry.name);
-        }
-        for (const QLabel *label : window.findChildren<QLabel *>())
-            QVERIFY2(label->font().pointSizeF() <= 8.25 * scale && label->font().pointSizeF() > 6.0 * scale - 1.5,
-                     qPrintable(label->objectName()));
+        // The screen is large enough for every one of them at 100 %.
+        const auto *zoom = window.findChild<Zoom *>();
+        QVERIFY(zoom);
+        QCOMPARE(zoom->zoom(), 1.0);
+        sizes.append(window.size());
     }
-    QApplication::setFont(applicationFont);
+    QVERIFY2(sizes.first().width() <= 460 && sizes.first().height() <= 620,
+             qPrintable(QStringLiteral("%1x%2").arg(sizes.first().width()).arg(sizes.first().height())));
+    for (qsizetype index = 1; index < sizes.size(); ++index)
+        QVERIFY2(sizes[index].width() > sizes[index - 1].width() && sizes[index].height() > sizes[index - 1].height(),
+                 qPrintable(QStringLiteral("font %1").arg(index)));
 }
 
 void tst_StartUp::everyControlHasItsKindAndPlace()
 {
-    using ControlTable::Kind;
     frmPressureCalc window;
-    int checkedControls = 0;
-    for (const ControlTable::Control &entry : ControlTable::controls()) {
-        const QString name = QString::fromLatin1(entry.name);
-        QWidget *widget = window.findChild<QWidget *>(name);
-        QVERIFY2(widget, qPrintable(name));
-        QVERIFY2(widget == control(window, name), qPrintable(name));
-
-        const char *expectedClass = nullptr;
-        switch (entry.kind) {
-        case Kind::Frame: expectedClass = "QGroupBox"; break;
-        case Kind::OptionButton: expectedClass = "QRadioButton"; break;
-        case Kind::InputField:
-        case Kind::OutputField: expectedClass = "QLineEdit"; break;
-        case Kind::DisclaimerField: expectedClass = "QPlainTextEdit"; break;
-        case Kind::CommandButton: expectedClass = "QPushButton"; break;
-        case Kind::Label:
-        case Kind::PictureBox: expectedClass = "QLabel"; break;
-        }
-        QVERIFY2(widget->inherits(expectedClass), qPrintable(name));
-
-        // Window-level controls lie on the canvas that fills the client area.
-        QWidget *canvas = window.findChild<QWidget *>(QStringLiteral("canvas"));
-        QVERIFY(canvas && canvas->parentWidget() == &window);
-        QWidget *expectedParent = entry.container ? control(window, QString::fromLatin1(entry.container))
-                                                  : canvas;
-        QVERIFY2(widget->parentWidget() == expectedParent, qPrintable(name));
-        QCOMPARE(widget->geometry(),
-                 QRect(qRound(entry.left / 15.0), qRound(entry.top / 15.0),
-                       qRound(entry.width / 15.0), qRound(entry.height / 15.0)));
-        // Wholly inside its container, the client area included.
-        QVERIFY2(expectedParent->rect().contains(widget->geometry()), qPrintable(name));
-        ++checkedControls;
+    // The controls no row of a panel names: their kind and what holds them.
+    struct Placed {
+        QString name;
+        const char *kind;
+        QString inside;
+    };
+    QList<Placed> placed{
+        {"menuBar", "QMenuBar", "frmPressureCalc"},
+        {"canvas", "QWidget", "frmPressureCalc"},
+        {"statusBar", "QStatusBar", "frmPressureCalc"},
+        {"frameUnits", "QGroupBox", "canvas"},
+        {"Option1(0)", "QRadioButton", "frameUnits"},
+        {"Option1(1)", "QRadioButton", "frameUnits"},
+        {"Picture1", "QLabel", "canvas"},
+        {"frameCalculators", "QGroupBox", "canvas"},
+        {"Frame2", "QGroupBox", "Frame(0)"},
+        {"Frame1", "QGroupBox", "Frame(0)"},
+        {"btnCalcBoreSize", "QPushButton", "Frame(0)"},
+        {"Frame3", "QGroupBox", "Frame(1)"},
+        {"Frame4", "QGroupBox", "Frame(1)"},
+        {"btnCalcForce", "QPushButton", "Frame(1)"},
+        {"Frame5", "QGroupBox", "Frame(2)"},
+        {"Frame6", "QGroupBox", "Frame(2)"},
+        {"btnCalcCV", "QPushButton", "Frame(2)"},
+        {"btnSumSCFM", "QPushButton", "Frame(2)"},
+        {"btnResetSCFM", "QPushButton", "Frame(2)"},
+        {"cvLabel", "QLabel", "Frame6"},
+        {"Frame7", "QGroupBox", "Frame(3)"},
+        {"txtdisclaimer", "QPlainTextEdit", "Frame7"},
+    };
+    for (const Panel *panel : window.panels()) {
+        placed.append({QStringLiteral("Frame(%1)").arg(panel->index()), "QGroupBox", "canvas"});
+        placed.append({QStringLiteral("optCalculator(%1)").arg(panel->index()), "QRadioButton", "frameCalculators"});
     }
-    QCOMPARE(checkedControls, 103);
+    const auto holder = [&window](const QString &name) -> const QWidget * {
+        return name == window.objectName() ? &window : control(window, name);
+    };
+    for (const Placed &entry : placed) {
+        const QWidget *widget = control(window, entry.name);
+        QVERIFY2(widget->inherits(entry.kind), qPrintable(entry.name));
+        QVERIFY2(holder(entry.inside)->isAncestorOf(widget), qPrintable(entry.name));
+    }
+
+    // Each field with its caption and unit in its panel's frame of inputs
+    // or of results.
+    for (const Panel *panel : window.panels()) {
+        QCOMPARE(panel->objectName(), QStringLiteral("Frame(%1)").arg(panel->index()));
+        for (const Field &field : panel->fields()) {
+            const bool input = field.row->role == FieldTable::Role::Input;
+            const QGroupBox *frame = frameTitled(*panel, input ? QStringLiteral("Input Values")
+                                                               : QStringLiteral("Output Values"));
+            QVERIFY2(frame, field.row->field);
+            QList<const QWidget *> parts{field.edit, field.caption, field.unitLabel};
+            for (const QRadioButton *option : field.unitOptions)
+                parts.append(option);
+            for (const QWidget *part : parts)
+                if (part)
+                    QVERIFY2(frame->isAncestorOf(part), qPrintable(part->objectName()));
+        }
+    }
+
+    // No two controls share a name: a name finds the one control it names.
+    QHash<QString, int> names;
+    for (const QObject *child : window.findChildren<QWidget *>())
+        if (!child->objectName().isEmpty() && !child->objectName().startsWith(QLatin1StringView("qt_")))
+            ++names[child->objectName()];
+    for (auto name = names.cbegin(); name != names.cend(); ++name)
+        QVERIFY2(name.value() == 1, qPrintable(name.key()));
+
     QCOMPARE(control<QPushButton>(window, QStringLiteral("btnSumSCFM"))->toolTip(),
              QStringLiteral("Click here to accumulate values for your Total System Flow and your System Consumption"));
     QCOMPARE(control<QPushButton>(window, QStringLiteral("btnResetSCFM"))->toolTip(),
@@ -200,22 +279,39 @@ void tst_StartUp::everyControlHasItsKindAndPlace()
                             "area required"));
     QCOMPARE(field(window, QStringLiteral("txtStandardForce"))->toolTip(),
              QStringLiteral("The push force of the standard bore at this air pressure"));
-    QVERIFY(!control<QLabel>(window, QStringLiteral("Picture1"))->pixmap().isNull());
-    QCOMPARE(control<QLabel>(window, QStringLiteral("Picture1"))->pixmap().size(), QSize(156, 60));
+    // At 100 % the logo is drawn at its own size.
+    const auto *zoom = window.findChild<Zoom *>();
+    QVERIFY(zoom);
+    QCOMPARE(zoom->zoom(), 1.0);
+    const QPixmap logo = control<QLabel>(window, QStringLiteral("Picture1"))->pixmap();
+    QVERIFY(!logo.isNull());
+    QCOMPARE(logo.size(), QPixmap(QStringLiteral(":/corvane/logo.png")).size());
 }
 
 void tst_StartUp::controlArraysHaveTheirElementCounts()
 {
+    // Every control named as an array element, "txtAirPressure(2)", by array.
     frmPressureCalc window;
-    const QList<std::pair<QString, int>> counts{
-        {"Frame", 4},          {"optCalculator", 4},   {"Option1", 2},       {"txtAirPressure", 3},
-        {"txtCylinderBore", 2}, {"lblPressureUnits", 4}, {"lblForceUnits", 4}, {"lblLengthUnits", 6},
-        {"lblFlowUnits", 4},   {"optCVType", 2}};
-    for (const auto &[name, count] : counts) {
-        const QList<QWidget *> elements = controlArray(window, name);
-        QCOMPARE(elements.size(), count);
-        for (int index = 0; index < count; ++index)
-            QCOMPARE(elements[index]->objectName(), QStringLiteral("%1(%2)").arg(name).arg(index));
+    static const QRegularExpression elementName(QStringLiteral(R"(^(\w+)\((\d+)\)$)"));
+    QHash<QString, QList<int>> arrays;
+    for (const QWidget *widget : window.findChildren<QWidget *>())
+        if (const QRegularExpressionMatch match = elementName.match(widget->objectName()); match.hasMatch())
+            arrays[match.captured(1)].append(match.captured(2).toInt());
+
+    // An element for each panel, two unit systems, two coefficient kinds.
+    const qsizetype panels = qsizetype(window.panels().size());
+    const QList<std::pair<QString, qsizetype>> counts{
+        {"Frame", panels}, {"optCalculator", panels}, {"Option1", 2}, {"optCVType", 2}};
+    for (const auto &[name, count] : counts)
+        QVERIFY2(arrays.value(name).size() == count, qPrintable(name));
+    // Every array, those the panels' rows name too, numbered from 0 without
+    // a gap, each element once.
+    for (auto array = arrays.begin(); array != arrays.end(); ++array) {
+        QList<int> indices = array.value();
+        std::ranges::sort(indices);
+        for (int index = 0; index < indices.size(); ++index)
+            QVERIFY2(indices[index] == index, qPrintable(QStringLiteral("%1(%2)").arg(array.key()).arg(index)));
+        QCOMPARE(controlArray(window, array.key()).size(), indices.size());
     }
 }
 
@@ -232,11 +328,14 @@ void tst_StartUp::startUpState()
     QVERIFY(!checked(window, "Option1(1)"));
     QVERIFY(checked(window, "optCVType(0)"));
     QVERIFY(!checked(window, "optCVType(1)"));
+    // The selector names each panel, in the panels' order.
     const QStringList captions{"Cylinder Bore", "Cylinder Force", "Valve Flow", "Disclaimer"};
-    for (int index = 0; index < 4; ++index) {
-        const QString name = QStringLiteral("optCalculator(%1)").arg(index);
-        QCOMPARE(control<QRadioButton>(window, name)->text(), captions[index]);
-        QCOMPARE(checked(window, name), index == 0);
+    QCOMPARE(qsizetype(window.panels().size()), captions.size());
+    for (const Panel *panel : window.panels()) {
+        const QString name = QStringLiteral("optCalculator(%1)").arg(panel->index());
+        QCOMPARE(panel->name(), captions[panel->index()]);
+        QCOMPARE(control<QRadioButton>(window, name)->text(), panel->name());
+        QCOMPARE(checked(window, name), panel->index() == 0);
     }
 
     // The unit captions of both systems, as the quantity table gives them.
@@ -273,35 +372,38 @@ void tst_StartUp::unitCaptionsAreImperial()
 void tst_StartUp::fieldsHoldStartUpTexts()
 {
     frmPressureCalc window;
-    for (const QString &name : inputFields + outputFields)
-        QCOMPARE(text(window, name), name == "txtNumCylinders" ? QStringLiteral("1") : QStringLiteral("0"));
-    for (const QString &name : inputFields)
-        QVERIFY2(!field(window, name)->isReadOnly(), qPrintable(name));
-    // No standard bore before the first calculation.
-    for (const QString &name : standardBoreFields)
-        QCOMPARE(text(window, name), QString());
+    for (const Field &field : window.fields()) {
+        const QString name = field.edit->objectName();
+        // No standard bore before the first calculation; one cylinder.
+        const QString expected = standardBoreFields.contains(name) ? QString()
+                                 : name == QLatin1StringView("txtNumCylinders") ? QStringLiteral("1")
+                                                                                 : QStringLiteral("0");
+        QVERIFY2(field.edit->text() == expected, qPrintable(name));
+    }
 }
 
 void tst_StartUp::outputAndDisclaimerFieldsRejectTyping()
 {
     frmPressureCalc window;
     QVERIFY(showAndActivate(window));
-    const auto rejectsTyping = [&window](const QString &name, const QString &startUpText) {
-        QLineEdit *field = WindowDriver::field(window, name);
+    int results = 0;
+    for (const Field &result : window.fields()) {
+        if (result.row->role == FieldTable::Role::Input)
+            continue;
+        selectPanel(window, result.panel);
+        QLineEdit *field = result.edit;
+        const QString name = field->objectName();
+        const QString startUpText = field->text();
         QVERIFY2(field->isReadOnly(), qPrintable(name));
         QCOMPARE(field->palette().color(QPalette::Text), QColor(0, 0, 192));
         field->setFocus();
+        QTRY_VERIFY2(field->hasFocus(), qPrintable(name));
         QTest::keyClicks(field, "123");
         QCOMPARE(field->text(), startUpText);
-    };
-    selectPanel(window, 2);
-    for (const char *name :
-         {"txtVolume", "txtCvFactor", "txtInstFlow", "txtSystemFlow", "txtAirConsumption", "txtSystemConsumption"})
-        rejectsTyping(QString::fromLatin1(name), QStringLiteral("0"));
-    selectPanel(window, 0);
-    for (const QString &name : standardBoreFields)
-        rejectsTyping(name, QString());
-    selectPanel(window, 3);
+        ++results;
+    }
+    QVERIFY(results > 0);
+    selectPanel(window, panelOf(window, QStringLiteral("txtdisclaimer")));
     auto *disclaimer = control<QPlainTextEdit>(window, QStringLiteral("txtdisclaimer"));
     QVERIFY(disclaimer->isReadOnly());
     QVERIFY(disclaimer->font().bold());
@@ -367,37 +469,24 @@ void tst_StartUp::selectingTheSelectedPanelChangesNothing()
     QVERIFY(control(window, "Frame(1)")->isVisible());
 }
 
-void tst_StartUp::tabOrderFollowsTabIndices_data()
+// Tab from a panel's first stop goes once round the panel and the window's
+// own controls, in the order of the panel's table.
+void tst_StartUp::tabWalksThePanelThenTheSelectors()
 {
-    QTest::addColumn<int>("panel");
-    QTest::addColumn<QStringList>("order");
-    QTest::newRow("cylinder bore") << 0
-                                   << QStringList{"txtAirPressure(0)", "txtForceRequired", "txtSafetyFactor",
-                                                  "btnCalcBoreSize", "txtMinBoreSize", "txtAreaRequired"};
-    QTest::newRow("cylinder force") << 1
-                                    << QStringList{"txtAirPressure(1)", "txtCylinderBore(0)", "txtRodDiameter",
-                                                   "btnCalcForce", "txtPushForce", "txtPullForce"};
-    QTest::newRow("valve flow")
-        << 2
-        << QStringList{"txtAirPressure(2)", "txtCylinderBore(1)", "txtRoomTemp", "txtStrokeLength",
-                       "txtStrokTime", "txtNumCylinders", "txtPressureDrop", "txtCycleRate", "btnCalcCV",
-                       "btnSumSCFM", "btnResetSCFM", "txtSystemFlow", "txtAirConsumption",
-                       "txtSystemConsumption", "txtInstFlow", "txtVolume", "Picture1",
-                       "txtCvFactor", "optCalculator(2)", "Option1(0)", "optCVType(0)"};
-}
-
-void tst_StartUp::tabOrderFollowsTabIndices()
-{
-    QFETCH(int, panel);
-    QFETCH(QStringList, order);
     frmPressureCalc window;
     QVERIFY(showAndActivate(window));
-    selectPanel(window, panel);
-    field(window, order.first())->setFocus(Qt::TabFocusReason);
-    QTRY_COMPARE(QApplication::focusWidget()->objectName(), order.first());
-    for (const QString &next : order.mid(1)) {
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-        QCOMPARE(QApplication::focusWidget()->objectName(), next);
+    for (const Panel *panel : window.panels()) {
+        selectPanel(window, panel->index());
+        const QStringList walk = tabWalkFromTheTable(window, *panel);
+        QCOMPARE(panel->firstFocus()->objectName(), walk.first());
+        panel->firstFocus()->setFocus(Qt::TabFocusReason);
+        QTRY_COMPARE(focusName(), walk.first());
+        QStringList walked;
+        for (qsizetype step = 0; step < walk.size(); ++step) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            walked.append(focusName());
+        }
+        QCOMPARE(walked, walk.mid(1) + walk.first(1));
     }
 }
 
