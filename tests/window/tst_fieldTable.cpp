@@ -18,6 +18,7 @@
 #include <QTest>
 
 #include <algorithm>
+#include <cmath>
 
 using namespace WindowDriver;
 using FieldTable::Role;
@@ -68,8 +69,10 @@ void tst_FieldTable::everyFieldOfThePanelsHasOneRow()
     frmPressureCalc window;
     // The window's fields are the panels', panel by panel in table order.
     std::vector<const QLineEdit *> byPanel;
-    for (int position = 0; const Panel *panel : window.panels()) {
-        QCOMPARE(panel->index(), position++);
+    QSet<int> indices;
+    for (const Panel *panel : window.panels()) {
+        indices.insert(panel->index());
+        QCOMPARE(panel->objectName(), QStringLiteral("Frame(%1)").arg(panel->index()));
         QList<const QLineEdit *> onPanel;
         for (const QLineEdit *edit : panel->findChildren<QLineEdit *>())
             onPanel.append(edit);
@@ -84,6 +87,9 @@ void tst_FieldTable::everyFieldOfThePanelsHasOneRow()
         std::ranges::sort(inTable);
         QCOMPARE(inTable, onPanel);
     }
+    // Every panel once, Frame(0) upwards without a gap.
+    QCOMPARE(indices.size(), qsizetype(window.panels().size()));
+    QCOMPARE(*std::ranges::max_element(indices), int(window.panels().size()) - 1);
     std::vector<const QLineEdit *> all;
     for (const Field &field : window.fields())
         all.push_back(field.edit);
@@ -179,10 +185,11 @@ void tst_FieldTable::convertedRowsKeepTheOrderOfConversion()
     QStringList order;
     for (const FieldTable::Row *row : converted) {
         order.append(QString::fromLatin1(row->field));
-        // Converted with the keys of its quantity, a unit of each system.
+        // Converted by its quantity, a unit of each system, there and back.
         const QuantityTable::Units &units = QuantityTable::units(row->quantity);
         QCOMPARE(units.choice, QuantityTable::UnitChoice::UnitSystem);
-        QVERIFY2(units.keys[0] && units.keys[1], row->field);
+        const double there = QuantityTable::convert(row->quantity, 0, 100.0);
+        QVERIFY2(there > 0.0 && std::abs(QuantityTable::convert(row->quantity, 1, there) - 100.0) < 0.5, row->field);
     }
     QCOMPARE(order, convertedFields());
 }

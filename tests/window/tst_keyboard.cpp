@@ -102,6 +102,8 @@ void tst_Keyboard::tabGoesRoundAndShiftTabGoesBack_data()
     QTest::newRow("cylinder bore") << 0 << false;
     QTest::newRow("cylinder force") << 1 << false;
     QTest::newRow("valve flow") << 2 << false;
+    QTest::newRow("stroke time") << 4 << false;
+    QTest::newRow("rod buckling") << 5 << false;
     QTest::newRow("disclaimer") << 3 << false;
     QTest::newRow("valve flow, metric and kV selected") << 2 << true;
 }
@@ -121,7 +123,8 @@ void tst_Keyboard::tabGoesRoundAndShiftTabGoesBack()
         click(window, QStringLiteral("Option1(1)"));
         click(window, QStringLiteral("optCVType(1)"));
     }
-    QWidget *start = window.panels().at(panel)->firstFocus();
+    const auto shown = std::ranges::find(window.panels(), panel, &Panel::index);
+    QWidget *start = (*shown)->firstFocus();
     start->setFocus(Qt::TabFocusReason);
     QTRY_COMPARE(focusName(), start->objectName());
 

@@ -88,6 +88,14 @@ QStringList tabWalkFromTheTable(const frmPressureCalc &window, const Panel &pane
         }
     };
     addFields(true);
+    // A frame of choices below the inputs (the mounting): its selected button.
+    for (const QRadioButton *option : panel.findChildren<QRadioButton *>()) {
+        const bool namesAField = std::ranges::any_of(panel.fields(), [option](const Field &field) {
+            return field.unitOptions.contains(option);
+        });
+        if (!namesAField && option->isChecked())
+            walk.append(option->objectName());
+    }
     QList<QPushButton *> commands = panel.findChildren<QPushButton *>();
     std::ranges::sort(commands, {}, [&panel](const QPushButton *button) { return button->mapTo(&panel, QPoint()).x(); });
     for (const QPushButton *command : commands)
@@ -183,7 +191,11 @@ void tst_StartUp::windowSizeFollowsTheApplicationFont()
         QCOMPARE(zoom->zoom(), 1.0);
         sizes.append(window.size());
     }
-    QVERIFY2(sizes.first().width() <= 460 && sizes.first().height() <= 620,
+    // 460x620 holds four panels; each further panel adds its selector button.
+    frmPressureCalc window;
+    const int selectorRows = int(window.panels().size()) - 4;
+    const int bound = 620 + selectorRows * control(window, QStringLiteral("optCalculator(0)"))->sizeHint().height();
+    QVERIFY2(sizes.first().width() <= 460 && sizes.first().height() <= bound,
              qPrintable(QStringLiteral("%1x%2").arg(sizes.first().width()).arg(sizes.first().height())));
     for (qsizetype index = 1; index < sizes.size(); ++index)
         QVERIFY2(sizes[index].width() > sizes[index - 1].width() && sizes[index].height() > sizes[index - 1].height(),
@@ -328,9 +340,11 @@ void tst_StartUp::startUpState()
     QVERIFY(!checked(window, "Option1(1)"));
     QVERIFY(checked(window, "optCVType(0)"));
     QVERIFY(!checked(window, "optCVType(1)"));
-    // The selector names each panel, in the panels' order.
-    const QStringList captions{"Cylinder Bore", "Cylinder Force", "Valve Flow", "Disclaimer"};
+    // The selector names each panel, Frame(3), the disclaimer, last.
+    const QStringList captions{"Cylinder Bore", "Cylinder Force", "Valve Flow", "Disclaimer", "Stroke Time",
+                               "Rod Buckling"};
     QCOMPARE(qsizetype(window.panels().size()), captions.size());
+    QCOMPARE(window.panels().back()->index(), 3);
     for (const Panel *panel : window.panels()) {
         const QString name = QStringLiteral("optCalculator(%1)").arg(panel->index());
         QCOMPARE(panel->name(), captions[panel->index()]);
@@ -374,10 +388,14 @@ void tst_StartUp::fieldsHoldStartUpTexts()
     frmPressureCalc window;
     for (const Field &field : window.fields()) {
         const QString name = field.edit->objectName();
-        // No standard bore before the first calculation; one cylinder.
+        // No standard bore before the first calculation; one cylinder; a
+        // room at 68 °F for the stroke time; a steel rod with the usual
+        // margin against buckling.
+        const QHash<QString, QString> startTexts{{"txtNumCylinders", "1"},   {"txtTimeCylinders", "1"},
+                                                 {"txtTimeRoomTemp", "68"},  {"txtModulus", "30000000"},
+                                                 {"txtYieldStrength", "50000"}, {"txtBuckleSafety", "3.5"}};
         const QString expected = standardBoreFields.contains(name) ? QString()
-                                 : name == QLatin1StringView("txtNumCylinders") ? QStringLiteral("1")
-                                                                                 : QStringLiteral("0");
+                                                                    : startTexts.value(name, QStringLiteral("0"));
         QVERIFY2(field.edit->text() == expected, qPrintable(name));
     }
 }

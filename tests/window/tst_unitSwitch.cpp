@@ -8,6 +8,7 @@
 #include "windowDriver.h"
 
 #include <QGuiApplication>
+#include <QHash>
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
@@ -21,7 +22,8 @@ const QString degreeF = QChar(0x00B0) + QStringLiteral(" F");
 const QString degreeC = QChar(0x00B0) + QStringLiteral(" c");
 
 // The fields a switch must leave alone.
-const QStringList keptFields{"txtSafetyFactor", "txtNumCylinders", "txtStrokTime", "txtCvFactor", "txtCycleRate"};
+const QStringList keptFields{"txtSafetyFactor", "txtNumCylinders", "txtStrokTime",     "txtCvFactor",
+                             "txtCycleRate",    "txtTimeCylinders", "txtBuckleSafety"};
 // The fields a switch works out again rather than converts.
 const QStringList standardBoreFields{"txtStandardBore", "txtStandardForce"};
 
@@ -191,7 +193,13 @@ void tst_UnitSwitch::roundTripOfEveryField()
         {"txtVolume", "16387"},
         {"txtPressureDrop", "0.344827586206897"},
         {"txtAirConsumption", "79.5966831705"},
-        {"txtSystemConsumption", "159.193366341"}};
+        {"txtSystemConsumption", "159.193366341"},
+        // The stroke-time and rod-buckling panels as they start.
+        {"txtTimeAirPressure", "0"}, {"txtTimePressureDrop", "0"}, {"txtTimeBore", "0"}, {"txtTimeStroke", "0"},
+        {"txtTimeRoomTemp", "20"}, {"txtValveCoefficient", "0"}, {"txtTimeFlow", "0"}, {"txtPistonSpeed", "0"},
+        {"txtBuckleRod", "0"}, {"txtBuckleLength", "0"}, {"txtModulus", "206896.551724138"},
+        {"txtYieldStrength", "344.827586206897"}, {"txtBuckleForce", "0"}, {"txtBucklingLoad", "0"},
+        {"txtAllowableForce", "0"}, {"txtMaxBuckleLength", "0"}, {"txtMinRodDiameter", "0"}};
     QCOMPARE(metric.size(), convertedFields().size());
 
     switchTo(window, 1);
@@ -264,7 +272,14 @@ void tst_UnitSwitch::roundTripConvertsWhatChanged_data()
         {"txtPullForce", "0.444444444444444"}, {"txtPushForce", "0.444444444444444"},
         {"txtRodDiameter", "0.0788"},     {"txtRoomTemp", "35.6"},          {"txtSystemFlow", "0.07062934"},
         {"txtStrokeLength", "0.0788"},    {"txtVolume", "0.000122"},        {"txtPressureDrop", "29"},
-        {"txtAirConsumption", "0.07062934"}, {"txtSystemConsumption", "0.07062934"}};
+        {"txtAirConsumption", "0.07062934"}, {"txtSystemConsumption", "0.07062934"},
+        {"txtTimeAirPressure", "29"}, {"txtTimePressureDrop", "29"}, {"txtTimeBore", "0.0788"},
+        {"txtTimeStroke", "0.0788"}, {"txtTimeRoomTemp", "35.6"}, {"txtValveCoefficient", "2.30149597238205"},
+        {"txtTimeFlow", "0.07062934"}, {"txtPistonSpeed", "0.0788"}, {"txtBuckleRod", "0.0788"},
+        {"txtBuckleLength", "0.0788"}, {"txtModulus", "290"}, {"txtYieldStrength", "290"},
+        {"txtBuckleForce", "0.444444444444444"}, {"txtBucklingLoad", "0.444444444444444"},
+        {"txtAllowableForce", "0.444444444444444"}, {"txtMaxBuckleLength", "0.0788"},
+        {"txtMinRodDiameter", "0.0788"}};
     // 2 in each imperial unit, in metric units.
     const QList<std::pair<QString, QString>> fromImperial{
         {"txtAirPressure(0)", "0.137931034482759"}, {"txtAirPressure(1)", "0.137931034482759"},
@@ -274,7 +289,13 @@ void tst_UnitSwitch::roundTripConvertsWhatChanged_data()
         {"txtPushForce", "9"},            {"txtRodDiameter", "50.8"},       {"txtRoomTemp", "-16.66667"},
         {"txtSystemFlow", "56.6337"},     {"txtStrokeLength", "50.8"},      {"txtVolume", "32774"},
         {"txtPressureDrop", "0.137931034482759"},
-        {"txtAirConsumption", "56.6337"}, {"txtSystemConsumption", "56.6337"}};
+        {"txtAirConsumption", "56.6337"}, {"txtSystemConsumption", "56.6337"},
+        {"txtTimeAirPressure", "0.137931034482759"}, {"txtTimePressureDrop", "0.137931034482759"},
+        {"txtTimeBore", "50.8"}, {"txtTimeStroke", "50.8"}, {"txtTimeRoomTemp", "-16.66667"},
+        {"txtValveCoefficient", "1.738"}, {"txtTimeFlow", "56.6337"}, {"txtPistonSpeed", "50.8"},
+        {"txtBuckleRod", "50.8"}, {"txtBuckleLength", "50.8"}, {"txtModulus", "0.0137931034482759"},
+        {"txtYieldStrength", "0.0137931034482759"}, {"txtBuckleForce", "9"}, {"txtBucklingLoad", "9"},
+        {"txtAllowableForce", "9"}, {"txtMaxBuckleLength", "50.8"}, {"txtMinRodDiameter", "50.8"}};
     QCOMPARE(fromMetric.size(), convertedFields().size());
     QCOMPARE(fromImperial.size(), convertedFields().size());
     for (const auto &[name, back] : fromMetric)
@@ -350,8 +371,13 @@ void tst_UnitSwitch::zerosStayZeroButTheTemperature()
     frmPressureCalc window;
     QVERIFY(showAndActivate(window));
     switchTo(window, 1);
+    // The fields that start at 0; the others start elsewhere.
+    const QHash<QString, QString> notZero{{"txtRoomTemp", "-17.77778"},
+                                          {"txtTimeRoomTemp", "20"},
+                                          {"txtModulus", "206896.551724138"},
+                                          {"txtYieldStrength", "344.827586206897"}};
     for (const QString &name : convertedFields())
-        QCOMPARE(text(window, name), name == "txtRoomTemp" ? QStringLiteral("-17.77778") : QStringLiteral("0"));
+        QCOMPARE(text(window, name), notZero.value(name, QStringLiteral("0")));
     QCOMPARE(text(window, "txtNumCylinders"), QStringLiteral("1"));
 
     typeAndTab(window, QStringLiteral("txtRoomTemp"), QStringLiteral("0"));

@@ -98,7 +98,12 @@ const QStringList &convertedFields()
         "txtCylinderBore(1)", "txtAreaRequired",  "txtForceRequired",  "txtInstFlow",
         "txtMinBoreSize",    "txtPullForce",      "txtPushForce",      "txtRodDiameter",
         "txtRoomTemp",       "txtSystemFlow",     "txtStrokeLength",   "txtVolume",
-        "txtPressureDrop",   "txtAirConsumption", "txtSystemConsumption"};
+        "txtPressureDrop",   "txtAirConsumption", "txtSystemConsumption",
+        // The stroke-time panel, then the rod-buckling panel.
+        "txtTimeAirPressure", "txtTimePressureDrop", "txtTimeBore", "txtTimeStroke", "txtTimeRoomTemp",
+        "txtValveCoefficient", "txtTimeFlow", "txtPistonSpeed", "txtBuckleRod", "txtBuckleLength", "txtModulus",
+        "txtYieldStrength", "txtBuckleForce", "txtBucklingLoad", "txtAllowableForce", "txtMaxBuckleLength",
+        "txtMinRodDiameter"};
     return fields;
 }
 
