@@ -170,6 +170,21 @@ private slots:
         QCOMPARE(zoomOf(window), startZoom);
     }
 
+    // The window is the size its layout asks for: asked to be maximised,
+    // the window manager or compositor leaves it as it is.
+    void maximisingLeavesTheSize()
+    {
+        frmPressureCalc window;
+        QVERIFY(WindowDriver::showAndActivate(window));
+        QVERIFY(settled(window));
+        const QSize size = window.size();
+        window.setWindowState(Qt::WindowMaximized);
+        QTest::qWait(500);
+        QVERIFY(window.isVisible());
+        QCOMPARE(window.size(), size);
+        QVERIFY2(bounded(window), qPrintable(describe(window)));
+    }
+
     // Where the window system lets a window place itself, one that grows past
     // the screen's edge is moved back onto it.
     void growingNearTheEdgeMovesTheWindowBack()
