@@ -1,16 +1,20 @@
 // SPDX-License-Identifier: MIT
 // The screen bounds the window, decorations included: at start-up, at every
 // zoom step and after Ctrl+0 the whole frame lies within the available area
-// of the screen. Run by x11Session.sh on a small X11 screen with openbox,
-// with and without the desktop scaled (QT_SCALE_FACTOR, QT_FONT_DPI), and by
-// waylandSession.sh on weston. On Wayland a client does not learn where its
-// window is; there the frame's size is checked against the output's.
+// of the screen, or, where not even the smallest step fits, the window is at
+// the smallest step. Under Wayland, where a program cannot see the
+// compositor's panels, 48 pixels are kept free at the top and at the bottom;
+// a client does not learn where its window is either, so there the frame's
+// size is checked against the area's. Run by x11Session.sh on a small X11
+// screen with openbox, with and without the desktop scaled (QT_SCALE_FACTOR,
+// QT_FONT_DPI), and by waylandSession.sh on weston.
 //
-// With CORVANE_SCREENSHOTS set to a folder, the screen is saved there at the
-// smallest and at the largest zoom.
+// With CORVANE_SCREENSHOTS set to a folder, each panel is saved there at
+// start-up, at the largest and at the smallest zoom.
 #include "applicationInfo.h"
 #include "frmPressureCalc.h"
 #include "windowDriver.h"
+#include "zoom.h"
 
 #include <QApplication>
 #include <QDir>
@@ -21,37 +25,52 @@
 
 namespace {
 
+constexpr int waylandMargin = 48;
+
 bool onWayland()
 {
     return QGuiApplication::platformName().startsWith(QLatin1StringView("wayland"));
 }
 
-QSize decorations(const frmPressureCalc &window)
+double zoomOf(const frmPressureCalc &window)
 {
-    const QMargins margins = window.windowHandle()->frameMargins();
-    return QSize(margins.left() + margins.right(), margins.top() + margins.bottom());
+    return window.findChild<Zoom *>()->zoom();
 }
 
 // The whole frame: the window's size and its decorations, where it is.
 QRect frameOf(const frmPressureCalc &window)
 {
-    return QRect(window.frameGeometry().topLeft(), window.size() + decorations(window));
+    const QMargins margins = window.windowHandle()->frameMargins();
+    return QRect(window.frameGeometry().topLeft(), window.size().grownBy(margins));
+}
+
+QRect availableArea(const frmPressureCalc &window)
+{
+    const QRect available = window.screen()->availableGeometry();
+    return onWayland() ? available.adjusted(0, waylandMargin, 0, -waylandMargin) : available;
 }
 
 bool withinScreen(const frmPressureCalc &window)
 {
-    const QRect available = window.screen()->availableGeometry();
+    const QRect available = availableArea(window);
     const QRect frame = frameOf(window);
     if (onWayland())
         return frame.width() <= available.width() && frame.height() <= available.height();
     return available.contains(frame);
 }
 
+// Within the screen, or at the smallest step where not even that fits.
+bool bounded(const frmPressureCalc &window)
+{
+    return withinScreen(window) || zoomOf(window) == Zoom::smallestStep();
+}
+
 QString describe(const frmPressureCalc &window)
 {
     const QRect frame = frameOf(window);
-    const QRect available = window.screen()->availableGeometry();
-    return QStringLiteral("frame %1,%2 %3x%4 in %5,%6 %7x%8")
+    const QRect available = availableArea(window);
+    return QStringLiteral("zoom %1, frame %2,%3 %4x%5 in %6,%7 %8x%9")
+        .arg(zoomOf(window))
         .arg(frame.x()).arg(frame.y()).arg(frame.width()).arg(frame.height())
         .arg(available.x()).arg(available.y()).arg(available.width()).arg(available.height());
 }
@@ -60,7 +79,7 @@ QString describe(const frmPressureCalc &window)
 bool settled(frmPressureCalc &window)
 {
     QTest::qWait(200);
-    return QTest::qWaitFor([&window] { return withinScreen(window); }, 3000);
+    return QTest::qWaitFor([&window] { return bounded(window); }, 3000);
 }
 
 void press(Qt::Key key)
@@ -68,17 +87,24 @@ void press(Qt::Key key)
     QTest::keyClick(QApplication::focusWidget(), key, Qt::ControlModifier);
 }
 
-void screenshot(const QString &name)
+// With CORVANE_SCREENSHOTS set, saves each panel: the whole screen on X11,
+// the window as it draws itself on Wayland, which lets no client read the
+// screen.
+void screenshot(frmPressureCalc &window, const QString &name)
 {
     const QString folder = qEnvironmentVariable("CORVANE_SCREENSHOTS");
     if (folder.isEmpty())
         return;
-    QTest::qWait(300);
     QVERIFY(QDir().mkpath(folder));
     const QString platform = QGuiApplication::platformName()
                              + (qEnvironmentVariableIsSet("QT_SCALE_FACTOR") ? QStringLiteral("-scaled") : QString());
-    QVERIFY(QGuiApplication::primaryScreen()->grabWindow(0).save(
-        QDir(folder).filePath(QStringLiteral("%1-%2.png").arg(platform, name))));
+    for (const int panel : {0, 1, 2, 3}) {
+        QTest::keyClick(&window, Qt::Key(Qt::Key_1 + panel), Qt::ControlModifier);
+        QTest::qWait(300);
+        const QPixmap shot = onWayland() ? window.grab() : QGuiApplication::primaryScreen()->grabWindow(0);
+        QVERIFY(shot.save(QDir(folder).filePath(QStringLiteral("%1-%2-%3.png").arg(platform, name).arg(panel))));
+    }
+    QTest::keyClick(&window, Qt::Key_1, Qt::ControlModifier);
 }
 
 } // namespace
@@ -94,54 +120,69 @@ private slots:
         ApplicationInfo::apply();
     }
 
-    // Start-up, zooming in past the screen's edge, out to the smallest step
-    // and back with Ctrl+0: the frame is within the screen after each. What
-    // the window's layout holds besides the controls counts as well.
+    // Start-up, zooming in until the screen holds the window (three presses
+    // and more on a 1024x768 screen), Ctrl+0, out to the smallest step and
+    // Ctrl+0 again: the frame is bounded after each.
     void everyStepKeepsTheFrameOnTheScreen()
     {
         frmPressureCalc window;
         QVERIFY(WindowDriver::showAndActivate(window));
         QVERIFY2(settled(window), qPrintable(QStringLiteral("start-up: ") + describe(window)));
+        // Qt's Wayland plugin lets the first shortcut the test sends pass
+        // unseen (Qt 6.4 on weston); Ctrl+0 changes nothing at start-up.
+        press(Qt::Key_0);
+        screenshot(window, QStringLiteral("start"));
         const QSize startSize = window.size();
-        // Held by the screen or not, the window is as large as it may be: at
-        // its design size, or as high or as wide as the screen allows.
-        const QRect available = window.screen()->availableGeometry();
-        const QRect frame = frameOf(window);
-        const QWidget *canvas = window.findChild<QWidget *>(QStringLiteral("canvas"));
-        QVERIFY(canvas);
-        QVERIFY2(canvas->size() == QSize(379, 545) || frame.height() >= available.height() - 2
-                     || frame.width() >= available.width() - 2,
-                 qPrintable(describe(window)));
-        // The menu bar above the panels and the status bar below them.
-        QVERIFY(window.height() > canvas->height() + 20);
+        const double startZoom = zoomOf(window);
+        QVERIFY2(startZoom <= 1.0, qPrintable(describe(window)));
 
-        // Three steps in, then on until the screen holds the window.
+        // On until the screen holds the window. Below 100 % it opened at
+        // the largest step that fits, so the first press already changes
+        // nothing.
         QSize previous = window.size();
         bool held = false;
-        for (int step = 1; step <= 12 && !held; ++step) {
+        for (std::size_t step = 1; step <= std::size(Zoom::steps) && !held; ++step) {
             press(Qt::Key_Plus);
             QVERIFY2(settled(window), qPrintable(QStringLiteral("Ctrl+Plus %1: ").arg(step) + describe(window)));
             held = window.size() == previous;
+            QVERIFY2(held || step > 1 || startZoom == 1.0, qPrintable(describe(window)));
             previous = window.size();
         }
         QVERIFY(held);
-        screenshot(QStringLiteral("largest"));
+        screenshot(window, QStringLiteral("largest"));
 
         press(Qt::Key_0);
         QVERIFY2(settled(window), qPrintable(QStringLiteral("Ctrl+0: ") + describe(window)));
         QTRY_COMPARE(window.size(), startSize);
 
-        for (int step = 1; step <= 8; ++step) {
+        for (std::size_t step = 1; step <= std::size(Zoom::steps); ++step) {
             press(Qt::Key_Minus);
             QVERIFY2(settled(window), qPrintable(QStringLiteral("Ctrl+Minus %1: ").arg(step) + describe(window)));
-            QVERIFY(window.width() <= previous.width());
+            QVERIFY(window.width() <= previous.width() && window.height() <= previous.height());
             previous = window.size();
         }
-        screenshot(QStringLiteral("smallest"));
+        QCOMPARE(zoomOf(window), Zoom::smallestStep());
+        screenshot(window, QStringLiteral("smallest"));
 
         press(Qt::Key_0);
         QVERIFY2(settled(window), qPrintable(QStringLiteral("Ctrl+0: ") + describe(window)));
         QTRY_COMPARE(window.size(), startSize);
+        QCOMPARE(zoomOf(window), startZoom);
+    }
+
+    // The window is the size its layout asks for: asked to be maximised,
+    // the window manager or compositor leaves it as it is.
+    void maximisingLeavesTheSize()
+    {
+        frmPressureCalc window;
+        QVERIFY(WindowDriver::showAndActivate(window));
+        QVERIFY(settled(window));
+        const QSize size = window.size();
+        window.setWindowState(Qt::WindowMaximized);
+        QTest::qWait(500);
+        QVERIFY(window.isVisible());
+        QCOMPARE(window.size(), size);
+        QVERIFY2(bounded(window), qPrintable(describe(window)));
     }
 
     // Where the window system lets a window place itself, one that grows past
