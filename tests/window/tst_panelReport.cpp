@@ -528,7 +528,10 @@ void tst_PanelReport::shortcuts_data()
     QTest::newRow("Ctrl+1") << "Ctrl+1" << "panel 0";
     QTest::newRow("Ctrl+2") << "Ctrl+2" << "panel 1";
     QTest::newRow("Ctrl+3") << "Ctrl+3" << "panel 2";
-    QTest::newRow("Ctrl+4") << "Ctrl+4" << "panel 3";
+    QTest::newRow("Ctrl+4") << "Ctrl+4" << "panel 4";
+    QTest::newRow("Ctrl+5") << "Ctrl+5" << "panel 5";
+    // The disclaimer, Frame(3), is listed last.
+    QTest::newRow("Ctrl+6") << "Ctrl+6" << "panel 3";
     QTest::newRow("Ctrl+S") << "Ctrl+S" << "save";
     QTest::newRow("Ctrl+P") << "Ctrl+P" << "print";
     QTest::newRow("Ctrl+Shift+C") << "Ctrl+Shift+C" << "copy";
@@ -592,10 +595,12 @@ void tst_PanelReport::menusFromTheKeyboard_data()
     QTest::newRow("Edit, Copy Results") << "E" << "menuEdit" << 0 << "copy";
     QTest::newRow("View, Cylinder Force") << "V" << "menuView" << 1 << "panel 1";
     QTest::newRow("View, Valve Flow") << "V" << "menuView" << 2 << "panel 2";
-    QTest::newRow("View, Disclaimer") << "V" << "menuView" << 3 << "panel 3";
-    QTest::newRow("View, Zoom In") << "V" << "menuView" << 4 << "zoom in";
-    QTest::newRow("View, Zoom Out") << "V" << "menuView" << 5 << "zoom out";
-    QTest::newRow("View, Actual Size") << "V" << "menuView" << 6 << "actual size";
+    QTest::newRow("View, Stroke Time") << "V" << "menuView" << 3 << "panel 4";
+    QTest::newRow("View, Rod Buckling") << "V" << "menuView" << 4 << "panel 5";
+    QTest::newRow("View, Disclaimer") << "V" << "menuView" << 5 << "panel 3";
+    QTest::newRow("View, Zoom In") << "V" << "menuView" << 6 << "zoom in";
+    QTest::newRow("View, Zoom Out") << "V" << "menuView" << 7 << "zoom out";
+    QTest::newRow("View, Actual Size") << "V" << "menuView" << 8 << "actual size";
     QTest::newRow("Help, Corvane Website") << "H" << "menuHelp" << 0 << "website";
     QTest::newRow("Help, About") << "H" << "menuHelp" << 1 << "about";
 }
