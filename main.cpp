@@ -103,8 +103,8 @@ void describeOptions(QCommandLineParser &parser, bool listQtOptions)
     parser.addVersionOption();
     parser.addOption(QCommandLineOption(
         languageOption,
-        QCoreApplication::translate("main", "The language of the window for this run: %1; de, de_DE and de-DE "
-                                            "all mean German. Without it, the desktop's language.")
+        QCoreApplication::translate("main", "The language of the window for this run: %1. A locale name will "
+                                            "do as well (de_DE, de-DE). Without it, the desktop's language.")
             .arg((QStringList{QStringLiteral("en")} + Language::translated()).join(QStringLiteral(", "))),
         QCoreApplication::translate("main", "code")));
     for (const QtOption &qt : qtOptions) {

@@ -963,7 +963,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>The language of the window for this run: %1; de, de_DE and de-DE all mean German. Without it, the desktop&apos;s language.</source>
+        <source>The language of the window for this run: %1. A locale name will do as well (de_DE, de-DE). Without it, the desktop&apos;s language.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
