@@ -134,9 +134,13 @@ std::optional<int> answerCommandLine(int argc, char *argv[], Language &language)
     QCommandLineParser parser;
     describeOptions(parser, false);
     const bool understood = parser.parse(arguments);
-    const bool languageGiven = understood && parser.isSet(languageOption);
-    const Language::Choice choice = languageGiven ? Language::fromCode(parser.value(languageOption))
-                                                  : Language::fromDesktop(QLocale::system().uiLanguages());
+    // The option counts even beside a mistake, which is then said in it; an
+    // unknown language is said in the desktop's.
+    const bool languageGiven = parser.isSet(languageOption);
+    Language::Choice choice = languageGiven ? Language::fromCode(parser.value(languageOption)) : Language::Choice{};
+    const bool badLanguage = languageGiven && choice.kind == Language::Kind::Unknown;
+    if (!languageGiven || badLanguage)
+        choice = Language::fromDesktop(QLocale::system().uiLanguages());
     language.load(choice);
     if (choice.kind == Language::Kind::Untranslated)
         std::fprintf(stderr, "corvane-calculator: %s\n",
@@ -144,7 +148,6 @@ std::optional<int> answerCommandLine(int argc, char *argv[], Language &language)
                                                                     "runs in English.")
                                     .arg(QLocale::languageToString(choice.language))));
 
-    const bool badLanguage = choice.kind == Language::Kind::Unknown;
     const bool helpAll = understood && parser.isSet(QStringLiteral("help-all"));
     const bool help = helpAll || (understood && parser.isSet(QStringLiteral("help")));
     const bool version = understood && parser.isSet(QStringLiteral("version"));
@@ -161,9 +164,9 @@ std::optional<int> answerCommandLine(int argc, char *argv[], Language &language)
     describeOptions(shown, helpAll);
     shown.parse(arguments);
     QString mistake = shown.errorText();
-    if (badLanguage)
+    if (mistake.isEmpty() && badLanguage)
         mistake = QCoreApplication::translate("main", "Unknown language '%1'.").arg(parser.value(languageOption));
-    else if (extra)
+    else if (mistake.isEmpty() && extra)
         mistake = QCoreApplication::translate("main", "Unexpected argument '%1'.")
                       .arg(parser.positionalArguments().constFirst());
     if (!mistake.isEmpty()) {
