@@ -2,7 +2,8 @@
 # SPDX-License-Identifier: MIT
 """Checks one translation file against the program's sources.
 
-    check-ts.py [--in-progress] LUPDATE SOURCE_DIR TS_FILE LUPDATE_ARGUMENT...
+    check-ts.py [--in-progress] [--desktop FILE --metainfo FILE]
+                LUPDATE SOURCE_DIR TS_FILE LUPDATE_ARGUMENT...
 
 lupdate reads the sources (LUPDATE_ARGUMENTS: its options and the source
 folders, from SOURCE_DIR) into a copy of TS_FILE. The check fails, naming
@@ -12,11 +13,16 @@ each message, on
 - a message left untranslated or unfinished,
 - a translation that loses or adds a placeholder (%1, %2, ...), an
   accelerator (&), or the space a text begins or ends with,
-- a file whose language is not the one its name gives.
+- a file whose language is not the one its name gives,
+- a desktop file without the language's GenericName, Comment and Keywords,
+  or an AppStream file without its summary, or with fewer translated
+  paragraphs, list items or screenshot captions than English ones.
 --in-progress lets untranslated and unfinished messages pass, for a
-language its translators are still at work on; it fails once none is left,
-so that the language comes off that list.
+language its translators are still at work on, and leaves the desktop and
+AppStream files alone; it fails once no message is left untranslated, so
+that the language comes off that list.
 """
+import argparse
 import re
 import shutil
 import subprocess
@@ -54,15 +60,46 @@ def name(key):
     return f'[{context}] "{short}"' + (f' ({comment})' if comment else '')
 
 
+XML_LANG = '{http://www.w3.org/XML/1998/namespace}lang'
+
+
+def packaging(code, desktop, metainfo):
+    """What the desktop and AppStream files lack of the language."""
+    problems = []
+    lines = Path(desktop).read_text(encoding='utf-8').splitlines()
+    for key in ('GenericName', 'Comment', 'Keywords'):
+        if not any(line.startswith(f'{key}[{code}]=') for line in lines):
+            problems.append(f'{Path(desktop).name} has no {key}[{code}]')
+    component = ET.parse(metainfo).getroot()
+    name = Path(metainfo).name
+    if not any(summary.get(XML_LANG) == code for summary in component.findall('summary')):
+        problems.append(f'{name} has no summary in {code}')
+    for what, elements in (('paragraphs', component.findall('description//p')),
+                           ('list items', component.findall('description//li')),
+                           ('screenshot captions', component.findall('screenshots/screenshot/caption'))):
+        english = sum(1 for element in elements if element.get(XML_LANG) is None)
+        translated = sum(1 for element in elements if element.get(XML_LANG) == code)
+        if translated != english:
+            problems.append(f'{name} has {english} {what} in English, {translated} in {code}')
+    return problems
+
+
 def main(argv):
-    in_progress = argv[:1] == ['--in-progress']
-    if in_progress:
-        argv = argv[1:]
-    if len(argv) < 4:
-        sys.exit(__doc__)
-    lupdate, source_dir, ts_file, arguments = argv[0], argv[1], Path(argv[2]), argv[3:]
+    parser = argparse.ArgumentParser(usage=__doc__)
+    parser.add_argument('--in-progress', action='store_true')
+    parser.add_argument('--desktop')
+    parser.add_argument('--metainfo')
+    parser.add_argument('lupdate')
+    parser.add_argument('source_dir')
+    parser.add_argument('ts_file', type=Path)
+    parser.add_argument('arguments', nargs=argparse.REMAINDER)
+    options = parser.parse_args(argv)
+    in_progress, ts_file = options.in_progress, options.ts_file
+    lupdate, source_dir, arguments = options.lupdate, options.source_dir, options.arguments
     code = ts_file.stem.split('_', 1)[1]
     problems = []
+    if not in_progress and options.desktop and options.metainfo:
+        problems += packaging(code, options.desktop, options.metainfo)
 
     committed, language = messages(ts_file)
     if language.split('_')[0] != code.split('_')[0] or ('_' in code and language != code):

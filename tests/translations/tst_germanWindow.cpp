@@ -153,7 +153,8 @@ void tst_GermanWindow::noEnglishLeft()
     if (calculate) {
         // Each panel in turn, its Calculate with the texts it starts with:
         // the refusals and notes of empty inputs, the results of the rest.
-        for (QRadioButton *panel : window.findChildren<QRadioButton *>(QRegularExpression(QStringLiteral("^optCalculator")))) {
+        const QRegularExpression panels(QStringLiteral("^optCalculator"));
+        for (QRadioButton *panel : window.findChildren<QRadioButton *>(panels)) {
             panel->click();
             for (QAbstractButton *button :
                  window.findChildren<QAbstractButton *>(QRegularExpression(QStringLiteral("^btnCalc")))) {
