@@ -12,7 +12,7 @@
 // Qt's translations. English is the source and needs neither.
 //
 // Only the texts change: numbers, dates and the paper size keep following
-// the locale (LC_NUMERIC, LC_TIME, LC_PAPER), whatever the language.
+// the locale, whatever the language.
 class Language
 {
 public:
