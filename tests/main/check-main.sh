@@ -18,9 +18,6 @@
 #                one line naming that display, status 1 (not Qt's abort)
 #   no-x11-env   neither DISPLAY nor WAYLAND_DISPLAY nor QT_QPA_PLATFORM:
 #                one line saying DISPLAY is not set, status 1
-#   bad-option   an option the program does not know, without a display and
-#                with one: one line naming it, status 2, no window
-#   argument     an argument where none is taken: one line naming it, status 2
 #   language     --language CODE as QLocale reads it: de, de_DE, de-DE and DE
 #                give the German help, Qt's own texts (an unknown option) in
 #                German too; en the English one where the desktop asks for
@@ -32,6 +29,9 @@
 #                status 2, nothing on stdout, with a display or without
 #   language-untranslated  a language without a translation (pt): the
 #                answer in English, and one line on stderr saying so
+#   bad-option   an option the program does not know, without a display and
+#                with one: one line naming it, status 2, no window
+#   argument     an argument where none is taken: one line naming it, status 2
 set -uo pipefail
 
 case=${1:?usage: check-main.sh CASE PROGRAM VERSION}
@@ -120,21 +120,6 @@ case $case in
     grep -q 'DISPLAY is not set' "$err" || { echo "FAIL: the line does not say DISPLAY is not set"; exit 1; }
     quiet_stdout
     ;;
-  bad-option)
-    for display in XDG_SESSION_TYPE=x11 QT_QPA_PLATFORM=offscreen; do
-      run 2 "$display" -- --no-such-option
-      [[ $(lines) == 1 ]] || { echo "FAIL: expected one line, got $(lines)"; exit 1; }
-      grep -q "nknown option 'no-such-option'" "$err" ||
-        { echo "FAIL: the message does not name the unknown option"; exit 1; }
-      quiet_stdout
-    done
-    ;;
-  argument)
-    run 2 QT_QPA_PLATFORM=offscreen -- extra
-    [[ $(lines) == 1 ]] || { echo "FAIL: expected one line, got $(lines)"; exit 1; }
-    grep -q "'extra'" "$err" || { echo "FAIL: the message does not name the argument"; exit 1; }
-    quiet_stdout
-    ;;
   language)
     for code in de de_DE de-DE DE; do
       run 0 LANG=en_US.UTF-8 -- --language "$code" --help
@@ -182,6 +167,21 @@ case $case in
     grep -q '^Sizes pneumatic cylinders' "$out" || { echo "FAIL: --language pt: the help is not in English"; exit 1; }
     [[ $(lines) == 1 ]] && grep -q 'Portuguese' "$err" ||
       { echo "FAIL: expected one line on stderr naming Portuguese"; exit 1; }
+    ;;
+  bad-option)
+    for display in XDG_SESSION_TYPE=x11 QT_QPA_PLATFORM=offscreen; do
+      run 2 "$display" -- --no-such-option
+      [[ $(lines) == 1 ]] || { echo "FAIL: expected one line, got $(lines)"; exit 1; }
+      grep -q "nknown option 'no-such-option'" "$err" ||
+        { echo "FAIL: the message does not name the unknown option"; exit 1; }
+      quiet_stdout
+    done
+    ;;
+  argument)
+    run 2 QT_QPA_PLATFORM=offscreen -- extra
+    [[ $(lines) == 1 ]] || { echo "FAIL: expected one line, got $(lines)"; exit 1; }
+    grep -q "'extra'" "$err" || { echo "FAIL: the message does not name the argument"; exit 1; }
+    quiet_stdout
     ;;
   *) echo "check-main.sh: unknown case '$case'" >&2; exit 2 ;;
 esac
