@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "applicationInfo.h"
 #include "frmPressureCalc.h"
+#include "language.h"
 
 #include <QApplication>
 #include <QByteArray>
@@ -88,6 +89,8 @@ constexpr QtOption qtOptions[] = {
     {"dograb", nullptr, QT_TRANSLATE_NOOP("main", "X11: grabs even under a debugger.")},
 };
 
+const QString languageOption = QStringLiteral("language");
+
 // The program's own options, and Qt's: hidden, or listed with --help-all.
 void describeOptions(QCommandLineParser &parser, bool listQtOptions)
 {
@@ -98,6 +101,12 @@ void describeOptions(QCommandLineParser &parser, bool listQtOptions)
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     parser.addHelpOption();
     parser.addVersionOption();
+    parser.addOption(QCommandLineOption(
+        languageOption,
+        QCoreApplication::translate("main", "The language of the window for this run: %1. A locale name will "
+                                            "do as well (de_DE, de-DE). Without it, the desktop's language.")
+            .arg((QStringList{QStringLiteral("en")} + Language::translated()).join(QStringLiteral(", "))),
+        QCoreApplication::translate("main", "code")));
     for (const QtOption &qt : qtOptions) {
         QCommandLineOption option(QString::fromLatin1(qt.name), QCoreApplication::translate("main", qt.description));
         if (qt.valueName)
@@ -108,12 +117,15 @@ void describeOptions(QCommandLineParser &parser, bool listQtOptions)
     }
 }
 
-// Reads the command line before any window system is touched: --help,
-// --help-all and --version answer on standard output, a mistake (an unknown
-// option, a missing value, any argument) is one line on standard error with
-// status 2; both without a display. Returns the status to end with, or
-// nothing to start the window.
-std::optional<int> answerCommandLine(int argc, char *argv[])
+// Reads the command line before any window system is touched, and loads the
+// language: --language CODE's, else the desktop's. --help, --help-all and
+// --version answer on standard output, a mistake (an unknown option or
+// language, a missing value, any argument) is one line on standard error
+// with status 2; both without a display and in that language. A language
+// without a translation is said on standard error, and the program goes on
+// in English. Returns the status to end with, or nothing to start the
+// window.
+std::optional<int> answerCommandLine(int argc, char *argv[], Language &language)
 {
     QStringList arguments;
     for (int i = 0; i < argc; ++i)
@@ -122,31 +134,51 @@ std::optional<int> answerCommandLine(int argc, char *argv[])
     QCommandLineParser parser;
     describeOptions(parser, false);
     const bool understood = parser.parse(arguments);
-    QString mistake = parser.errorText();
-    if (understood && !parser.positionalArguments().isEmpty())
+    // The option counts even beside a mistake, which is then said in it; an
+    // unknown language is said in the desktop's.
+    const bool languageGiven = parser.isSet(languageOption);
+    Language::Choice choice = languageGiven ? Language::fromCode(parser.value(languageOption)) : Language::Choice{};
+    const bool badLanguage = languageGiven && choice.kind == Language::Kind::Unknown;
+    if (!languageGiven || badLanguage)
+        choice = Language::fromDesktop(QLocale::system().uiLanguages());
+    language.load(choice);
+    if (choice.kind == Language::Kind::Untranslated)
+        std::fprintf(stderr, "corvane-calculator: %s\n",
+                     qPrintable(QCoreApplication::translate("main", "There is no %1 translation; the program "
+                                                                    "runs in English.")
+                                    .arg(QLocale::languageToString(choice.language))));
+
+    const bool helpAll = understood && parser.isSet(QStringLiteral("help-all"));
+    const bool help = helpAll || (understood && parser.isSet(QStringLiteral("help")));
+    const bool version = understood && parser.isSet(QStringLiteral("version"));
+    const bool extra = understood && !parser.positionalArguments().isEmpty();
+    if (understood && !badLanguage && !extra && !help && !version)
+        return std::nullopt;
+
+    // The answers, in the language chosen: the name and version they show,
+    // and the parser read again for Qt's own texts (its options, its errors).
+    QCoreApplication app(argc, argv);
+    ApplicationInfo::apply();
+    language.install();
+    QCommandLineParser shown;
+    describeOptions(shown, helpAll);
+    shown.parse(arguments);
+    QString mistake = shown.errorText();
+    if (mistake.isEmpty() && badLanguage)
+        mistake = QCoreApplication::translate("main", "Unknown language '%1'.").arg(parser.value(languageOption));
+    else if (mistake.isEmpty() && extra)
         mistake = QCoreApplication::translate("main", "Unexpected argument '%1'.")
                       .arg(parser.positionalArguments().constFirst());
-    if (!understood || !mistake.isEmpty()) {
+    if (!mistake.isEmpty()) {
         std::fprintf(stderr, "corvane-calculator: %s %s\n", qPrintable(mistake),
                      qPrintable(QCoreApplication::translate("main", "See --help.")));
         return 2;
     }
-    const bool helpAll = parser.isSet(QStringLiteral("help-all"));
-    const bool help = helpAll || parser.isSet(QStringLiteral("help"));
-    const bool version = parser.isSet(QStringLiteral("version"));
-    if (!help && !version)
-        return std::nullopt;
-
-    // The name and version the answers show.
-    QCoreApplication app(argc, argv);
-    ApplicationInfo::apply();
     if (version) {
         std::printf("%s %s\n", qPrintable(QCoreApplication::applicationName()),
                     qPrintable(QCoreApplication::applicationVersion()));
         return 0;
     }
-    QCommandLineParser shown;
-    describeOptions(shown, helpAll);
     std::fputs(qPrintable(shown.helpText()), stdout);
     return 0;
 }
@@ -178,6 +210,9 @@ struct StartUpMessages
     static inline QList<Held> held;
     static inline QByteArray display;
     static inline bool sawX11 = false;
+    // The failure is said in the language loaded, which no application is
+    // running yet to look up.
+    static inline const Language *language = nullptr;
 
     static void handler(QtMsgType type, const QMessageLogContext &context, const QString &text)
     {
@@ -189,17 +224,17 @@ struct StartUpMessages
             return;
         }
         Q_UNUSED(text);
-        const auto say = [](const char *text) { return QCoreApplication::translate("main", text); };
+        const auto say = [](const char *text) { return language->text("main", text); };
         QString failure;
         if (sawX11 && !display.isEmpty())
-            failure = say("cannot open display %1").arg(QString::fromLocal8Bit(display));
+            failure = say(QT_TRANSLATE_NOOP("main", "cannot open display %1")).arg(QString::fromLocal8Bit(display));
         else if (sawX11)
-            failure = say("cannot open a display: DISPLAY is not set");
+            failure = say(QT_TRANSLATE_NOOP("main", "cannot open a display: DISPLAY is not set"));
         else
             // Qt's last warning names the plugin that failed and why; its
             // fatal text only suggests reinstalling.
-            failure = say("cannot start the window system: %1")
-                          .arg(held.isEmpty() ? say("no Qt platform plugin could be started")
+            failure = say(QT_TRANSLATE_NOOP("main", "cannot start the window system: %1"))
+                          .arg(held.isEmpty() ? say(QT_TRANSLATE_NOOP("main", "no Qt platform plugin could be started"))
                                               : held.constLast().text);
         std::fprintf(stderr, "corvane-calculator: %s\n", qPrintable(failure));
         std::fflush(stderr);
@@ -225,12 +260,16 @@ struct StartUpMessages
 int main(int argc, char *argv[])
 {
     useUtf8CharacterSet();
-    if (const std::optional<int> status = answerCommandLine(argc, argv))
+    Language language;
+    if (const std::optional<int> status = answerCommandLine(argc, argv, language))
         return *status;
 
     StartUpMessages::display = x11DisplayName(argc, argv);
+    StartUpMessages::language = &language;
     qInstallMessageHandler(StartUpMessages::handler);
     QApplication app(argc, argv);
+    // Before the window is built: it looks its texts up as it builds them.
+    language.install();
     StartUpMessages::release();
     ApplicationInfo::apply();
 

@@ -18,6 +18,17 @@
 #                one line naming that display, status 1 (not Qt's abort)
 #   no-x11-env   neither DISPLAY nor WAYLAND_DISPLAY nor QT_QPA_PLATFORM:
 #                one line saying DISPLAY is not set, status 1
+#   language     --language CODE as QLocale reads it: de, de_DE, de-DE and DE
+#                give the German help, Qt's own texts (an unknown option) in
+#                German too; en the English one where the desktop asks for
+#                German; zh, zh_CN and zh-CN one and the same answer
+#   language-desktop  without --language, the first of the desktop's
+#                languages (LANGUAGE's list, LC_MESSAGES, LANG) that is English
+#                or has a translation
+#   language-unknown  a code that names no language: one line naming it,
+#                status 2, nothing on stdout, with a display or without
+#   language-untranslated  a language without a translation (pt): the
+#                answer in English, and one line on stderr saying so
 #   bad-option   an option the program does not know, without a display and
 #                with one: one line naming it, status 2, no window
 #   argument     an argument where none is taken: one line naming it, status 2
@@ -108,6 +119,54 @@ case $case in
     [[ $(lines) == 1 ]] || { echo "FAIL: expected one line, got $(lines)"; exit 1; }
     grep -q 'DISPLAY is not set' "$err" || { echo "FAIL: the line does not say DISPLAY is not set"; exit 1; }
     quiet_stdout
+    ;;
+  language)
+    for code in de de_DE de-DE DE; do
+      run 0 LANG=en_US.UTF-8 -- --language "$code" --help
+      grep -q '^Legt Pneumatikzylinder' "$out" || { echo "FAIL: --language $code: the help is not in German"; exit 1; }
+      quiet_stderr
+    done
+    run 2 -- --language de --no-such-option
+    grep -q "no-such-option'\?.* Siehe --help\.$" "$err" && ! grep -q 'nknown option' "$err" ||
+      { echo "FAIL: the mistake is not said in German, Qt's part included"; exit 1; }
+    run 0 LANG=de_DE.UTF-8 -- --language en --help
+    grep -q '^Sizes pneumatic cylinders' "$out" || { echo "FAIL: --language en: the help is not in English"; exit 1; }
+    quiet_stderr
+    run 0 -- --language zh --help
+    cp "$out" "$out.zh" && cp "$err" "$err.zh"
+    for code in zh_CN zh-CN; do
+      run 0 -- --language "$code" --help
+      cmp -s "$out" "$out.zh" && cmp -s "$err" "$err.zh" ||
+        { echo "FAIL: --language $code answers otherwise than --language zh"; exit 1; }
+    done
+    rm -f "$out.zh" "$err.zh"
+    ;;
+  language-desktop)
+    # ENVIRONMENT|language of the help
+    for row in "LANG=de_DE.UTF-8|de" "LANG=C LC_MESSAGES=de_AT.UTF-8|de" "LANGUAGE=pt:de LANG=en_US.UTF-8|de" \
+               "LANGUAGE=en:de LANG=de_DE.UTF-8|en" "LANG=pt_BR.UTF-8|en" "LANG=xx_XX.UTF-8|en"; do
+      read -ra envs <<<"${row%|*}"
+      run 0 "${envs[@]}" -- --help
+      if [[ ${row#*|} == de ]]; then pattern='^Legt Pneumatikzylinder'; else pattern='^Sizes pneumatic cylinders'; fi
+      grep -q "$pattern" "$out" || { echo "FAIL: ${row%|*}: the help is not in ${row#*|}"; exit 1; }
+      quiet_stderr
+    done
+    ;;
+  language-unknown)
+    for display in XDG_SESSION_TYPE=x11 QT_QPA_PLATFORM=offscreen; do
+      for code in xx klingon ""; do
+        run 2 "$display" -- --language "$code"
+        [[ $(lines) == 1 ]] || { echo "FAIL: expected one line, got $(lines)"; exit 1; }
+        grep -q "language '$code'" "$err" || { echo "FAIL: the message does not name '$code'"; exit 1; }
+        quiet_stdout
+      done
+    done
+    ;;
+  language-untranslated)
+    run 0 LANG=de_DE.UTF-8 -- --language pt --help
+    grep -q '^Sizes pneumatic cylinders' "$out" || { echo "FAIL: --language pt: the help is not in English"; exit 1; }
+    [[ $(lines) == 1 ]] && grep -q 'Portuguese' "$err" ||
+      { echo "FAIL: expected one line on stderr naming Portuguese"; exit 1; }
     ;;
   bad-option)
     for display in XDG_SESSION_TYPE=x11 QT_QPA_PLATFORM=offscreen; do

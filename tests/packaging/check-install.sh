@@ -16,7 +16,7 @@
 #             the installed .desktop file and the build's version
 #   deb       cpack builds corvane-calculator_VERSION_ARCH.deb holding the
 #             same files, every directory 0755 under a umask of 0002, with
-#             the control fields and Qt dependencies set
+#             the control fields, Qt dependencies and recommendations set
 #   lintian   lintian --fail-on error,warning accepts that .deb
 #   hardening the installed program has the stack protector, fortified libc
 #             calls, PIE and full RELRO (hardening-check), and no RUNPATH
@@ -343,6 +343,10 @@ check_deb() {
   # with a t64 suffix (Ubuntu 24.04: libqt6core6t64); either name will do.
   for lib in libqt6widgets6 libqt6core6 libc6 fonts-liberation2; do
     [[ ,$value, =~ [,\ ]$lib(t64)?[\ ,\(] ]] || fail "Depends does not name $lib: '$value'"
+  done
+  value=$(dpkg-deb -f "$deb" Recommends)
+  for package in qt6-translations-l10n fonts-noto-cjk; do
+    [[ ,$value, =~ [,\ ]$package[\ ,] ]] || fail "Recommends does not name $package: '$value'"
   done
 
   dpkg-deb -x "$deb" "$work/root"
