@@ -3,7 +3,7 @@
 // read back, on the clipboard, printed, refused; and the menu bar that holds
 // its commands, used from the keyboard alone.
 #include "applicationInfo.h"
-#include "fieldTable.h"
+#include "fields.h"
 #include "frmPressureCalc.h"
 #include "messageBoxWatcher.h"
 #include "windowDriver.h"
@@ -265,14 +265,14 @@ void tst_PanelReport::savedReportHoldsEveryField()
     }
     // Every field of the panel is in the report, whatever rows the field
     // table gains: its caption and its text on one line.
-    for (const FieldTable::Row &tableRow : FieldTable::rows()) {
-        if (int(tableRow.panel) != panel)
+    for (const Field &tableField : window.fields()) {
+        if (tableField.panel != panel)
             continue;
-        const QLineEdit *field = WindowDriver::field(window, QString::fromLatin1(tableRow.field));
+        const QLineEdit *field = tableField.edit;
         const QString expected = field->accessibleName() + u'\t'
                                  + (field->text().isEmpty() ? QStringLiteral("none") : field->text());
         QVERIFY2(std::ranges::any_of(plainLines, [&](const QString &line) { return line.startsWith(expected); }),
-                 tableRow.field);
+                 tableField.row->field);
     }
 
     QVERIFY(!pdf.contains(QStringLiteral("Inputs changed")));
