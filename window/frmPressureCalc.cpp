@@ -177,6 +177,14 @@ frmPressureCalc::frmPressureCalc(QWidget *parent) : QWidget(parent)
             .zoomReset = [this] { m_zoom->reset(); },
             .website = [this] { openWebsite(); },
             .about = [this] { showAbout(); },
+            .focusPanel =
+                [this](int position) {
+                    // Where Tab would start on the panel: its first input, or the
+                    // disclaimer's text.
+                    QWidget *first = m_panels.at(position)->firstFocus();
+                    if (first && shownPanel() == m_panels.at(position))
+                        first->setFocus(Qt::ShortcutFocusReason);
+                },
         });
     window->setMenuBar(menuBar);
 

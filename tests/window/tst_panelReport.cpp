@@ -131,6 +131,8 @@ private slots:
     void menusFromTheKeyboard();
     void aboutBox();
     void menuBarAddsItsHeightOnly();
+    void panelKeysGiveThePanelTheFocus_data();
+    void panelKeysGiveThePanelTheFocus();
 
 private:
     QTemporaryDir m_folder;
@@ -702,6 +704,52 @@ void tst_PanelReport::menuBarAddsItsHeightOnly()
     for (const QAction *menu : bar->actions())
         titles << menu->text();
     QCOMPARE(titles, QStringList({"&File", "&Edit", "&View", "&Help"}));
+}
+
+void tst_PanelReport::panelKeysGiveThePanelTheFocus_data()
+{
+    QTest::addColumn<QString>("start"); // the control that has the focus first
+    QTest::addColumn<QStringList>("keys");
+    QTest::addColumn<int>("panel");
+    QTest::addColumn<QString>("focused");
+
+    QTest::newRow("disclaimer, from a field")
+        << "txtAirPressure(0)" << QStringList{"Ctrl+6"} << 3 << "txtdisclaimer";
+    QTest::newRow("disclaimer, then cylinder bore")
+        << "txtAirPressure(0)" << QStringList{"Ctrl+6", "Ctrl+1"} << 0 << "txtAirPressure(0)";
+    QTest::newRow("disclaimer, from the logo") << "Picture1" << QStringList{"Ctrl+6"} << 3 << "txtdisclaimer";
+    QTest::newRow("disclaimer, then cylinder bore, from the logo")
+        << "Picture1" << QStringList{"Ctrl+6", "Ctrl+1"} << 0 << "txtAirPressure(0)";
+    QTest::newRow("cylinder bore, from the logo") << "Picture1" << QStringList{"Ctrl+1"} << 0 << "txtAirPressure(0)";
+    QTest::newRow("cylinder force, from the unit selector")
+        << "Option1(0)" << QStringList{"Ctrl+2"} << 1 << "txtAirPressure(1)";
+    QTest::newRow("valve flow, from the calculator selector")
+        << "optCalculator(0)" << QStringList{"Ctrl+3"} << 2 << "txtAirPressure(2)";
+    QTest::newRow("stroke time, from a result")
+        << "txtAreaRequired" << QStringList{"Ctrl+4"} << 4 << "txtTimeAirPressure";
+    QTest::newRow("rod buckling, from a command") << "btnCalcBoreSize" << QStringList{"Ctrl+5"} << 5 << "txtBuckleRod";
+    QTest::newRow("the panel shown, from its command")
+        << "btnCalcBoreSize" << QStringList{"Ctrl+1"} << 0 << "txtAirPressure(0)";
+}
+
+// The panel's key (Ctrl+1 upwards, the View menu's) chooses the panel: its
+// first input takes the focus, or on the disclaimer its text, wherever the
+// focus was.
+void tst_PanelReport::panelKeysGiveThePanelTheFocus()
+{
+    QFETCH(QString, start);
+    QFETCH(QStringList, keys);
+    QFETCH(int, panel);
+    QFETCH(QString, focused);
+
+    frmPressureCalc window;
+    QVERIFY(showAndActivate(window));
+    control(window, start)->setFocus(Qt::TabFocusReason);
+    QCOMPARE(QApplication::focusWidget(), control(window, start));
+    for (const QString &keys : std::as_const(keys))
+        QTest::keySequence(QApplication::focusWidget(), QKeySequence(keys));
+    QCOMPARE(window.currentCalculator(), panel);
+    QCOMPARE(QApplication::focusWidget(), control(window, focused));
 }
 
 QTEST_MAIN(tst_PanelReport)
