@@ -3,6 +3,7 @@
 
 #include "applicationInfo.h"
 #include "disclaimerPanel.h"
+#include "messageBoxes.h"
 #include "panel.h"
 
 #include <report/reportContent.h>
@@ -139,6 +140,7 @@ QString PanelReport::suggestedName() const
 void PanelReport::saveAs()
 {
     QString path = m_saveFileAsker(m_window, suggestedName());
+    MessageBoxes::giveFocusBack(m_window);
     if (path.isEmpty())
         return;
     if (QFileInfo(path).suffix().isEmpty())
@@ -151,7 +153,9 @@ void PanelReport::print()
     // Print support starts here, at the first Print, not with the window.
     QPrinter printer(QPrinter::HighResolution);
     Report::setUpPrinter(&printer, content());
-    if (!m_printDialogRunner(m_window, &printer))
+    const bool accepted = m_printDialogRunner(m_window, &printer);
+    MessageBoxes::giveFocusBack(m_window);
+    if (!accepted)
         return;
     m_runner.run({.work = [this, &printer] {
         if (!Report::print(content(), &printer))

@@ -12,6 +12,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QDate>
+#include <QDialog>
 #include <QDir>
 #include <QFileInfo>
 #include <QLineEdit>
@@ -25,6 +26,7 @@
 #include <QTemporaryDir>
 #include <QStatusBar>
 #include <QTest>
+#include <QTimer>
 
 #include <unistd.h>
 
@@ -133,6 +135,8 @@ private slots:
     void menuBarAddsItsHeightOnly();
     void panelKeysGiveThePanelTheFocus_data();
     void panelKeysGiveThePanelTheFocus();
+    void dialogsGiveTheFocusBack_data();
+    void dialogsGiveTheFocusBack();
 
 private:
     QTemporaryDir m_folder;
@@ -750,6 +754,80 @@ void tst_PanelReport::panelKeysGiveThePanelTheFocus()
         QTest::keySequence(QApplication::focusWidget(), QKeySequence(keys));
     QCOMPARE(window.currentCalculator(), panel);
     QCOMPARE(QApplication::focusWidget(), control(window, focused));
+}
+
+void tst_PanelReport::dialogsGiveTheFocusBack_data()
+{
+    QTest::addColumn<QString>("command"); // the action triggered
+    QTest::addColumn<QString>("answer");  // the file name given, or for Print "accept" or "cancel"
+    QTest::addColumn<int>("boxes");       // message boxes shown after the dialog
+
+    QTest::newRow("save, a name") << "actionSaveReport" << "saved" << 0;
+    QTest::newRow("save, cancelled") << "actionSaveReport" << "" << 0;
+    QTest::newRow("save, into a folder that takes no file") << "actionSaveReport" << "/proc/sys/saved" << 1;
+    QTest::newRow("print, accepted") << "actionPrint" << "accept" << 0;
+    QTest::newRow("print, cancelled") << "actionPrint" << "cancel" << 0;
+    QTest::newRow("about") << "actionAbout" << "" << 1;
+}
+
+// However a dialog is answered, the window is active again once it has
+// closed and the field keeps the focus: the next key reaches it. A window
+// manager may leave no window active (openbox after the overwrite question
+// of the file dialog); the offscreen platform never gives the focus back.
+void tst_PanelReport::dialogsGiveTheFocusBack()
+{
+    QFETCH(QString, command);
+    QFETCH(QString, answer);
+    QFETCH(int, boxes);
+
+    frmPressureCalc window;
+    QVERIFY(showAndActivate(window));
+    selectPanel(window, 1);
+    typeInto(window, QStringLiteral("txtCylinderBore(0)"), QStringLiteral("2"));
+    QLineEdit *bore = field(window, QStringLiteral("txtCylinderBore(0)"));
+
+    // A dialog of the window that takes the focus while it is up.
+    int dialogs = 0;
+    const auto runDialog = [&dialogs](QWidget *parent) {
+        ++dialogs;
+        QDialog dialog(parent);
+        QTimer closer;
+        int waited = 0;
+        QObject::connect(&closer, &QTimer::timeout, &dialog, [&dialog, &waited] {
+            if (QApplication::activeWindow() == &dialog)
+                dialog.accept();
+            else if (++waited == 5000)
+                dialog.reject(); // the check below fails: the window never lost the focus
+        });
+        closer.start(1);
+        dialog.exec();
+        if (waited >= 5000)
+            qWarning("the dialog did not take the focus");
+    };
+    const QString path = answer.isEmpty() || answer.startsWith(u'/') ? answer : m_folder.filePath(answer);
+    window.setSaveFileAsker([&](QWidget *parent, const QString &) {
+        runDialog(parent);
+        return path;
+    });
+    window.setPrintDialogRunner([&](QWidget *parent, QPrinter *printer) {
+        runDialog(parent);
+        printer->setOutputFormat(QPrinter::PdfFormat);
+        printer->setOutputFileName(m_folder.filePath(QStringLiteral("printed-for-focus.pdf")));
+        return answer == QStringLiteral("accept");
+    });
+    MessageBoxWatcher watcher;
+
+    action(window, qPrintable(command))->trigger();
+    QCOMPARE(dialogs, command == QStringLiteral("actionAbout") ? 0 : 1);
+    QTRY_COMPARE(watcher.seen().size(), boxes);
+    QTRY_COMPARE(QApplication::activeWindow(), &window);
+    QTRY_COMPARE(QApplication::focusWidget(), bore);
+    if (command == QStringLiteral("actionSaveReport") && answer == QStringLiteral("saved"))
+        QVERIFY(QFileInfo::exists(path + QStringLiteral(".pdf")));
+
+    // The next Ctrl+S asks again.
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_S, Qt::ControlModifier);
+    QCOMPARE(dialogs, command == QStringLiteral("actionAbout") ? 1 : 2);
 }
 
 QTEST_MAIN(tst_PanelReport)
