@@ -134,7 +134,10 @@ QString PanelReport::suggestedName() const
     const QString name = QStringLiteral("corvane-%1-%2.pdf")
                              .arg(panel.split(u' ', Qt::SkipEmptyParts).join(u'-'),
                                   QDate::currentDate().toString(Qt::ISODate));
-    return QDir(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)).filePath(name);
+    const QString folder = m_lastFolder.isEmpty()
+                               ? QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)
+                               : m_lastFolder;
+    return QDir(folder).filePath(name);
 }
 
 void PanelReport::saveAs()
@@ -145,7 +148,8 @@ void PanelReport::saveAs()
         return;
     if (QFileInfo(path).suffix().isEmpty())
         path += QStringLiteral(".pdf");
-    save(path);
+    if (save(path))
+        m_lastFolder = QFileInfo(path).absolutePath();
 }
 
 void PanelReport::print()

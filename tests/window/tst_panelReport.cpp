@@ -137,6 +137,8 @@ private slots:
     void panelKeysGiveThePanelTheFocus();
     void dialogsGiveTheFocusBack_data();
     void dialogsGiveTheFocusBack();
+    void saveAsOffersTheLastFolder_data();
+    void saveAsOffersTheLastFolder();
 
 private:
     QTemporaryDir m_folder;
@@ -828,6 +830,74 @@ void tst_PanelReport::dialogsGiveTheFocusBack()
     // The next Ctrl+S asks again.
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_S, Qt::ControlModifier);
     QCOMPARE(dialogs, command == QStringLiteral("actionAbout") ? 1 : 2);
+}
+
+void tst_PanelReport::saveAsOffersTheLastFolder_data()
+{
+    // The names given in turn: a folder under the test's and a file name,
+    // "" to cancel, "locked/..." for a folder that takes no file.
+    QTest::addColumn<QStringList>("answers");
+    QTest::addColumn<int>("panel"); // shown for the last Save as
+    QTest::addColumn<QString>("offeredFolder"); // under the test's folder; "" for the documents folder
+
+    QTest::newRow("at first, the documents folder") << QStringList{} << 0 << "";
+    QTest::newRow("after a save, its folder") << QStringList{"a/one"} << 0 << "a";
+    QTest::newRow("after a save, its folder, for another panel") << QStringList{"a/one"} << 2 << "a";
+    QTest::newRow("the last of two") << QStringList{"a/one", "b/two.pdf"} << 0 << "b";
+    QTest::newRow("a cancel changes nothing") << QStringList{"a/one", ""} << 0 << "a";
+    QTest::newRow("a failed save changes nothing") << QStringList{"a/one", "locked/two"} << 0 << "a";
+    QTest::newRow("a failed first save, the documents folder") << QStringList{"locked/one"} << 0 << "";
+}
+
+// Save Report as PDF offers the folder the last report was saved in, for
+// the rest of the run; the name is made anew for the panel shown.
+void tst_PanelReport::saveAsOffersTheLastFolder()
+{
+    QFETCH(QStringList, answers);
+    QFETCH(int, panel);
+    QFETCH(QString, offeredFolder);
+
+    QTemporaryDir root;
+    QVERIFY(root.isValid());
+    for (const char *folder : {"a", "b"})
+        QVERIFY(QDir(root.path()).mkdir(QString::fromLatin1(folder)));
+    // As root, permission bits stop nothing: /proc/sys takes no new files.
+    QString locked = QStringLiteral("/proc/sys");
+    if (geteuid() != 0) {
+        locked = root.filePath(QStringLiteral("locked"));
+        QVERIFY(QDir(root.path()).mkdir(QStringLiteral("locked")));
+        QVERIFY(QFile::setPermissions(locked, QFileDevice::ReadOwner | QFileDevice::ExeOwner));
+    }
+
+    frmPressureCalc window;
+    QVERIFY(showAndActivate(window));
+    MessageBoxWatcher boxes;
+    QString answer;
+    QString offered;
+    window.setSaveFileAsker([&](QWidget *, const QString &suggested) {
+        offered = suggested;
+        return answer;
+    });
+    for (const QString &name : std::as_const(answers)) {
+        answer = name.isEmpty() ? name
+                 : name.startsWith(QStringLiteral("locked/"))
+                     ? locked + name.mid(6)
+                     : root.filePath(name);
+        action(window, "actionSaveReport")->trigger();
+    }
+    QCOMPARE(boxes.seen().size(), answers.filter(QStringLiteral("locked/")).size());
+    selectPanel(window, panel);
+    answer.clear();
+    action(window, "actionSaveReport")->trigger();
+
+    const QString folder = offeredFolder.isEmpty()
+                               ? QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)
+                               : root.filePath(offeredFolder);
+    const QString names[] = {"cylinder-bore", "cylinder-force", "valve-flow"};
+    QCOMPARE(offered, QDir(folder).filePath(QStringLiteral("corvane-%1-%2.pdf")
+                                                .arg(names[panel], QDate::currentDate().toString(Qt::ISODate))));
+    if (geteuid() != 0)
+        QFile::setPermissions(locked, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
 }
 
 QTEST_MAIN(tst_PanelReport)
