@@ -31,8 +31,8 @@ struct Commands {
 // Builds the menu bar of a window. View lists the panels as the calculator
 // selector does, Ctrl+1 upwards, and selects them as a click on the selector
 // does, then gives the panel the focus (the user chose the panel, not the
-// selector's button); the report's actions are disabled where the selected panel has no
-// report (the last, the disclaimer).
+// selector's button); the report's actions are disabled where the selected
+// panel has no report (the last, the disclaimer).
 QMenuBar *build(QWidget *window, const QList<QRadioButton *> &selector, const Commands &commands);
 
 } // namespace MenuBar

@@ -14,6 +14,8 @@
 #include <QStatusBar>
 #include <QTest>
 
+#include <algorithm>
+
 using namespace WindowDriver;
 
 namespace {

@@ -4,8 +4,6 @@
 #include <QCoreApplication>
 #include <QLineEdit>
 
-#include <algorithm>
-
 namespace LengthLimit {
 
 void watch(QLineEdit *field, const Cut &cut)
@@ -23,8 +21,9 @@ void watch(QLineEdit *field, const Cut &cut)
                 if (excess <= 0)
                     return;
                 // The text beyond the limit is the end of what was put in,
-                // before the cursor.
-                const int end = field->cursorPosition() >= excess ? field->cursorPosition() : int(field->text().size());
+                // just before the cursor.
+                const int cursor = field->cursorPosition();
+                const int end = cursor >= excess ? cursor : int(field->text().size());
                 field->setSelection(end - excess, excess);
                 field->del();
                 if (cut)
