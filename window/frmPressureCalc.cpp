@@ -186,10 +186,15 @@ frmPressureCalc::frmPressureCalc(QWidget *parent) : QWidget(parent)
             .focusPanel =
                 [this](int position) {
                     // Where Tab would start on the panel: its first input, or the
-                    // disclaimer's text.
+                    // disclaimer's text. An input's text is selected, as Tab
+                    // selects it, also when Qt has already moved the focus there
+                    // from a control the panel change hid.
                     QWidget *first = m_panels.at(position)->firstFocus();
-                    if (first && shownPanel() == m_panels.at(position))
-                        first->setFocus(Qt::ShortcutFocusReason);
+                    if (!first || shownPanel() != m_panels.at(position))
+                        return;
+                    first->setFocus(Qt::ShortcutFocusReason);
+                    if (auto *input = qobject_cast<QLineEdit *>(first))
+                        input->selectAll();
                 },
         });
     window->setMenuBar(menuBar);

@@ -756,6 +756,11 @@ void tst_PanelReport::panelKeysGiveThePanelTheFocus()
         QTest::keySequence(QApplication::focusWidget(), QKeySequence(keys));
     QCOMPARE(window.currentCalculator(), panel);
     QCOMPARE(QApplication::focusWidget(), control(window, focused));
+    // Typing replaces an input's text, as after Tab.
+    if (auto *input = qobject_cast<QLineEdit *>(QApplication::focusWidget())) {
+        QTest::keyClicks(input, QStringLiteral("42"));
+        QCOMPARE(input->text(), QStringLiteral("42"));
+    }
 }
 
 void tst_PanelReport::dialogsGiveTheFocusBack_data()
