@@ -7,8 +7,11 @@
 #include <QByteArray>
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QDir>
 #include <QList>
+#include <QSettings>
 #include <QStringList>
+#include <QTemporaryDir>
 
 #include <clocale>
 #include <cstdio>
@@ -272,6 +275,18 @@ int main(int argc, char *argv[])
     language.install();
     StartUpMessages::release();
     ApplicationInfo::apply();
+
+    // The program keeps no settings, but Qt's file dialog writes its history
+    // (QtProject.conf) into the user's settings when it closes. Qt's settings
+    // of the user go to a private folder instead, removed when the program
+    // ends; settings already there are neither read nor changed. Made only
+    // now that the window system has started, so that a failed start leaves
+    // no folder behind. Should no folder be made, they go where nothing can
+    // be written.
+    QTemporaryDir qtSettings(QDir::tempPath() + QStringLiteral("/corvane-calculator-XXXXXX"));
+    const QString settingsPath = qtSettings.isValid() ? qtSettings.path() : QStringLiteral("/dev/null");
+    for (const QSettings::Format format : {QSettings::NativeFormat, QSettings::IniFormat})
+        QSettings::setPath(format, QSettings::UserScope, settingsPath);
 
     // The window takes the application's icon, every size of it, from apply().
     frmPressureCalc window;

@@ -9,6 +9,7 @@
 #include "cylinderForcePanel.h"
 #include "disclaimerPanel.h"
 #include "fieldCleaner.h"
+#include "lengthLimit.h"
 #include "logoLink.h"
 #include "menuBar.h"
 #include "messageBoxes.h"
@@ -98,14 +99,17 @@ frmPressureCalc::frmPressureCalc(QWidget *parent) : QWidget(parent)
     statusBar->setSizeGripEnabled(false);
     statusBar->setAccessibleName(tr("Notes"));
     m_statusNotes = std::make_unique<StatusNotes>(statusBar);
-    m_fieldCleaner = std::make_unique<FieldCleaner>([this](const QLineEdit *field, const QString &note) {
+    // What the window did to a field's text without being asked, said after
+    // its caption in the status bar and to a screen reader.
+    const auto noteOnField = [this](const QLineEdit *field, const QString &note) {
         const Field *found = m_fields.find(field);
         const QString said = tr("%1: %2", "a field's caption, then what its cleaning did")
                                  .arg(found ? Fields::caption(*found) : field->objectName(), note);
         m_statusNotes->cleaned(said);
         if (m_screenReader)
             m_screenReader->announce(said);
-    });
+    };
+    m_fieldCleaner = std::make_unique<FieldCleaner>(noteOnField);
     m_runner = std::make_unique<CommandRunner>(this, *m_fieldCleaner, *m_statusNotes);
 
     // The controls lie on a canvas with a margin; the menu bar above it and
@@ -140,8 +144,10 @@ frmPressureCalc::frmPressureCalc(QWidget *parent) : QWidget(parent)
             if (field.row->cleaner != FieldTable::Cleaner::None)
                 m_fieldCleaner->watch(field.edit, field.row->cleaner);
             // The user's typing is the next action: the note has been read.
-            if (field.row->role == FieldTable::Role::Input)
+            if (field.row->role == FieldTable::Role::Input) {
                 connect(field.edit, &QLineEdit::textEdited, this, [this] { m_statusNotes->edited(); });
+                LengthLimit::watch(field.edit, noteOnField);
+            }
         }
     }
     m_fields = Fields(std::move(all));
@@ -177,6 +183,19 @@ frmPressureCalc::frmPressureCalc(QWidget *parent) : QWidget(parent)
             .zoomReset = [this] { m_zoom->reset(); },
             .website = [this] { openWebsite(); },
             .about = [this] { showAbout(); },
+            .focusPanel =
+                [this](int position) {
+                    // Where Tab would start on the panel: its first input, or the
+                    // disclaimer's text. An input's text is selected, as Tab
+                    // selects it, also when Qt has already moved the focus there
+                    // from a control the panel change hid.
+                    QWidget *first = m_panels.at(position)->firstFocus();
+                    if (!first || shownPanel() != m_panels.at(position))
+                        return;
+                    first->setFocus(Qt::ShortcutFocusReason);
+                    if (auto *input = qobject_cast<QLineEdit *>(first))
+                        input->selectAll();
+                },
         });
     window->setMenuBar(menuBar);
 

@@ -65,9 +65,11 @@ QMenuBar *build(QWidget *window, const QList<QRadioButton *> &selector, const Co
         panel->setCheckable(true);
         panel->setChecked(button->isChecked());
         panels->addAction(panel);
-        QObject::connect(panel, &QAction::triggered, button, [button] {
+        QObject::connect(panel, &QAction::triggered, button, [button, index, focus = commands.focusPanel] {
             if (!button->isChecked())
                 button->click();
+            if (focus)
+                focus(index - 1);
         });
         panelActions.append(panel);
     }

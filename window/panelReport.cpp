@@ -3,6 +3,7 @@
 
 #include "applicationInfo.h"
 #include "disclaimerPanel.h"
+#include "messageBoxes.h"
 #include "panel.h"
 
 #include <report/reportContent.h>
@@ -133,17 +134,22 @@ QString PanelReport::suggestedName() const
     const QString name = QStringLiteral("corvane-%1-%2.pdf")
                              .arg(panel.split(u' ', Qt::SkipEmptyParts).join(u'-'),
                                   QDate::currentDate().toString(Qt::ISODate));
-    return QDir(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)).filePath(name);
+    const QString folder = m_lastFolder.isEmpty()
+                               ? QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)
+                               : m_lastFolder;
+    return QDir(folder).filePath(name);
 }
 
 void PanelReport::saveAs()
 {
     QString path = m_saveFileAsker(m_window, suggestedName());
+    MessageBoxes::giveFocusBack(m_window);
     if (path.isEmpty())
         return;
     if (QFileInfo(path).suffix().isEmpty())
         path += QStringLiteral(".pdf");
-    save(path);
+    if (save(path))
+        m_lastFolder = QFileInfo(path).absolutePath();
 }
 
 void PanelReport::print()
@@ -151,7 +157,9 @@ void PanelReport::print()
     // Print support starts here, at the first Print, not with the window.
     QPrinter printer(QPrinter::HighResolution);
     Report::setUpPrinter(&printer, content());
-    if (!m_printDialogRunner(m_window, &printer))
+    const bool accepted = m_printDialogRunner(m_window, &printer);
+    MessageBoxes::giveFocusBack(m_window);
+    if (!accepted)
         return;
     m_runner.run({.work = [this, &printer] {
         if (!Report::print(content(), &printer))

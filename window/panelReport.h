@@ -48,7 +48,8 @@ public:
 
 private:
     Report::Content content() const;
-    // corvane-<panel>-<yyyy-mm-dd>.pdf in the documents folder.
+    // corvane-<panel>-<yyyy-mm-dd>.pdf in the folder of the last report
+    // saved, or at first in the documents folder.
     QString suggestedName() const;
 
     QWidget *m_window;
@@ -56,4 +57,6 @@ private:
     Shown m_shown;
     SaveFileAsker m_saveFileAsker;
     PrintDialogRunner m_printDialogRunner;
+    // Kept for the rest of the run only: the program writes no settings.
+    QString m_lastFolder;
 };

@@ -32,6 +32,14 @@
 #   bad-option   an option the program does not know, without a display and
 #                with one: one line naming it, status 2, no window
 #   argument     an argument where none is taken: one line naming it, status 2
+#   writes-only-the-report
+#                on the X11 display in DISPLAY, with a window manager, and
+#                HOME, XDG_CONFIG_HOME and TMPDIR empty folders: Ctrl+S saves
+#                a report, a second Ctrl+S saves it again over the first
+#                (Alt+Y), and the window has the keys after each dialog (the
+#                next Ctrl+S opens the dialog again); after Ctrl+Q the report
+#                is all there is in HOME and nothing is left in TMPDIR.
+#                Skipped (status 77) without xdotool.
 set -uo pipefail
 
 case=${1:?usage: check-main.sh CASE PROGRAM VERSION}
@@ -182,6 +190,70 @@ case $case in
     [[ $(lines) == 1 ]] || { echo "FAIL: expected one line, got $(lines)"; exit 1; }
     grep -q "'extra'" "$err" || { echo "FAIL: the message does not name the argument"; exit 1; }
     quiet_stdout
+    ;;
+  writes-only-the-report)
+    command -v xdotool >/dev/null || { echo "SKIPPED: xdotool is not installed"; exit 77; }
+    [[ -n ${DISPLAY:-} ]] || { echo "FAIL: no DISPLAY to run on"; exit 1; }
+    folders=$(mktemp -d "${TMPDIR:-/tmp}/corvane-files.XXXXXX")
+    trap 'rm -rf "$out" "$err" "$folders"; [[ -n ${pid:-} ]] && kill "$pid" 2>/dev/null' EXIT
+    home=$folders/home tmp=$folders/tmp runtime=$folders/runtime
+    mkdir "$home" "$tmp" "$runtime" && chmod 700 "$runtime"
+    report=$home/report.pdf
+    # Waits up to ten seconds for a command to succeed.
+    waitUntil() {
+      local _
+      for _ in $(seq 100); do "$@" >/dev/null 2>&1 && return 0; sleep 0.1; done
+      return 1
+    }
+    # The title of the active window matches a pattern.
+    activeIs() {
+      local title
+      title=$(xdotool getactivewindow getwindowname 2>/dev/null) || return 1
+      [[ $title == $1 ]]
+    }
+    newerThan() { [[ -s $report && $report -nt $1 ]]; }
+    # The file dialog: Qt's own, whatever desktop the test runs on.
+    env -u XDG_CURRENT_DESKTOP -u DESKTOP_SESSION -u QT_QPA_PLATFORMTHEME -u XDG_CACHE_HOME -u XDG_DATA_HOME \
+      HOME="$home" XDG_CONFIG_HOME="$home/.config" TMPDIR="$tmp" XDG_RUNTIME_DIR="$runtime" \
+      "$program" >"$out" 2>"$err" &
+    pid=$!
+    waitUntil activeIs "Corvane Calculator" || { echo "FAIL: the window did not come up active"; cat "$err"; exit 1; }
+    dialog="Save Report as PDF*"
+    for round in first second; do
+      touch "$folders/before"
+      xdotool key ctrl+s
+      waitUntil activeIs "$dialog" || { echo "FAIL: Ctrl+S opened no dialog ($round save)"; exit 1; }
+      xdotool key ctrl+a
+      xdotool type --delay 10 "$report"
+      xdotool key Return
+      if [[ $round == second ]]; then
+        # The question whether to replace the report, over the file dialog.
+        sleep 1
+        xdotool key alt+y
+      fi
+      waitUntil newerThan "$folders/before" || { echo "FAIL: no report saved ($round save)"; exit 1; }
+      # Once the window manager has settled where the focus goes (and the
+      # next report's file time is a second later).
+      sleep 1.1
+      waitUntil activeIs "Corvane Calculator" ||
+        { echo "FAIL: the window is not active after the $round save"; exit 1; }
+    done
+    xdotool key ctrl+s
+    waitUntil activeIs "$dialog" || { echo "FAIL: the next Ctrl+S opened no dialog"; exit 1; }
+    xdotool key Escape
+    sleep 1
+    waitUntil activeIs "Corvane Calculator" || { echo "FAIL: the window is not active after a cancel"; exit 1; }
+    xdotool key ctrl+q
+    waitUntil eval '! kill -0 "$pid"' || { echo "FAIL: Ctrl+Q did not end the program"; exit 1; }
+    wait "$pid"
+    status=$?
+    pid=
+    [[ $status == 0 ]] || { echo "FAIL: exit status $status"; cat "$err"; exit 1; }
+    written=$(cd "$home" && find . -mindepth 1 | sort)
+    echo "--- written in HOME:"; echo "$written"
+    [[ $written == ./report.pdf ]] || { echo "FAIL: HOME holds more than the report"; exit 1; }
+    left=$(cd "$tmp" && find . -mindepth 1 | sort)
+    [[ -z $left ]] || { echo "--- left in TMPDIR:"; echo "$left"; echo "FAIL: files left in TMPDIR"; exit 1; }
     ;;
   *) echo "check-main.sh: unknown case '$case'" >&2; exit 2 ;;
 esac

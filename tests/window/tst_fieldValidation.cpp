@@ -5,12 +5,16 @@
 #include "messageBoxWatcher.h"
 #include "windowDriver.h"
 
+#include <QAction>
 #include <QApplication>
+#include <QClipboard>
 #include <QContextMenuEvent>
 #include <QLineEdit>
 #include <QMenu>
 #include <QStatusBar>
 #include <QTest>
+
+#include <algorithm>
 
 using namespace WindowDriver;
 
@@ -68,6 +72,8 @@ private slots:
     void switchingApplicationsKeepsAHalfTypedNumber();
     void leavingTheFieldWhileTheWindowIsInactiveCleans_data();
     void leavingTheFieldWhileTheWindowIsInactiveCleans();
+    void pasteBeyondTheLimitIsCutAndNoted_data();
+    void pasteBeyondTheLimitIsCutAndNoted();
 };
 
 void tst_FieldValidation::cleansTextOnTab_data()
@@ -433,6 +439,86 @@ void tst_FieldValidation::leavingTheFieldWhileTheWindowIsInactiveCleans()
     QTRY_COMPARE(QApplication::focusWidget(), control(window, clicked));
     QCOMPARE(window.currentCalculator(), qint16(panel));
     QCOMPARE(text(window, "txtForceRequired"), QStringLiteral("4"));
+}
+
+void tst_FieldValidation::pasteBeyondTheLimitIsCutAndNoted_data()
+{
+    QTest::addColumn<QString>("fieldName");
+    QTest::addColumn<QString>("before");   // the field's text before the paste
+    QTest::addColumn<int>("cursor");       // where the paste goes in it; -1: over all of it, selected
+    QTest::addColumn<QString>("how");      // Ctrl+V, Shift+Insert or the context menu's Paste
+    QTest::addColumn<int>("pasted");       // characters on the clipboard
+    QTest::addColumn<int>("kept");         // of them, in the field afterwards
+    QTest::addColumn<QString>("note");
+
+    const QString pressure = QStringLiteral("txtAirPressure(0)");
+    const QString cut = QStringLiteral(
+        "Air Pressure: the text was longer than the 32767 characters a field holds; the rest was cut.");
+    QTest::newRow("exactly what a field holds") << pressure << "" << -1 << "Ctrl+V" << 32767 << 32767 << "";
+    QTest::newRow("one character more") << pressure << "" << -1 << "Ctrl+V" << 32768 << 32767 << cut;
+    QTest::newRow("far more") << pressure << "" << -1 << "Ctrl+V" << 100000 << 32767 << cut;
+    QTest::newRow("over a selected text, Shift+Insert") << pressure << "80" << -1 << "Shift+Insert" << 40000 << 32767
+                                                        << cut;
+    QTest::newRow("into the middle of a text") << pressure << "12" << 1 << "Ctrl+V" << 32766 << 32765 << cut;
+    QTest::newRow("after a text, just fitting") << pressure << "12" << 2 << "Ctrl+V" << 32765 << 32765 << "";
+    QTest::newRow("the context menu, another panel")
+        << "txtRoomTemp" << "" << -1 << "menu" << 32768 << 32767
+        << "Room Temperature: the text was longer than the 32767 characters a field holds; the rest was cut.";
+}
+
+// A field holds 32767 characters. A paste that does not fit is cut to what
+// does, as QLineEdit cuts it, and the status bar and a screen reader say so.
+void tst_FieldValidation::pasteBeyondTheLimitIsCutAndNoted()
+{
+    QFETCH(QString, fieldName);
+    QFETCH(QString, before);
+    QFETCH(int, cursor);
+    QFETCH(QString, how);
+    QFETCH(int, pasted);
+    QFETCH(int, kept);
+    QFETCH(QString, note);
+
+    frmPressureCalc window;
+    QVERIFY(showAndActivate(window));
+    selectPanel(window, panelOf(window, fieldName));
+    typeInto(window, fieldName, before);
+    QLineEdit *edit = field(window, fieldName);
+    if (cursor < 0)
+        edit->selectAll();
+    else
+        edit->setCursorPosition(cursor);
+    // Digits that tell which part of the paste was kept.
+    QString clip;
+    while (clip.size() < pasted)
+        clip += QStringLiteral("1234567890");
+    clip.truncate(pasted);
+    QApplication::clipboard()->setText(clip);
+
+    if (how == QLatin1String("menu")) {
+        QContextMenuEvent menuRequest(QContextMenuEvent::Keyboard, QPoint(5, 5), edit->mapToGlobal(QPoint(5, 5)));
+        QApplication::sendEvent(edit, &menuRequest);
+        QTRY_VERIFY(qobject_cast<QMenu *>(QApplication::activePopupWidget()));
+        auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+        const QList<QAction *> actions = menu->actions();
+        const auto paste = std::ranges::find_if(
+            actions, [](const QAction *action) { return action->text().startsWith(QStringLiteral("&Paste")); });
+        QVERIFY(paste != actions.end() && (*paste)->isEnabled());
+        // As a click on it: the menu closes, then its action runs.
+        QTest::qWait(20);
+        menu->hide();
+        (*paste)->trigger();
+    } else {
+        QTest::keySequence(edit, QKeySequence(how));
+    }
+
+    const QString expected = cursor < 0 ? clip.left(kept) : before.left(cursor) + clip.left(kept) + before.mid(cursor);
+    QTRY_COMPARE(edit->text().size(), expected.size());
+    QTest::qWait(10);
+    QCOMPARE(edit->text(), expected);
+    QCOMPARE(statusNote(window), note);
+    if (!note.isEmpty())
+        QCOMPARE(edit->accessibleDescription(), note);
+    QVERIFY(edit->hasFocus());
 }
 
 QTEST_MAIN(tst_FieldValidation)

@@ -13,6 +13,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QDate>
+#include <QDialog>
 #include <QDir>
 #include <QFileInfo>
 #include <QLineEdit>
@@ -26,6 +27,7 @@
 #include <QTemporaryDir>
 #include <QStatusBar>
 #include <QTest>
+#include <QTimer>
 
 #include <unistd.h>
 
@@ -132,6 +134,12 @@ private slots:
     void menusFromTheKeyboard();
     void aboutBox();
     void barsAroundTheCanvasKeepOneSize();
+    void panelKeysGiveThePanelTheFocus_data();
+    void panelKeysGiveThePanelTheFocus();
+    void dialogsGiveTheFocusBack_data();
+    void dialogsGiveTheFocusBack();
+    void saveAsOffersTheLastFolder_data();
+    void saveAsOffersTheLastFolder();
 
 private:
     QTemporaryDir m_folder;
@@ -763,6 +771,187 @@ void tst_PanelReport::barsAroundTheCanvasKeepOneSize()
     for (const QAction *menu : bar->actions())
         titles << menu->text();
     QCOMPARE(titles, QStringList({"&File", "&Edit", "&View", "&Help"}));
+}
+
+void tst_PanelReport::panelKeysGiveThePanelTheFocus_data()
+{
+    QTest::addColumn<QString>("start"); // the control that has the focus first
+    QTest::addColumn<QStringList>("keys");
+    QTest::addColumn<int>("panel");
+    QTest::addColumn<QString>("focused");
+
+    QTest::newRow("disclaimer, from a field")
+        << "txtAirPressure(0)" << QStringList{"Ctrl+6"} << 3 << "txtdisclaimer";
+    QTest::newRow("disclaimer, then cylinder bore")
+        << "txtAirPressure(0)" << QStringList{"Ctrl+6", "Ctrl+1"} << 0 << "txtAirPressure(0)";
+    QTest::newRow("disclaimer, from the logo") << "Picture1" << QStringList{"Ctrl+6"} << 3 << "txtdisclaimer";
+    QTest::newRow("disclaimer, then cylinder bore, from the logo")
+        << "Picture1" << QStringList{"Ctrl+6", "Ctrl+1"} << 0 << "txtAirPressure(0)";
+    QTest::newRow("cylinder bore, from the logo") << "Picture1" << QStringList{"Ctrl+1"} << 0 << "txtAirPressure(0)";
+    QTest::newRow("cylinder force, from the unit selector")
+        << "Option1(0)" << QStringList{"Ctrl+2"} << 1 << "txtAirPressure(1)";
+    QTest::newRow("valve flow, from the calculator selector")
+        << "optCalculator(0)" << QStringList{"Ctrl+3"} << 2 << "txtAirPressure(2)";
+    QTest::newRow("stroke time, from a result")
+        << "txtAreaRequired" << QStringList{"Ctrl+4"} << 4 << "txtTimeAirPressure";
+    QTest::newRow("rod buckling, from a command") << "btnCalcBoreSize" << QStringList{"Ctrl+5"} << 5 << "txtBuckleRod";
+    QTest::newRow("the panel shown, from its command")
+        << "btnCalcBoreSize" << QStringList{"Ctrl+1"} << 0 << "txtAirPressure(0)";
+}
+
+// The panel's key (Ctrl+1 upwards, the View menu's) chooses the panel: its
+// first input takes the focus, or on the disclaimer its text, wherever the
+// focus was.
+void tst_PanelReport::panelKeysGiveThePanelTheFocus()
+{
+    QFETCH(QString, start);
+    QFETCH(QStringList, keys);
+    QFETCH(int, panel);
+    QFETCH(QString, focused);
+
+    frmPressureCalc window;
+    QVERIFY(showAndActivate(window));
+    control(window, start)->setFocus(Qt::TabFocusReason);
+    QCOMPARE(QApplication::focusWidget(), control(window, start));
+    for (const QString &keys : std::as_const(keys))
+        QTest::keySequence(QApplication::focusWidget(), QKeySequence(keys));
+    QCOMPARE(window.currentCalculator(), panel);
+    QCOMPARE(QApplication::focusWidget(), control(window, focused));
+    // Typing replaces an input's text, as after Tab.
+    if (auto *input = qobject_cast<QLineEdit *>(QApplication::focusWidget())) {
+        QTest::keyClicks(input, QStringLiteral("42"));
+        QCOMPARE(input->text(), QStringLiteral("42"));
+    }
+}
+
+void tst_PanelReport::dialogsGiveTheFocusBack_data()
+{
+    QTest::addColumn<QString>("command"); // the action triggered
+    QTest::addColumn<QString>("answer");  // the file name given, or for Print "accept" or "cancel"
+    QTest::addColumn<int>("boxes");       // message boxes shown after the dialog
+
+    QTest::newRow("save, a name") << "actionSaveReport" << "saved" << 0;
+    QTest::newRow("save, cancelled") << "actionSaveReport" << "" << 0;
+    QTest::newRow("save, into a folder that takes no file") << "actionSaveReport" << "/proc/sys/saved" << 1;
+    QTest::newRow("print, accepted") << "actionPrint" << "accept" << 0;
+    QTest::newRow("print, cancelled") << "actionPrint" << "cancel" << 0;
+    QTest::newRow("about") << "actionAbout" << "" << 1;
+}
+
+// However a dialog is answered, the window is active again once it has
+// closed and the field keeps the focus: the next key reaches it. A window
+// manager may leave no window active (openbox after the overwrite question
+// of the file dialog); the offscreen platform never gives the focus back.
+void tst_PanelReport::dialogsGiveTheFocusBack()
+{
+    QFETCH(QString, command);
+    QFETCH(QString, answer);
+    QFETCH(int, boxes);
+
+    frmPressureCalc window;
+    QVERIFY(showAndActivate(window));
+    selectPanel(window, 1);
+    typeInto(window, QStringLiteral("txtCylinderBore(0)"), QStringLiteral("2"));
+    QLineEdit *bore = field(window, QStringLiteral("txtCylinderBore(0)"));
+
+    // A dialog of the window that takes the focus while it is up.
+    int dialogs = 0;
+    const auto runDialog = [&dialogs](QWidget *parent) {
+        ++dialogs;
+        QDialog dialog(parent);
+        QTimer closer;
+        int waited = 0;
+        QObject::connect(&closer, &QTimer::timeout, &dialog, [&dialog, &waited] {
+            if (QApplication::activeWindow() == &dialog)
+                dialog.accept();
+            else if (++waited == 5000)
+                dialog.reject(); // the check below fails: the window never lost the focus
+        });
+        closer.start(1);
+        dialog.exec();
+        if (waited >= 5000)
+            qWarning("the dialog did not take the focus");
+    };
+    const QString path = answer.isEmpty() || answer.startsWith(u'/') ? answer : m_folder.filePath(answer);
+    window.setSaveFileAsker([&](QWidget *parent, const QString &) {
+        runDialog(parent);
+        return path;
+    });
+    window.setPrintDialogRunner([&](QWidget *parent, QPrinter *printer) {
+        runDialog(parent);
+        printer->setOutputFormat(QPrinter::PdfFormat);
+        printer->setOutputFileName(m_folder.filePath(QStringLiteral("printed-for-focus.pdf")));
+        return answer == QStringLiteral("accept");
+    });
+    MessageBoxWatcher watcher;
+
+    action(window, qPrintable(command))->trigger();
+    QCOMPARE(dialogs, command == QStringLiteral("actionAbout") ? 0 : 1);
+    QTRY_COMPARE(watcher.seen().size(), boxes);
+    QTRY_COMPARE(QApplication::activeWindow(), &window);
+    QTRY_COMPARE(QApplication::focusWidget(), bore);
+    if (command == QStringLiteral("actionSaveReport") && answer == QStringLiteral("saved"))
+        QVERIFY(QFileInfo::exists(path + QStringLiteral(".pdf")));
+
+    // The next Ctrl+S asks again.
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_S, Qt::ControlModifier);
+    QCOMPARE(dialogs, command == QStringLiteral("actionAbout") ? 1 : 2);
+}
+
+void tst_PanelReport::saveAsOffersTheLastFolder_data()
+{
+    // The names given in turn, under a folder of the test's: "" cancels, a
+    // folder that does not exist takes no file.
+    QTest::addColumn<QStringList>("answers");
+    QTest::addColumn<int>("panel"); // shown for the last Save as
+    QTest::addColumn<QString>("offeredFolder"); // under the test's folder; "" for the documents folder
+
+    QTest::newRow("at first, the documents folder") << QStringList{} << 0 << "";
+    QTest::newRow("after a save, its folder") << QStringList{"a/one"} << 0 << "a";
+    QTest::newRow("after a save, its folder, for another panel") << QStringList{"a/one"} << 2 << "a";
+    QTest::newRow("the last of two") << QStringList{"a/one", "b/two.pdf"} << 0 << "b";
+    QTest::newRow("a cancel changes nothing") << QStringList{"a/one", ""} << 0 << "a";
+    QTest::newRow("a failed save changes nothing") << QStringList{"a/one", "missing/two"} << 0 << "a";
+    QTest::newRow("a failed first save, the documents folder") << QStringList{"missing/one"} << 0 << "";
+}
+
+// Save Report as PDF offers the folder the last report was saved in, for
+// the rest of the run; the name is made anew for the panel shown.
+void tst_PanelReport::saveAsOffersTheLastFolder()
+{
+    QFETCH(QStringList, answers);
+    QFETCH(int, panel);
+    QFETCH(QString, offeredFolder);
+
+    QTemporaryDir root;
+    QVERIFY(root.isValid());
+    for (const char *folder : {"a", "b"})
+        QVERIFY(QDir(root.path()).mkdir(QString::fromLatin1(folder)));
+
+    frmPressureCalc window;
+    QVERIFY(showAndActivate(window));
+    MessageBoxWatcher boxes;
+    QString answer;
+    QString offered;
+    window.setSaveFileAsker([&](QWidget *, const QString &suggested) {
+        offered = suggested;
+        return answer;
+    });
+    for (const QString &name : std::as_const(answers)) {
+        answer = name.isEmpty() ? name : root.filePath(name);
+        action(window, "actionSaveReport")->trigger();
+    }
+    QCOMPARE(boxes.seen().size(), answers.filter(QStringLiteral("missing/")).size());
+    selectPanel(window, panel);
+    answer.clear();
+    action(window, "actionSaveReport")->trigger();
+
+    const QString folder = offeredFolder.isEmpty()
+                               ? QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)
+                               : root.filePath(offeredFolder);
+    const QString names[] = {"cylinder-bore", "cylinder-force", "valve-flow"};
+    QCOMPARE(offered, QDir(folder).filePath(QStringLiteral("corvane-%1-%2.pdf")
+                                                .arg(names[panel], QDate::currentDate().toString(Qt::ISODate))));
 }
 
 QTEST_MAIN(tst_PanelReport)

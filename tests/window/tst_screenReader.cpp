@@ -6,6 +6,7 @@
 #include "messageBoxWatcher.h"
 #include "windowDriver.h"
 
+#include <QAbstractButton>
 #include <QAccessible>
 #include <QGroupBox>
 #include <QLabel>
@@ -96,6 +97,8 @@ private slots:
     void refusedCommandAnnouncesNothing();
     void resultsAfterTheWarningGoToTheFocusedControl_data();
     void resultsAfterTheWarningGoToTheFocusedControl();
+    void arrowKeysInAnOptionGroupAreHeardOnTheButtonReached_data();
+    void arrowKeysInAnOptionGroupAreHeardOnTheButtonReached();
 };
 
 void tst_ScreenReader::fieldsTellTheirUnits_data()
@@ -425,10 +428,8 @@ void tst_ScreenReader::resultsAfterTheWarningGoToTheFocusedControl()
     else
         click(window, press);
     QTRY_COMPARE(boxes.seen().size(), 1);
-    // A window manager gives the window back the focus when the box closes;
-    // the offscreen platform has none to do it.
-    if (!QApplication::activeWindow())
-        window.activateWindow();
+    // The window takes the focus back when the box closes, also where no
+    // window manager gives it back (the offscreen platform has none).
     QTRY_COMPARE(QApplication::focusWidget(), control(window, announcer));
     // Let whatever the return of the focus sets off run its course.
     QTest::qWait(50);
@@ -447,6 +448,89 @@ void tst_ScreenReader::resultsAfterTheWarningGoToTheFocusedControl()
     }
     QVERIFY(!onAnnouncer.isEmpty());
     QCOMPARE(onAnnouncer.last(), expected);
+}
+
+void tst_ScreenReader::arrowKeysInAnOptionGroupAreHeardOnTheButtonReached_data()
+{
+    QTest::addColumn<int>("panel");
+    QTest::addColumn<QStringList>("clicks"); // controls clicked first, in order
+    QTest::addColumn<QString>("from");       // the selected button that has the focus
+    QTest::addColumn<int>("key");
+    QTest::addColumn<QString>("reached");
+    QTest::addColumn<QString>("sentence"); // {field} stands for the field's text; empty: nothing said
+
+    const QString toMetric = QStringLiteral("Now in metric units; every value was converted.");
+    const QString toImperial = QStringLiteral("Now in imperial units; every value was converted.");
+    QTest::newRow("units, Down to metric")
+        << 0 << QStringList{} << "Option1(0)" << int(Qt::Key_Down) << "Option1(1)" << toMetric;
+    QTest::newRow("units, Up back to imperial")
+        << 2 << QStringList{"Option1(1)"} << "Option1(1)" << int(Qt::Key_Up) << "Option1(0)" << toImperial;
+    QTest::newRow("coefficient, Right to Kv, nothing to convert")
+        << 2 << QStringList{"txtCvFactor="} << "optCVType(0)" << int(Qt::Key_Right) << "optCVType(1)"
+        << "Flow coefficient now shown as Kv.";
+    QTest::newRow("coefficient, Right to Kv, a value converted")
+        << 2 << QStringList{"txtCvFactor=2"} << "optCVType(0)" << int(Qt::Key_Right) << "optCVType(1)"
+        << "Flow coefficient now shown as Kv: {txtCvFactor}.";
+    QTest::newRow("coefficient, Left back to Cv, a value converted")
+        << 2 << QStringList{"optCVType(1)", "txtCvFactor=2"} << "optCVType(1)" << int(Qt::Key_Left)
+        << "optCVType(0)" << "Flow coefficient now shown as Cv: {txtCvFactor}.";
+    // The mounting converts no value: the button reached, spoken as it takes
+    // the focus, says the choice; the results wait for Calculate.
+    QTest::newRow("mounting, Right to Fixed - Fixed")
+        << 5 << QStringList{} << "optMounting(1)" << int(Qt::Key_Right) << "optMounting(3)" << "";
+    QTest::newRow("mounting, Up to Fixed - Free")
+        << 5 << QStringList{} << "optMounting(1)" << int(Qt::Key_Up) << "optMounting(0)" << "";
+}
+
+// Qt selects the button an arrow key moves to before giving it the focus: the
+// change is announced on the button that has the focus afterwards, as the
+// click on it is, not on the one left.
+void tst_ScreenReader::arrowKeysInAnOptionGroupAreHeardOnTheButtonReached()
+{
+    QFETCH(int, panel);
+    QFETCH(QStringList, clicks);
+    QFETCH(QString, from);
+    QFETCH(int, key);
+    QFETCH(QString, reached);
+    QFETCH(QString, sentence);
+
+    frmPressureCalc window;
+    QVERIFY(showAndActivate(window));
+    selectPanel(window, panel);
+    for (const QString &step : std::as_const(clicks)) {
+        if (step.contains(QLatin1Char('=')))
+            field(window, step.section(QLatin1Char('='), 0, 0))->setText(step.section(QLatin1Char('='), 1));
+        else
+            click(window, step);
+    }
+    QWidget *start = control(window, from);
+    start->setFocus(Qt::TabFocusReason);
+    QCOMPARE(QApplication::focusWidget(), start);
+    const QString before = text(window, QStringLiteral("txtCvFactor"));
+    descriptionChanges.clear();
+
+    QTest::keyClick(start, Qt::Key(key));
+    QWidget *target = control(window, reached);
+    QCOMPARE(QApplication::focusWidget(), target);
+    QVERIFY(qobject_cast<QAbstractButton *>(target)->isChecked());
+    if (sentence.contains(QStringLiteral("{txtCvFactor}")))
+        QVERIFY(text(window, QStringLiteral("txtCvFactor")) != before); // converted, not merely said
+
+    // Let the key's handling run its course.
+    QTest::qWait(20);
+    const QString expected = expand(window, sentence);
+    QCOMPARE(QApplication::focusWidget(), target);
+    // Qt gives a button's tool tip for an empty description.
+    QCOMPARE(description(start), start->toolTip());
+    if (sentence.isEmpty()) {
+        QCOMPARE(description(target), target->toolTip());
+        for (const DescriptionChange &change : std::as_const(descriptionChanges))
+            QFAIL(qPrintable(change.object + QStringLiteral(": ") + change.description));
+        return;
+    }
+    QCOMPARE(description(target), expected);
+    QVERIFY(!descriptionChanges.isEmpty());
+    QCOMPARE(descriptionChanges.last().object, reached);
 }
 
 QTEST_MAIN(tst_ScreenReader)

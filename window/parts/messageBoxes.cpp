@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "messageBoxes.h"
 
-#include <QGuiApplication>
+#include <QApplication>
 
 namespace MessageBoxes {
 
@@ -11,6 +11,18 @@ void show(QWidget *parent, const QString &prompt, QMessageBox::Icon icon, const 
     QMessageBox box(icon, shownTitle, prompt, QMessageBox::Ok, parent);
     box.setObjectName(QStringLiteral("messageBox"));
     box.exec();
+    giveFocusBack(parent);
+}
+
+void giveFocusBack(QWidget *window)
+{
+    QWidget *target = QApplication::activeModalWidget();
+    if (!target && window)
+        target = window->window();
+    if (!target || !target->isVisible() || target->isActiveWindow())
+        return;
+    target->raise();
+    target->activateWindow();
 }
 
 } // namespace MessageBoxes

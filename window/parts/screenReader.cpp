@@ -6,8 +6,28 @@
 
 #include <QApplication>
 #include <QLineEdit>
+#include <QRadioButton>
 
+#include <algorithm>
 #include <utility>
+
+namespace {
+
+// An option button the arrow keys are leaving: it has the focus but another
+// button of its group has just been selected. Qt selects the button an arrow
+// key moves to before it gives that button the focus.
+bool leftByArrowKey(const QWidget *focused)
+{
+    const auto *option = qobject_cast<const QRadioButton *>(focused);
+    if (!option || !option->autoExclusive() || option->isChecked() || !option->parentWidget())
+        return false;
+    const auto group = option->parentWidget()->findChildren<QRadioButton *>(Qt::FindDirectChildrenOnly);
+    return std::ranges::any_of(group, [](const QRadioButton *button) {
+        return button->autoExclusive() && button->isChecked();
+    });
+}
+
+} // namespace
 
 ScreenReader::ScreenReader(QWidget *window, const Fields &fields) : m_window(window), m_fields(fields)
 {
@@ -53,6 +73,17 @@ void ScreenReader::announce(const QString &sentence)
     if (!inWindow(focused)) {
         // A message box has the focus, or the window has not got it back yet.
         m_waiting = sentence;
+        return;
+    }
+    if (leftByArrowKey(focused)) {
+        // Said on the button selected, which gets the focus next; should the
+        // focus stay, on the button that has it once the key is handled.
+        m_waiting = sentence;
+        QMetaObject::invokeMethod(this, [this] {
+            QWidget *now = QApplication::focusWidget();
+            if (!m_waiting.isEmpty() && inWindow(now))
+                say(now, std::exchange(m_waiting, QString()));
+        }, Qt::QueuedConnection);
         return;
     }
     m_waiting.clear();

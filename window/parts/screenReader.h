@@ -21,7 +21,10 @@ class QWidget;
 // description back. A command can end while no control of the window has the
 // focus: the 53 % warning box takes it, and the window gets it back only
 // after the box has gone. The sentence then waits for the control that gets
-// the focus next in the window, and is said there.
+// the focus next in the window, and is said there. So does a sentence made
+// while an arrow key moves through an option group: Qt selects the next
+// button, which runs the change, before it moves the focus there; the
+// sentence is said on the button that has the focus afterwards.
 class ScreenReader : public QObject
 {
     Q_OBJECT

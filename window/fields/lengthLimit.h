@@ -1,0 +1,24 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <QString>
+
+#include <functional>
+
+class QLineEdit;
+
+// How much text an input holds: 32767 characters, QLineEdit's own limit.
+// QLineEdit cuts a longer paste (or drop) to its limit without a word; an
+// input watched here is let take one character more, so that a text cut
+// shows as one too long, which is then cut back to the limit and told.
+namespace LengthLimit {
+
+inline constexpr int characters = 32767;
+
+// Told the field and the note once its text has been cut: "the text was
+// longer than the 32767 characters a field holds; the rest was cut."
+using Cut = std::function<void(QLineEdit *field, const QString &note)>;
+
+void watch(QLineEdit *field, const Cut &cut);
+
+} // namespace LengthLimit
