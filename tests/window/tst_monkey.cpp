@@ -99,8 +99,9 @@ public:
                 m_magnitudes.append(name);
             else if (cleaner == FieldTable::Cleaner::Signed)
                 m_signed.append(name);
-            // Empty at start-up, as a standard bore is until there is one.
-            if (field.edit->text().isEmpty())
+            // Empty at start-up, as a standard bore is until there is one;
+            // or a maximum buckling length, which is none without a push force.
+            if (field.edit->text().isEmpty() || name == QLatin1StringView("txtMaxBuckleLength"))
                 m_mayBeEmpty.append(name);
         }
         for (const QPushButton *button : window.findChildren<QPushButton *>())
@@ -451,7 +452,8 @@ private:
         for (const Panel *panel : panels)
             visiblePanels += panel->isVisible() ? 1 : 0;
         const int current = m_window.currentCalculator();
-        if (visiblePanels != 1 || current < 0 || current >= int(panels.size()) || !panels.at(current)->isVisible())
+        const auto shown = std::ranges::find(panels, current, &Panel::index);
+        if (visiblePanels != 1 || shown == panels.end() || !(*shown)->isVisible())
             return QStringLiteral("%1 panels visible; currentCalculator is %2").arg(visiblePanels).arg(current);
         if (QString problem = checkOneSelected("optCalculator", current); !problem.isEmpty())
             return problem;

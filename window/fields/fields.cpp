@@ -1,10 +1,13 @@
 // SPDX-License-Identifier: MIT
 #include "fields.h"
 
+#include "numberText.h"
+
 #include <QCoreApplication>
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QRadioButton>
 
 #include <algorithm>
@@ -18,9 +21,18 @@ QString translated(const char *text)
     return QCoreApplication::translate("FieldTable", text);
 }
 
+// A start-up text as the user's locale writes it: "3.5" is "3,5" in German.
+// The table writes numbers as C++ does; an empty text stays empty.
+QString startText(const FieldTable::Row &row)
+{
+    bool number = false;
+    const double value = QLocale::c().toDouble(QLatin1StringView(row.startText), &number);
+    return number ? NumberText::formatGeneral(value) : QString::fromLatin1(row.startText);
+}
+
 QLineEdit *makeEdit(const FieldTable::Row &row)
 {
-    auto *edit = new QLineEdit(QString::fromLatin1(row.startText));
+    auto *edit = new QLineEdit(startText(row));
     edit->setObjectName(QString::fromLatin1(row.field));
     if (row.toolTip)
         edit->setToolTip(translated(row.toolTip));
