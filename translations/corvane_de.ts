@@ -295,6 +295,13 @@
     </message>
 </context>
 <context>
+    <name>LengthLimit</name>
+    <message>
+        <source>the text was longer than the %1 characters a field holds; the rest was cut.</source>
+        <translation>Der Text war länger als die %1 Zeichen, die ein Feld aufnimmt; der Rest wurde abgeschnitten.</translation>
+    </message>
+</context>
+<context>
     <name>MenuBar</name>
     <message>
         <source>&amp;File</source>

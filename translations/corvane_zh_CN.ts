@@ -295,6 +295,13 @@
     </message>
 </context>
 <context>
+    <name>LengthLimit</name>
+    <message>
+        <source>the text was longer than the %1 characters a field holds; the rest was cut.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>MenuBar</name>
     <message>
         <source>&amp;File</source>
