@@ -9,10 +9,14 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QContextMenuEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QStatusBar>
 #include <QTest>
+#include <QTextLayout>
+
+#include <cmath>
 
 #include <algorithm>
 
@@ -44,6 +48,24 @@ void perform(frmPressureCalc &window, const QString &step)
     }
 }
 
+// The height of a text in lines no wider than `width`, broken between words,
+// and inside a word only where the word alone is wider than a line.
+int wrappedHeight(const QString &text, const QFont &font, int width)
+{
+    QTextLayout layout(text, font);
+    QTextOption option;
+    option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    layout.setTextOption(option);
+    qreal height = 0;
+    layout.beginLayout();
+    for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+        line.setLineWidth(width);
+        height += line.height();
+    }
+    layout.endLayout();
+    return int(std::ceil(height));
+}
+
 } // namespace
 
 class tst_FieldValidation : public QObject
@@ -58,6 +80,8 @@ private slots:
     void cleansTextOnTab();
     void noteGoesOnTheNextAction_data();
     void noteGoesOnTheNextAction();
+    void notesAreShownWhole_data();
+    void notesAreShownWhole();
     void everyInputFieldIsCleaned_data();
     void everyInputFieldIsCleaned();
     void boreResultFieldsAreCleaned();
@@ -195,6 +219,67 @@ void tst_FieldValidation::noteGoesOnTheNextAction()
         QVERIFY2(statusNote(window) == notes.at(step),
                  qPrintable(steps.at(step) + QStringLiteral(": ") + statusNote(window)));
     }
+}
+
+void tst_FieldValidation::notesAreShownWhole_data()
+{
+    QTest::addColumn<QString>("locale");
+    QTest::addColumn<QStringList>("steps");
+    QTest::addColumn<QStringList>("notes");
+    const QString dropLeavesNothing = QStringLiteral("The pressure drop is at least the absolute air pressure.");
+    QTest::newRow("de_DE, point after a lone 0")
+        << "de_DE" << QStringList{"type txtAirPressure(0) 0.625", "tab"}
+        << QStringList{"Air Pressure: \"0.625\" is not a number here; the decimal separator is \",\"; set to 0."};
+    QTest::newRow("en_US, comma after a lone 0")
+        << "en_US" << QStringList{"type txtAirPressure(0) 0,625", "tab"}
+        << QStringList{"Air Pressure: \"0,625\" is not a number here; the decimal separator is \".\"; set to 0."};
+    // A word wider than the window breaks inside; a long text is quoted by
+    // its start.
+    const QString wide(60, QLatin1Char('W'));
+    QTest::newRow("a word wider than the window")
+        << "en_US" << QStringList{"type txtAirPressure(0) " + wide, "tab"}
+        << QStringList{"Air Pressure: \"" + wide.first(39) + QChar(0x2026) + "\" is not a number; set to 0."};
+    const QString digits = QStringLiteral("1") + QString(400, QLatin1Char('0'));
+    QTest::newRow("401 digits")
+        << "C" << QStringList{"type txtForceRequired " + digits, "tab"}
+        << QStringList{"Force Required: " + digits.first(39) + QChar(0x2026) + " is too large; set to 0."};
+    const QStringList valve{"type txtPressureDrop 80", "type txtAirPressure(2) abc", "click btnCalcCV"};
+    QTest::newRow("en_US, a cleaning and a refusal")
+        << "en_US" << valve << QStringList{"Air Pressure: \"abc\" is not a number; set to 0.", dropLeavesNothing};
+    QTest::newRow("de_DE, a cleaning and a refusal")
+        << "de_DE" << valve << QStringList{"Air Pressure: \"abc\" is not a number; set to 0.", dropLeavesNothing};
+}
+
+// However long, the notes are shown whole: they wrap at the window's width,
+// and the window grows by the lines they take. Its width stays.
+void tst_FieldValidation::notesAreShownWhole()
+{
+    QFETCH(QString, locale);
+    QFETCH(QStringList, steps);
+    QFETCH(QStringList, notes);
+    QLocale::setDefault(QLocale(locale));
+    MessageBoxWatcher boxes;
+    frmPressureCalc window;
+    QVERIFY(showAndActivate(window));
+    const QSize startSize = window.size();
+    const auto *shown = control(window, QStringLiteral("statusBar"))->findChild<QLabel *>(QStringLiteral("notes"));
+    QVERIFY(shown);
+    const int startHeight = shown->height();
+    for (const QString &step : std::as_const(steps))
+        perform(window, step);
+
+    const QString text = notes.join(QLatin1Char(' '));
+    QCOMPARE(shown->text(), text);
+    QCOMPARE(statusNote(window), text);
+    const int width = shown->contentsRect().width();
+    QVERIFY2(QFontMetrics(shown->font()).horizontalAdvance(text) > width,
+             "a note that fits one line shows nothing here");
+    QTRY_VERIFY(shown->contentsRect().height() >= wrappedHeight(text, shown->font(), width));
+    QTRY_COMPARE(window.height(), startSize.height() + shown->height() - startHeight);
+    QCOMPARE(window.width(), startSize.width());
+    QVERIFY(shown->isVisible());
+    const QRect onWindow(shown->mapTo(&window, QPoint(0, 0)), shown->size());
+    QVERIFY(window.rect().contains(onWindow));
 }
 
 void tst_FieldValidation::everyInputFieldIsCleaned_data()

@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
+#include <QStatusBar>
 #include <QTest>
 
 #include <algorithm>
@@ -115,8 +116,11 @@ WindowState stateOf(const frmPressureCalc &window)
               [](const QLineEdit *a, const QLineEdit *b) { return a->objectName() < b->objectName(); });
     for (const QLineEdit *field : fields)
         state.texts.append(field->objectName() + QLatin1Char('=') + field->text());
+    // The notes the status bar shows are no caption: they come and go with
+    // every action.
     for (const QLabel *label : window.findChildren<QLabel *>())
-        state.captions.append(label->text());
+        if (!qobject_cast<const QStatusBar *>(label->parentWidget()))
+            state.captions.append(label->text());
     for (const QRadioButton *option : window.findChildren<QRadioButton *>())
         state.selections.append(option->isChecked());
     state.units = window.unitSystem();

@@ -38,6 +38,22 @@ QString signedText(const QString &text)
     return NumberText::isNumber(text) ? text : QStringLiteral("0");
 }
 
+// A typed text as a note quotes it. The notes are shown whole, and the
+// window grows with them: a text longer than this (a paste of a whole page)
+// is quoted by its start and an ellipsis, so that its note stays a few lines
+// long.
+constexpr qsizetype kLongestQuote = 40;
+
+QString quoted(const QString &typed)
+{
+    if (typed.size() <= kLongestQuote)
+        return typed;
+    qsizetype kept = kLongestQuote - 1;
+    if (typed.at(kept - 1).isHighSurrogate())
+        --kept;
+    return typed.first(kept) + QChar(0x2026);
+}
+
 } // namespace
 
 QString FieldCleaner::cleaned(Cleaner cleaner, const QString &text)
@@ -55,7 +71,7 @@ QString FieldCleaner::cleaned(Cleaner cleaner, const QString &text)
 
 QString FieldCleaner::note(const QString &before, const QString &after)
 {
-    const QString typed = before.trimmed();
+    const QString typed = quoted(before.trimmed());
     if (const auto value = NumberText::parse(before)) {
         const auto cleanedValue = NumberText::parse(after);
         if (cleanedValue && *cleanedValue == *value)

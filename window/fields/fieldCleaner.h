@@ -33,7 +33,8 @@ public:
     // What a cleaning that turned `before` into `after` says, or nothing
     // when the number stays the same (a mere reformat: "2.50" to "2.5"):
     // '"abc" is not a number; set to 0.', '-2 taken as 2.',
-    // '1e400 is too large; set to 0.'.
+    // '1e400 is too large; set to 0.'. A typed text of more than 40
+    // characters is quoted by its first 39 and an ellipsis.
     static QString note(const QString &before, const QString &after);
 
     explicit FieldCleaner(Noted noted = {});
