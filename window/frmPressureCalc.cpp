@@ -279,6 +279,8 @@ void frmPressureCalc::selectCalculator(int position)
         return;
     m_panelStack->setCurrentWidget(panel);
     m_currentCalculator = qint16(panel->index());
+    // The notes were on the panel that is gone.
+    m_statusNotes->panelShown();
 }
 
 Panel *frmPressureCalc::shownPanel() const

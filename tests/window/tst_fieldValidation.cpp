@@ -203,6 +203,15 @@ void tst_FieldValidation::noteGoesOnTheNextAction_data()
     QTest::newRow("a noted cleaning replaces a command's note")
         << QStringList{"type txtSafetyFactor 0.5", "click btnCalcBoreSize", "type txtForceRequired -5", "tab"}
         << QStringList{"", "A safety factor below 1 makes the area smaller than the force needs.", "", minus};
+    // A note belongs to the panel it was made on.
+    const QString noBore = QStringLiteral("No standard bore is that large.");
+    QTest::newRow("another panel shown clears a command's note, which does not come back")
+        << QStringList{"type txtForceRequired 1000000", "type txtAirPressure(0) 80", "type txtSafetyFactor 1",
+                       "click btnCalcBoreSize", "click optCalculator(1)", "click optCalculator(0)"}
+        << QStringList{"", "", "", noBore, "", ""};
+    QTest::newRow("another panel shown clears a cleaning's note, and the next command does not bring it")
+        << QStringList{"type txtAirPressure(0) abc", "tab", "click optCalculator(2)", "click btnCalcCV"}
+        << QStringList{"", abc, "", ""};
     QTest::newRow("a mere reformat says nothing")
         << QStringList{"type txtAirPressure(0) 2.50", "tab"} << QStringList{"", ""};
 }

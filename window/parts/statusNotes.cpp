@@ -119,6 +119,11 @@ void StatusNotes::commandRan(const QStringList &notes)
     show(shown);
 }
 
+void StatusNotes::panelShown()
+{
+    edited();
+}
+
 QString StatusNotes::text() const
 {
     return m_shown.join(QLatin1Char(' '));

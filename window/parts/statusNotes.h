@@ -17,7 +17,9 @@ class QStatusBar;
 // - a command replaces it by its own notes, or clears it. A cleaning note
 //   made since the last command stays with the next command, which used the
 //   cleaned number: a click on Calculate first cleans the field being left,
-//   then calculates, and both belong to the one click.
+//   then calculates, and both belong to the one click;
+// - showing another panel clears it: a note belongs to the panel it was
+//   made on, and does not come back with it.
 //
 // The notes are shown whole: they wrap at the window's width, in as many
 // lines as they need, and the window grows with them. The text is a label in
@@ -35,6 +37,8 @@ public:
     void cleaned(const QString &note);
     // A command has run, carried out or refused, with these notes.
     void commandRan(const QStringList &notes);
+    // Another panel is shown.
+    void panelShown();
 
     // What the status bar shows, the notes one after the other.
     QString text() const;
