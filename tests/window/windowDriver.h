@@ -50,6 +50,14 @@ void typeAndTab(frmPressureCalc &window, const QString &fieldName, const QString
 // Every field element the unit switch converts, in the order it converts them.
 const QStringList &convertedFields();
 
+// The notes the status bar shows, as the label that shows them has them.
+QString notesShown(const frmPressureCalc &window);
+// Why the notes are not shown whole, or nothing when they are: the label
+// that shows them must be as high as their lines at its width (broken
+// between words, and inside a word only where the word alone is wider than
+// a line) and lie within the window.
+QString notesNotWhole(const frmPressureCalc &window);
+
 // Everything the user can see change in the window.
 struct WindowState {
     QStringList texts;      // "name=text" of every field, by name
