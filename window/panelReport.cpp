@@ -111,7 +111,8 @@ bool PanelReport::save(const QString &path)
                 return FieldTexts{};
             },
         .alsoWrite = [&saved] { saved = true; },
-        .announcement = [&path](const FieldTexts &) { return tr("Report saved as %1.").arg(path); },
+        // In the notes, which a screen reader hears as well.
+        .notes = [&path] { return QStringList{tr("Report saved as %1.").arg(QDir::toNativeSeparators(path))}; },
     });
     return saved;
 }

@@ -125,6 +125,8 @@ private slots:
     void valuesAsShownInTheLocale();
     void clipboardHasTextAndHtml();
     void saveIntoUnwritableFolderLeavesNothing();
+    void savedReportIsNoted_data();
+    void savedReportIsNoted();
     void saveAsSuggestsANameInDocuments();
     void printPrintsTheSamePage();
     void reportActionsDisabledOnTheDisclaimer();
@@ -485,8 +487,34 @@ void tst_PanelReport::saveIntoUnwritableFolderLeavesNothing()
     QVERIFY(!QFileInfo::exists(path));
     QCOMPARE(entries(folder), before);
     QCOMPARE(stateOf(window), state);
+    QCOMPARE(notesShown(window), QString());
     if (folder.startsWith(m_folder.path()))
         QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+}
+
+void tst_PanelReport::savedReportIsNoted_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::newRow("short name") << "noted.pdf";
+    // One word wider than the window: the note breaks it.
+    QTest::newRow("name wider than the window") << "corvane-" + QString(120, u'x') + ".pdf";
+}
+
+// A report saved says where, in the notes everyone sees, until the next
+// action.
+void tst_PanelReport::savedReportIsNoted()
+{
+    QFETCH(QString, name);
+    frmPressureCalc window;
+    QVERIFY(showAndActivate(window));
+    calculate(window, 0, 0, -1, {"txtAirPressure(0)=80", "txtForceRequired=500"});
+    const QString path = m_folder.filePath(name);
+    QVERIFY(window.saveReport(path));
+    QVERIFY(QFileInfo::exists(path));
+    QCOMPARE(notesShown(window), "Report saved as " + QDir::toNativeSeparators(path) + ".");
+    QTRY_COMPARE(notesNotWhole(window), QString());
+    typeInto(window, QStringLiteral("txtForceRequired"), QStringLiteral("600"));
+    QCOMPARE(notesShown(window), QString());
 }
 
 // Save Report as PDF offers corvane-<panel>-<date>.pdf in the documents
