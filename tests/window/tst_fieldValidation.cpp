@@ -101,13 +101,18 @@ void tst_FieldValidation::cleansTextOnTab_data()
     QTest::newRow("exponent") << force << "1e3" << "1000" << "";
     QTest::newRow("negative zero") << force << "-0" << "0" << "";
     QTest::newRow("large exponent") << force << "1e20" << "1E+20" << "";
-    QTest::newRow("grouped") << force << "1,500" << "1500" << "";
+    // Digit grouping is always said: the user may have meant the other way.
+    QTest::newRow("grouped") << force << "1,500" << "1500" << "Force Required: \"1,500\" read as 1500.";
+    QTest::newRow("grouped with decimals") << force << "1,234.5" << "1234.5"
+                                           << "Force Required: \"1,234.5\" read as 1234.5.";
     QTest::newRow("sixteen digits") << force << "0.1234567890123456" << "0.123456789012346"
                                     << "Force Required: 0.1234567890123456 taken as 0.123456789012346.";
     QTest::newRow("beyond the double range") << pressure << "1e400" << "0"
                                              << "Air Pressure: 1e400 is too large; set to 0.";
     QTest::newRow("beyond the double range, 1e999") << force << "1e999" << "0"
                                                     << "Force Required: 1e999 is too large; set to 0.";
+    QTest::newRow("too close to 0") << pressure << "1e-400" << "0" << "Air Pressure: 1e-400 is too small; set to 0.";
+    QTest::newRow("smallest double") << pressure << "4.94065645841247E-324" << "4.94065645841247E-324" << "";
     // Rounding the largest double up to 15 digits would leave the range; its
     // last digit is cut so the field keeps a number.
     QTest::newRow("largest double") << force << "1.7976931348623157e308" << "1.79769313486231E+308"
@@ -125,6 +130,8 @@ void tst_FieldValidation::cleansTextOnTab_data()
     QTest::newRow("temperature empty") << "txtRoomTemp" << "" << "0" << "Room Temperature: empty; set to 0.";
     QTest::newRow("temperature beyond the range") << "txtRoomTemp" << "-1e999" << "0"
                                                   << "Room Temperature: -1e999 is too large; set to 0.";
+    QTest::newRow("temperature too close to 0") << "txtRoomTemp" << "-1e-400" << "0"
+                                                << "Room Temperature: -1e-400 is too small; set to 0.";
 }
 
 void tst_FieldValidation::cleansTextOnTab()
@@ -370,9 +377,15 @@ void tst_FieldValidation::germanDecimalComma_data()
     QTest::newRow("exponent") << rod << "1,5e20" << "1,5E+20" << "";
     QTest::newRow("temperature kept") << "txtRoomTemp" << "-3,50" << "-3,50" << "";
     QTest::newRow("letters") << "txtRoomTemp" << "abc" << "0" << "Room Temperature: \"abc\" is not a number; set to 0.";
-    // Grouping with points is read only when well formed.
-    QTest::newRow("one group") << rod << "1.500" << "1500" << "";
-    QTest::newRow("two groups and decimals") << rod << "12.345.678,5" << "12345678,5" << "";
+    // Grouping with points is read only when well formed, and then said.
+    QTest::newRow("one group") << "txtAirPressure(0)" << "1.500" << "1500"
+                               << "Air Pressure: \"1.500\" read as 1500.";
+    QTest::newRow("two groups and decimals") << rod << "12.345.678,5" << "12345678,5"
+                                             << "Rod Diameter: \"12.345.678,5\" read as 12345678,5.";
+    QTest::newRow("temperature grouped, kept as typed") << "txtRoomTemp" << "-1.500" << "-1.500"
+                                                        << "Room Temperature: \"-1.500\" read as -1500.";
+    QTest::newRow("negative grouped") << rod << "-1.500" << "1500" << "Rod Diameter: -1.500 taken as 1500.";
+    QTest::newRow("too close to 0") << rod << "1,5e-400" << "0" << "Rod Diameter: 1,5e-400 is too small; set to 0.";
     const QString here = QStringLiteral("is not a number here; the decimal separator is \",\"; set to 0.");
     QTest::newRow("point after a lone 0") << "txtAirPressure(0)" << "0.625" << "0"
                                           << "Air Pressure: \"0.625\" " + here;
