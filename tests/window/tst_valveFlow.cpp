@@ -22,7 +22,7 @@ const QString overflowMessage = QStringLiteral("The result is too large to calcu
 const QString validityPrompt = QStringLiteral(
     "These calculations are only valid when the pressure drop is at least 53% of the initial air pressure");
 const QString countMessage =
-    QStringLiteral("\"Number of Cylinders\" must lie between -32768 and 32767. No result was changed.");
+    QStringLiteral("\"Number of Cylinders\" must lie between 0 and 32767. No result was changed.");
 
 const QStringList outputs{"txtVolume", "txtInstFlow", "txtCvFactor", "txtAirConsumption"};
 
