@@ -78,7 +78,9 @@ Report::Content PanelReport::content() const
     }
 
     const Panel::Record &record = panel->record();
-    if (!record.calculated || record.editedSince)
+    if (!record.calculated)
+        content.notes.append(tr("Not calculated yet"));
+    else if (record.editedSince)
         content.notes.append(
             tr("Inputs changed after the last calculation: press Calculate before relying on these results."));
     content.notes.append(record.advice);
