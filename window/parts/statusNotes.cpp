@@ -23,6 +23,8 @@ public:
     NotesText()
     {
         setTextFormat(Qt::PlainText);
+        // Where the status bar drew its message, clear of the window's edges.
+        setContentsMargins(4, 0, 4, 0);
         // The panels set the window's width; the notes take it as it is.
         QSizePolicy policy(QSizePolicy::Ignored, QSizePolicy::Preferred);
         policy.setHeightForWidth(true);
