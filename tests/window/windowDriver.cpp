@@ -72,6 +72,14 @@ QString text(const frmPressureCalc &window, const QString &fieldName)
     return field(window, fieldName)->text();
 }
 
+QStringList textsOf(const frmPressureCalc &window, const QStringList &fieldNames)
+{
+    QStringList texts;
+    for (const QString &name : fieldNames)
+        texts.append(text(window, name));
+    return texts;
+}
+
 void useUnits(frmPressureCalc &window, int system)
 {
     if (window.unitSystem() != system)

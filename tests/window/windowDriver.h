@@ -37,6 +37,8 @@ void click(frmPressureCalc &window, const QString &controlName);
 void selectPanel(frmPressureCalc &window, int index);
 
 QString text(const frmPressureCalc &window, const QString &fieldName);
+// The texts of several fields, in the order named.
+QStringList textsOf(const frmPressureCalc &window, const QStringList &fieldNames);
 
 // Switches to the unit system given (0 imperial, 1 metric) unless it is in force.
 void useUnits(frmPressureCalc &window, int system);
