@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
-// The window in German, built offscreen: no text it shows, gives as a tool
-// tip or says to a screen reader is English where the German translation
-// has a text of its own, before and after each panel's Calculate, in both
-// unit systems.
+// The window in each complete language, built offscreen: no text it shows,
+// gives as a tool tip or says to a screen reader is English where that
+// language's translation has a text of its own, before and after each
+// panel's Calculate, in both unit systems.
 #include "applicationInfo.h"
 #include "frmPressureCalc.h"
 #include "language.h"
@@ -13,6 +13,7 @@
 #include <QApplication>
 #include <QFile>
 #include <QGroupBox>
+#include <QHash>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -25,8 +26,9 @@
 
 namespace {
 
-// The English texts that German says otherwise: whole, and their pieces
-// between placeholders and markup long enough not to be a German word too.
+// The English texts a translation says otherwise: whole, and their pieces
+// between placeholders and markup long enough not to be a word of the
+// translation too.
 struct English
 {
     QSet<QString> whole;
@@ -102,7 +104,7 @@ QList<std::pair<QString, QString>> textsOf(const frmPressureCalc &window)
 
 } // namespace
 
-class tst_GermanWindow : public QObject
+class tst_TranslatedWindow : public QObject
 {
     Q_OBJECT
 
@@ -112,34 +114,49 @@ private slots:
     void noEnglishLeft();
 
 private:
-    Language m_german;
-    English m_english;
+    // By language code, for every language whose translation is complete.
+    QHash<QString, English> m_english;
 };
 
-void tst_GermanWindow::initTestCase()
+void tst_TranslatedWindow::initTestCase()
 {
     ApplicationInfo::apply();
-    const Language::Choice german = Language::fromCode(QStringLiteral("de"));
-    QCOMPARE(german.kind, Language::Kind::Translated);
-    m_german.load(german);
-    m_german.install();
-    m_english = englishOf(QStringLiteral(CORVANE_GERMAN_TS));
-    QVERIFY(m_english.whole.size() > 100);
+    for (const QString &code : QStringLiteral(CORVANE_COMPLETE_LANGUAGES).split(u',', Qt::SkipEmptyParts)) {
+        m_english[code] = englishOf(QStringLiteral(CORVANE_TS_FOLDER "/corvane_%1.ts").arg(code));
+        QVERIFY2(m_english[code].whole.size() > 100, qPrintable(code));
+    }
+    QVERIFY(!m_english.isEmpty());
 }
 
-void tst_GermanWindow::noEnglishLeft_data()
+void tst_TranslatedWindow::noEnglishLeft_data()
 {
+    QTest::addColumn<QString>("code");
     QTest::addColumn<int>("units");
     QTest::addColumn<bool>("calculate");
-    QTest::newRow("imperial, as built") << 0 << false;
-    QTest::newRow("imperial, every panel calculated") << 0 << true;
-    QTest::newRow("metric, every panel calculated") << 1 << true;
+    QStringList codes = m_english.keys();
+    codes.sort();
+    for (const QString &code : std::as_const(codes)) {
+        const QByteArray name = code.toLatin1();
+        QTest::addRow("%s, imperial, as built", name.constData()) << code << 0 << false;
+        QTest::addRow("%s, imperial, every panel calculated", name.constData()) << code << 0 << true;
+        QTest::addRow("%s, metric, every panel calculated", name.constData()) << code << 1 << true;
+    }
 }
 
-void tst_GermanWindow::noEnglishLeft()
+void tst_TranslatedWindow::noEnglishLeft()
 {
+    QFETCH(QString, code);
     QFETCH(int, units);
     QFETCH(bool, calculate);
+
+    // Installed for this row only: the translators leave the application
+    // with it.
+    const Language::Choice choice = Language::fromCode(code);
+    QCOMPARE(choice.kind, Language::Kind::Translated);
+    QCOMPARE(choice.code, code);
+    Language language;
+    language.load(choice);
+    language.install();
 
     frmPressureCalc window;
     window.show();
@@ -170,16 +187,17 @@ void tst_GermanWindow::noEnglishLeft()
                  << std::pair{QStringLiteral("message box"), box.text};
     }
 
-    QStringList english;
+    const English &english = m_english[code];
+    QStringList left;
     for (const auto &[where, shown] : std::as_const(said)) {
         const QString text = withoutAccelerator(shown);
-        if (m_english.whole.contains(text)
-            || std::ranges::any_of(m_english.pieces, [&](const QString &piece) { return text.contains(piece); }))
-            english << where + QStringLiteral(": ") + shown;
+        if (english.whole.contains(text)
+            || std::ranges::any_of(english.pieces, [&](const QString &piece) { return text.contains(piece); }))
+            left << where + QStringLiteral(": ") + shown;
     }
-    english.removeDuplicates();
-    QVERIFY2(english.isEmpty(), qPrintable(QStringLiteral("\n") + english.join(u'\n')));
+    left.removeDuplicates();
+    QVERIFY2(left.isEmpty(), qPrintable(QStringLiteral("\n") + left.join(u'\n')));
 }
 
-QTEST_MAIN(tst_GermanWindow)
-#include "tst_germanWindow.moc"
+QTEST_MAIN(tst_TranslatedWindow)
+#include "tst_translatedWindow.moc"
