@@ -3,9 +3,11 @@
 // places: on every panel, at 100 %, at the smallest zoom step and at the
 // largest the screen allows, left to right and right to left. Run on a large
 // offscreen screen (largeScreen.json), so that the window can grow past
-// 100 %.
+// 100 %. In English, or in the language CORVANE_LANGUAGE names (de, fr, ...),
+// installed as the program installs it, before any window is built.
 #include "applicationInfo.h"
 #include "frmPressureCalc.h"
+#include "language.h"
 #include "panel.h"
 #include "windowDriver.h"
 #include "zoom.h"
@@ -189,7 +191,17 @@ class tst_Layout : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase() { ApplicationInfo::apply(); }
+    void initTestCase()
+    {
+        ApplicationInfo::apply();
+        const QString code = qEnvironmentVariable("CORVANE_LANGUAGE");
+        if (code.isEmpty())
+            return;
+        const Language::Choice choice = Language::fromCode(code);
+        QVERIFY2(choice.kind == Language::Kind::Translated, qPrintable(code));
+        m_language.load(choice);
+        m_language.install();
+    }
     void cleanup() { QGuiApplication::setLayoutDirection(Qt::LeftToRight); }
 
     void everyPanelAtEveryZoom_data()
@@ -319,6 +331,9 @@ private slots:
         QVERIFY2(window.width() <= 460 && window.height() <= bound,
                  qPrintable(QStringLiteral("%1x%2").arg(window.width()).arg(window.height())));
     }
+
+private:
+    Language m_language;
 };
 
 QTEST_MAIN(tst_Layout)
