@@ -291,7 +291,7 @@
     </message>
     <message>
         <source>Free air the group uses per minute: both strokes at full bore, filled to the air pressure (the rod&apos;s volume is not subtracted, which errs on the safe side)</source>
-        <translation>Aire libre que consume el grupo por minuto: ambas carreras con toda la sección del émbolo, llenas a la presión de trabajo (no se resta el volumen del vástago, lo que queda del lado de la seguridad)</translation>
+        <translation>Aire libre que consume el grupo por minuto: el volumen de ambas carreras con toda la sección del émbolo, lleno a la presión de trabajo (no se resta el volumen del vástago, lo que queda del lado de la seguridad)</translation>
     </message>
     <message>
         <source>System Consumption</source>

@@ -291,7 +291,7 @@
     </message>
     <message>
         <source>Free air the group uses per minute: both strokes at full bore, filled to the air pressure (the rod&apos;s volume is not subtracted, which errs on the safe side)</source>
-        <translation>Air libre consommé par le groupe en une minute&#xa0;: les deux courses à pleine section du piston, remplies à la pression de service (le volume de la tige n’est pas déduit, ce qui va dans le sens de la sécurité)</translation>
+        <translation>Air libre consommé par le groupe en une minute&#xa0;: le volume des deux courses à pleine section de piston, rempli à la pression de service (le volume de la tige n’est pas déduit, ce qui va dans le sens de la sécurité)</translation>
     </message>
     <message>
         <source>System Consumption</source>

@@ -291,7 +291,7 @@
     </message>
     <message>
         <source>Free air the group uses per minute: both strokes at full bore, filled to the air pressure (the rod&apos;s volume is not subtracted, which errs on the safe side)</source>
-        <translation>Aria libera consumata dal gruppo al minuto: entrambe le corse a piena sezione del pistone, riempite alla pressione di esercizio (il volume dello stelo non viene sottratto, a favore della sicurezza)</translation>
+        <translation>Aria libera consumata dal gruppo al minuto: il volume di entrambe le corse a piena sezione del pistone, riempito alla pressione di esercizio (il volume dello stelo non viene sottratto, a favore della sicurezza)</translation>
     </message>
     <message>
         <source>System Consumption</source>
