@@ -5,7 +5,7 @@
     <name>Calculator</name>
     <message>
         <source>These calculations are only valid when the pressure drop is at least 53% of the initial air pressure</source>
-        <translation>この計算は、バルブの下流側圧力が初期の使用圧力の53%を下回らない場合にのみ有効です</translation>
+        <translation>この計算は、バルブの下流側圧力が初期の使用圧力の 53% を下回らない場合にのみ有効です</translation>
     </message>
     <message>
         <source>Warning</source>
@@ -48,7 +48,7 @@
     </message>
     <message>
         <source>A safety factor below 1 makes the area smaller than the force needs.</source>
-        <translation>安全率が1未満では、受圧面積が推力に必要な面積より小さくなります。</translation>
+        <translation>安全率が 1 未満では、受圧面積が推力に必要な面積より小さくなります。</translation>
     </message>
     <message>
         <source>No standard bore is that large.</source>
@@ -89,7 +89,7 @@
     </message>
     <message>
         <source>This program is furnished only as a guide. The material contained within the program is provided as is without warranty of any kind, including, but not limited to, the implied warranties of merchantability or fitness for a particular purpose. Corvane by offering the program will not assume any liability should the program produce results other than intended by Corvane or should the performance of the program prove defective in any way.  Corvane reserves the right to improve, update, or otherwise modify the program at any time without notice.  All calculations should be approved and verified by a Certified Pneumatic Specialist.</source>
-        <translation>本プログラムは参考資料としてのみ提供されます。本プログラムに含まれる内容は「現状有姿」で提供され、商品性および特定目的への適合性に関する黙示の保証を含め（ただしこれらに限りません）、いかなる種類の保証も伴いません。本プログラムが Corvane の意図しない結果を生じた場合、または本プログラムの動作に何らかの欠陥があることが判明した場合でも、Corvane は本プログラムの提供によって一切の責任を負いません。Corvane は、予告なくいつでも本プログラムを改良、更新、その他の方法で変更する権利を留保します。すべての計算結果は、認定を受けた空気圧の専門技術者による承認と検証を受けてください。</translation>
+        <translation>本プログラムは参考資料としてのみ提供されます。本プログラムに含まれる内容は「現状有姿」で提供され、商品性および特定目的への適合性に関する黙示の保証を含め（ただしこれらに限りません）、いかなる種類の保証も伴いません。Corvane は、本プログラムを提供するにあたり、本プログラムが Corvane の意図しない結果を生じた場合、または本プログラムの動作に何らかの欠陥があることが判明した場合のいずれについても、一切の責任を負いません。Corvane は、予告なくいつでも本プログラムを改良、更新、その他の方法で変更する権利を留保します。すべての計算結果は、認定を受けた空気圧の専門技術者による承認と検証を受けてください。</translation>
     </message>
 </context>
 <context>
@@ -664,7 +664,7 @@
     </message>
     <message>
         <source>Type the rod material&apos;s modulus and yield strength.</source>
-        <translation>ロッド材料の縦弾性係数と降伏点を入力してください。</translation>
+        <translation>ピストンロッド材料の縦弾性係数と降伏点を入力してください。</translation>
     </message>
     <message>
         <source>Mounting</source>
@@ -734,7 +734,7 @@
     </message>
     <message>
         <source>The downstream pressure is below 53 % of the air pressure, outside the range where this flow formula holds; the stroke time is only an estimate.</source>
-        <translation>下流側圧力が使用圧力の53%を下回っており、この流量計算式の適用範囲外です。ストローク時間は概算値です。</translation>
+        <translation>下流側圧力が使用圧力の 53% を下回っており、この流量計算式の適用範囲外です。ストローク時間は概算値です。</translation>
     </message>
 </context>
 <context>
@@ -828,7 +828,7 @@
     </message>
     <message>
         <source>Please visit our website! </source>
-        <translation>当社のウェブサイトもぜひご覧ください: </translation>
+        <translation>当社のウェブサイトをぜひご覧ください: </translation>
     </message>
     <message>
         <source>About</source>

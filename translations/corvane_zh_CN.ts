@@ -20,11 +20,11 @@
     </message>
     <message>
         <source>These values make the calculation divide by zero. No result was changed.</source>
-        <translation>这些数值会使计算出现除以零。未更改任何结果。</translation>
+        <translation>这些数值会导致计算中出现除以零。未更改任何结果。</translation>
     </message>
     <message>
         <source>These values make the calculation take the square root of a negative number. No result was changed.</source>
-        <translation>这些数值会使计算对负数开平方。未更改任何结果。</translation>
+        <translation>这些数值会导致计算中对负数开平方。未更改任何结果。</translation>
     </message>
     <message>
         <source>The calculation failed: %1. No result was changed.</source>
