@@ -20,11 +20,11 @@
     </message>
     <message>
         <source>These values make the calculation divide by zero. No result was changed.</source>
-        <translation>この値では計算中にゼロで割ることになります。計算結果は変更されていません。</translation>
+        <translation>この入力値では計算中にゼロで割ることになります。計算結果は変更されていません。</translation>
     </message>
     <message>
         <source>These values make the calculation take the square root of a negative number. No result was changed.</source>
-        <translation>この値では計算中に負の数の平方根を求めることになります。計算結果は変更されていません。</translation>
+        <translation>この入力値では計算中に負の数の平方根を求めることになります。計算結果は変更されていません。</translation>
     </message>
     <message>
         <source>The calculation failed: %1. No result was changed.</source>
