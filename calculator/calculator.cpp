@@ -159,6 +159,11 @@ bool MinimumBore(double area, double& bore)
     return true;
 }
 
+double AbsolutePressure(double gaugePressure)
+{
+    return Checked(gaugePressure + kAtmosphere);
+}
+
 double TemperatureCorrect(double temperature, double value)
 {
     const double absoluteTemperature = Checked(temperature + kRankineOffset);

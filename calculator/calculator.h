@@ -50,6 +50,8 @@ bool AreaRequiredMetric(double force, double pressure, double safetyFactor, doub
 // formed as DiameterFromArea does.
 bool MinimumBore(double area, double& bore);
 
+// The absolute pressure of a gauge pressure, in psi: P + 14.7.
+double AbsolutePressure(double gaugePressure);
 // Gas-law temperature correction to the 68 F (528 R) reference:
 // x' = ((T + 460) / 528) x x,  T in degrees F.
 double TemperatureCorrect(double temperature, double value);

@@ -296,7 +296,37 @@ Rejection rejection(const QString &text, const QLocale &locale)
     // number beyond the range; "inf" itself it reads without failing.
     bool ok = false;
     const double value = locale.toDouble(trimmed, &ok);
-    return !ok && std::isinf(value) ? Rejection::OutOfRange : Rejection::NotANumber;
+    if (!ok && std::isinf(value))
+        return Rejection::OutOfRange;
+    // For a number too close to 0 it gives 0 and says it failed, as it does
+    // for any text that is no number; a text in the locale's symbols that
+    // the C locale reads that way is such a number.
+    if (const std::optional<QString> c = inCSymbols(trimmed, locale)) {
+        const double cValue = QLocale::c().toDouble(*c, &ok);
+        if (!ok && std::isinf(cValue))
+            return Rejection::OutOfRange;
+        if (!ok && cValue == 0.0)
+            return Rejection::TooSmall;
+    }
+    return Rejection::NotANumber;
+}
+
+bool readsGrouping(const QString &text, const QLocale &locale)
+{
+    if (!parse(text, locale))
+        return false;
+    // A number parse() reads has group separators only in its whole part,
+    // where they group its digits.
+    const QString trimmed = prepared(text);
+    const QString separator = locale.groupSeparator();
+    if (separator.isEmpty() || separator == locale.decimalPoint())
+        return false;
+    const QList<uint> symbol = separator.toUcs4();
+    if (symbol.size() == 1 && isSpaceLike(char32_t(symbol.first()))) {
+        const QList<uint> points = trimmed.toUcs4();
+        return std::ranges::any_of(points, [](uint c) { return isSpaceLike(char32_t(c)); });
+    }
+    return trimmed.contains(separator);
 }
 
 double roundTo5Decimals(double value)

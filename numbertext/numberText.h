@@ -23,6 +23,8 @@ enum class Rejection {
     Empty,            // nothing but blanks
     NotANumber,       // anything else that is no number
     OutOfRange,       // a number beyond the double range ("1e400")
+    TooSmall,         // a number other than 0 too close to 0 for a double
+                      // ("1e-400")
     DecimalSeparator, // a number once its group separator is read as the
                       // decimal separator: "0.625" in de_DE
 };
@@ -33,6 +35,10 @@ inline bool isNumber(const QString &text, const QLocale &locale = QLocale())
 {
     return parse(text, locale).has_value();
 }
+
+// Whether parse() reads the text as a number with digit grouping: "1.500"
+// in de_DE, "1,500" in en_US. Blanks around the number are no grouping.
+bool readsGrouping(const QString &text, const QLocale &locale = QLocale());
 
 // Rounds to 5 decimal places, a value exactly halfway (on the double's exact
 // binary value) going to the even digit. Never returns -0.

@@ -114,6 +114,14 @@
         <source>&quot;%1&quot; is not a number; set to 0.</source>
         <translation>„%1“ ist keine Zahl; auf 0 gesetzt.</translation>
     </message>
+    <message>
+        <source>&quot;%1&quot; read as %2.</source>
+        <translation>„%1“ gelesen als %2.</translation>
+    </message>
+    <message>
+        <source>%1 is too small; set to 0.</source>
+        <translation>%1 ist zu klein; auf 0 gesetzt.</translation>
+    </message>
 </context>
 <context>
     <name>FieldTable</name>
@@ -440,6 +448,10 @@
     <message>
         <source>The report could not be printed: the printer could not be started.</source>
         <translation>Der Bericht konnte nicht gedruckt werden: Der Drucker ließ sich nicht starten.</translation>
+    </message>
+    <message>
+        <source>Not calculated yet</source>
+        <translation>Noch nicht berechnet</translation>
     </message>
 </context>
 <context>
@@ -771,10 +783,6 @@
         <translation>Setzt Gesamtdurchfluss und Gesamtluftverbrauch der Anlage auf 0 zurück</translation>
     </message>
     <message>
-        <source>The pressure drop is at least the air pressure: no air flows.</source>
-        <translation>Der Druckabfall ist mindestens so groß wie der Betriebsdruck: Es strömt keine Luft.</translation>
-    </message>
-    <message>
         <source>Flow coefficient now shown as %1.</source>
         <translation>Durchflusskoeffizient jetzt als %1 angezeigt.</translation>
     </message>
@@ -789,6 +797,14 @@
     <message>
         <source>The system consumption would be too large to show. Nothing was changed.</source>
         <translation>Der Gesamtluftverbrauch würde zu groß für die Anzeige. Es wurde nichts geändert.</translation>
+    </message>
+    <message>
+        <source>The pressure drop is at least the absolute air pressure.</source>
+        <translation>Der Druckabfall ist mindestens so groß wie der absolute Betriebsdruck.</translation>
+    </message>
+    <message>
+        <source>The pressure drop is at least the air pressure: no pressure is left to move the cylinder.</source>
+        <translation>Der Druckabfall ist mindestens so groß wie der Betriebsdruck: Es bleibt kein Druck, der den Zylinder bewegt.</translation>
     </message>
 </context>
 <context>

@@ -114,6 +114,14 @@
         <source>&quot;%1&quot; is not a number; set to 0.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>&quot;%1&quot; read as %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is too small; set to 0.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>FieldTable</name>
@@ -439,6 +447,10 @@
     </message>
     <message>
         <source>The report could not be printed: the printer could not be started.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not calculated yet</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -771,10 +783,6 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>The pressure drop is at least the air pressure: no air flows.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Flow coefficient now shown as %1.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -788,6 +796,14 @@
     </message>
     <message>
         <source>The system consumption would be too large to show. Nothing was changed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The pressure drop is at least the absolute air pressure.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The pressure drop is at least the air pressure: no pressure is left to move the cylinder.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -114,6 +114,14 @@
         <source>&quot;%1&quot; is not a number; set to 0.</source>
         <translation>「%1」は数値ではないため 0 にしました。</translation>
     </message>
+    <message>
+        <source>&quot;%1&quot; read as %2.</source>
+        <translation>「%1」を %2 として読み取りました。</translation>
+    </message>
+    <message>
+        <source>%1 is too small; set to 0.</source>
+        <translation>%1 は小さすぎるため 0 にしました。</translation>
+    </message>
 </context>
 <context>
     <name>FieldTable</name>
@@ -440,6 +448,10 @@
     <message>
         <source>The report could not be printed: the printer could not be started.</source>
         <translation>レポートを印刷できませんでした：プリンタを起動できません。</translation>
+    </message>
+    <message>
+        <source>Not calculated yet</source>
+        <translation>まだ計算されていません</translation>
     </message>
 </context>
 <context>
@@ -771,10 +783,6 @@
         <translation>システム総流量と総空気消費量を 0 に戻します</translation>
     </message>
     <message>
-        <source>The pressure drop is at least the air pressure: no air flows.</source>
-        <translation>圧力降下が使用圧力以上のため、空気は流れません。</translation>
-    </message>
-    <message>
         <source>Flow coefficient now shown as %1.</source>
         <translation>流量係数を %1 で表示しています。</translation>
     </message>
@@ -789,6 +797,14 @@
     <message>
         <source>The system consumption would be too large to show. Nothing was changed.</source>
         <translation>総空気消費量が大きくなりすぎて表示できません。何も変更されていません。</translation>
+    </message>
+    <message>
+        <source>The pressure drop is at least the absolute air pressure.</source>
+        <translation>圧力降下が使用圧力の絶対圧以上になっています。</translation>
+    </message>
+    <message>
+        <source>The pressure drop is at least the air pressure: no pressure is left to move the cylinder.</source>
+        <translation>圧力降下が使用圧力以上のため、シリンダを動かす圧力が残りません。</translation>
     </message>
 </context>
 <context>

@@ -114,6 +114,14 @@
         <source>&quot;%1&quot; is not a number; set to 0.</source>
         <translation>“%1”不是数字；已设为 0。</translation>
     </message>
+    <message>
+        <source>&quot;%1&quot; read as %2.</source>
+        <translation>“%1”已按 %2 读取。</translation>
+    </message>
+    <message>
+        <source>%1 is too small; set to 0.</source>
+        <translation>%1 太小；已设为 0。</translation>
+    </message>
 </context>
 <context>
     <name>FieldTable</name>
@@ -440,6 +448,10 @@
     <message>
         <source>The report could not be printed: the printer could not be started.</source>
         <translation>无法打印报告：无法启动打印机。</translation>
+    </message>
+    <message>
+        <source>Not calculated yet</source>
+        <translation>尚未计算</translation>
     </message>
 </context>
 <context>
@@ -771,10 +783,6 @@
         <translation>将系统总流量和系统总耗气量清零</translation>
     </message>
     <message>
-        <source>The pressure drop is at least the air pressure: no air flows.</source>
-        <translation>压降不小于工作压力：没有空气流动。</translation>
-    </message>
-    <message>
         <source>Flow coefficient now shown as %1.</source>
         <translation>流量系数现以 %1 显示。</translation>
     </message>
@@ -789,6 +797,14 @@
     <message>
         <source>The system consumption would be too large to show. Nothing was changed.</source>
         <translation>系统总耗气量将过大，无法显示。未做任何更改。</translation>
+    </message>
+    <message>
+        <source>The pressure drop is at least the absolute air pressure.</source>
+        <translation>压降不小于工作压力的绝对压力。</translation>
+    </message>
+    <message>
+        <source>The pressure drop is at least the air pressure: no pressure is left to move the cylinder.</source>
+        <translation>压降不小于工作压力：没有剩余压力推动气缸。</translation>
     </message>
 </context>
 <context>

@@ -94,11 +94,11 @@ frmPressureCalc::frmPressureCalc(QWidget *parent) : QWidget(parent)
     setObjectName(QStringLiteral("frmPressureCalc"));
     setWindowTitle(QString::fromLatin1(ApplicationInfo::displayName));
 
-    auto *statusBar = new QStatusBar;
+    m_statusNotes = std::make_unique<StatusNotes>();
+    QStatusBar *statusBar = m_statusNotes->bar();
     statusBar->setObjectName(QStringLiteral("statusBar"));
     statusBar->setSizeGripEnabled(false);
     statusBar->setAccessibleName(tr("Notes"));
-    m_statusNotes = std::make_unique<StatusNotes>(statusBar);
     // What the window did to a field's text without being asked, said after
     // its caption in the status bar and to a screen reader.
     const auto noteOnField = [this](const QLineEdit *field, const QString &note) {
@@ -279,6 +279,8 @@ void frmPressureCalc::selectCalculator(int position)
         return;
     m_panelStack->setCurrentWidget(panel);
     m_currentCalculator = qint16(panel->index());
+    // The notes were on the panel that is gone.
+    m_statusNotes->panelShown();
 }
 
 Panel *frmPressureCalc::shownPanel() const

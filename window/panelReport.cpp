@@ -78,7 +78,9 @@ Report::Content PanelReport::content() const
     }
 
     const Panel::Record &record = panel->record();
-    if (!record.calculated || record.editedSince)
+    if (!record.calculated)
+        content.notes.append(tr("Not calculated yet"));
+    else if (record.editedSince)
         content.notes.append(
             tr("Inputs changed after the last calculation: press Calculate before relying on these results."));
     content.notes.append(record.advice);
@@ -111,7 +113,8 @@ bool PanelReport::save(const QString &path)
                 return FieldTexts{};
             },
         .alsoWrite = [&saved] { saved = true; },
-        .announcement = [&path](const FieldTexts &) { return tr("Report saved as %1.").arg(path); },
+        // In the notes, which a screen reader hears as well.
+        .notes = [&path] { return QStringList{tr("Report saved as %1.").arg(QDir::toNativeSeparators(path))}; },
     });
     return saved;
 }

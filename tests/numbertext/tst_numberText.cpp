@@ -29,6 +29,8 @@ private slots:
     void rejectionSaysWhy();
     void germanDecimalComma();
     void usesDefaultLocale();
+    void readsGrouping_data();
+    void readsGrouping();
 
     void rounding_data();
     void rounding();
@@ -170,6 +172,11 @@ void tst_NumberText::rejectionSaysWhy_data()
     QTest::newRow("beyond the range") << "C" << "1e400" << int(R::OutOfRange);
     QTest::newRow("negative beyond the range") << "C" << "-1e999" << int(R::OutOfRange);
     QTest::newRow("de_DE: beyond the range") << "de_DE" << "1,5e400" << int(R::OutOfRange);
+    QTest::newRow("too close to 0") << "C" << "1e-400" << int(R::TooSmall);
+    QTest::newRow("negative, too close to 0") << "C" << "-2.5E-330" << int(R::TooSmall);
+    QTest::newRow("de_DE: too close to 0") << "de_DE" << "1,5e-400" << int(R::TooSmall);
+    QTest::newRow("en_US: grouped, too close to 0") << "en_US" << "1,000e-400" << int(R::TooSmall);
+    QTest::newRow("exponent without digits") << "C" << "1e-" << int(R::NotANumber);
     QTest::newRow("de_DE: point after a lone 0") << "de_DE" << "0.625" << int(R::DecimalSeparator);
     QTest::newRow("de_DE: point before two digits") << "de_DE" << "1.50" << int(R::DecimalSeparator);
     QTest::newRow("de_DE: two ill-formed groups") << "de_DE" << "1.234.5" << int(R::NotANumber);
@@ -186,6 +193,34 @@ void tst_NumberText::rejectionSaysWhy()
     QFETCH(int, why);
     QVERIFY(!parse(text, QLocale(locale)).has_value());
     QCOMPARE(int(NumberText::rejection(text, QLocale(locale))), why);
+}
+
+void tst_NumberText::readsGrouping_data()
+{
+    QTest::addColumn<QString>("locale");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("grouped");
+    QTest::newRow("de_DE: one group") << "de_DE" << "1.500" << true;
+    QTest::newRow("de_DE: groups and decimals") << "de_DE" << "-12.345.678,5" << true;
+    QTest::newRow("de_DE: no group") << "de_DE" << "1500" << false;
+    QTest::newRow("de_DE: decimals") << "de_DE" << "1,5" << false;
+    QTest::newRow("de_DE: ill-formed, no number") << "de_DE" << "0.625" << false;
+    QTest::newRow("en_US: one group") << "en_US" << "1,500" << true;
+    QTest::newRow("en_US: decimals") << "en_US" << "1.500" << false;
+    QTest::newRow("C: comma groups") << "C" << "1,500" << true;
+    QTest::newRow("C: blanks around") << "C" << " 1500 " << false;
+    QTest::newRow("hi_IN: groups of two") << "hi_IN" << "12,34,567" << true;
+    QTest::newRow("fr_FR: narrow space") << "fr_FR" << QString::fromUtf8("1\u202F500") << true;
+    QTest::newRow("fr_FR: typed space") << "fr_FR" << "1 500" << true;
+    QTest::newRow("fr_FR: blanks around") << "fr_FR" << " 1500 " << false;
+}
+
+void tst_NumberText::readsGrouping()
+{
+    QFETCH(QString, locale);
+    QFETCH(QString, text);
+    QFETCH(bool, grouped);
+    QCOMPARE(NumberText::readsGrouping(text, QLocale(locale)), grouped);
 }
 
 void tst_NumberText::germanDecimalComma()

@@ -58,6 +58,8 @@ private slots:
     void cleansTextOnTab();
     void noteGoesOnTheNextAction_data();
     void noteGoesOnTheNextAction();
+    void notesAreShownWhole_data();
+    void notesAreShownWhole();
     void everyInputFieldIsCleaned_data();
     void everyInputFieldIsCleaned();
     void boreResultFieldsAreCleaned();
@@ -99,13 +101,18 @@ void tst_FieldValidation::cleansTextOnTab_data()
     QTest::newRow("exponent") << force << "1e3" << "1000" << "";
     QTest::newRow("negative zero") << force << "-0" << "0" << "";
     QTest::newRow("large exponent") << force << "1e20" << "1E+20" << "";
-    QTest::newRow("grouped") << force << "1,500" << "1500" << "";
+    // Digit grouping is always said: the user may have meant the other way.
+    QTest::newRow("grouped") << force << "1,500" << "1500" << "Force Required: \"1,500\" read as 1500.";
+    QTest::newRow("grouped with decimals") << force << "1,234.5" << "1234.5"
+                                           << "Force Required: \"1,234.5\" read as 1234.5.";
     QTest::newRow("sixteen digits") << force << "0.1234567890123456" << "0.123456789012346"
                                     << "Force Required: 0.1234567890123456 taken as 0.123456789012346.";
     QTest::newRow("beyond the double range") << pressure << "1e400" << "0"
                                              << "Air Pressure: 1e400 is too large; set to 0.";
     QTest::newRow("beyond the double range, 1e999") << force << "1e999" << "0"
                                                     << "Force Required: 1e999 is too large; set to 0.";
+    QTest::newRow("too close to 0") << pressure << "1e-400" << "0" << "Air Pressure: 1e-400 is too small; set to 0.";
+    QTest::newRow("smallest double") << pressure << "4.94065645841247E-324" << "4.94065645841247E-324" << "";
     // Rounding the largest double up to 15 digits would leave the range; its
     // last digit is cut so the field keeps a number.
     QTest::newRow("largest double") << force << "1.7976931348623157e308" << "1.79769313486231E+308"
@@ -123,6 +130,8 @@ void tst_FieldValidation::cleansTextOnTab_data()
     QTest::newRow("temperature empty") << "txtRoomTemp" << "" << "0" << "Room Temperature: empty; set to 0.";
     QTest::newRow("temperature beyond the range") << "txtRoomTemp" << "-1e999" << "0"
                                                   << "Room Temperature: -1e999 is too large; set to 0.";
+    QTest::newRow("temperature too close to 0") << "txtRoomTemp" << "-1e-400" << "0"
+                                                << "Room Temperature: -1e-400 is too small; set to 0.";
 }
 
 void tst_FieldValidation::cleansTextOnTab()
@@ -179,6 +188,15 @@ void tst_FieldValidation::noteGoesOnTheNextAction_data()
     QTest::newRow("a noted cleaning replaces a command's note")
         << QStringList{"type txtSafetyFactor 0.5", "click btnCalcBoreSize", "type txtForceRequired -5", "tab"}
         << QStringList{"", "A safety factor below 1 makes the area smaller than the force needs.", "", minus};
+    // A note belongs to the panel it was made on.
+    const QString noBore = QStringLiteral("No standard bore is that large.");
+    QTest::newRow("another panel shown clears a command's note, which does not come back")
+        << QStringList{"type txtForceRequired 1000000", "type txtAirPressure(0) 80", "type txtSafetyFactor 1",
+                       "click btnCalcBoreSize", "click optCalculator(1)", "click optCalculator(0)"}
+        << QStringList{"", "", "", noBore, "", ""};
+    QTest::newRow("another panel shown clears a cleaning's note, and the next command does not bring it")
+        << QStringList{"type txtAirPressure(0) abc", "tab", "click optCalculator(2)", "click btnCalcCV"}
+        << QStringList{"", abc, "", ""};
     QTest::newRow("a mere reformat says nothing")
         << QStringList{"type txtAirPressure(0) 2.50", "tab"} << QStringList{"", ""};
 }
@@ -195,6 +213,62 @@ void tst_FieldValidation::noteGoesOnTheNextAction()
         QVERIFY2(statusNote(window) == notes.at(step),
                  qPrintable(steps.at(step) + QStringLiteral(": ") + statusNote(window)));
     }
+}
+
+void tst_FieldValidation::notesAreShownWhole_data()
+{
+    QTest::addColumn<QString>("locale");
+    QTest::addColumn<QStringList>("steps");
+    QTest::addColumn<QStringList>("notes");
+    const QString dropLeavesNothing = QStringLiteral("The pressure drop is at least the absolute air pressure.");
+    QTest::newRow("de_DE, point after a lone 0")
+        << "de_DE" << QStringList{"type txtAirPressure(0) 0.625", "tab"}
+        << QStringList{"Air Pressure: \"0.625\" is not a number here; the decimal separator is \",\"; set to 0."};
+    QTest::newRow("en_US, comma after a lone 0")
+        << "en_US" << QStringList{"type txtAirPressure(0) 0,625", "tab"}
+        << QStringList{"Air Pressure: \"0,625\" is not a number here; the decimal separator is \".\"; set to 0."};
+    // A word wider than the window breaks inside; a long text is quoted by
+    // its start.
+    const QString wide(60, QLatin1Char('W'));
+    QTest::newRow("a word wider than the window")
+        << "en_US" << QStringList{"type txtAirPressure(0) " + wide, "tab"}
+        << QStringList{"Air Pressure: \"" + wide.first(39) + QChar(0x2026) + "\" is not a number; set to 0."};
+    const QString digits = QStringLiteral("1") + QString(400, QLatin1Char('0'));
+    QTest::newRow("401 digits")
+        << "C" << QStringList{"type txtForceRequired " + digits, "tab"}
+        << QStringList{"Force Required: " + digits.first(39) + QChar(0x2026) + " is too large; set to 0."};
+    const QStringList valve{"type txtPressureDrop 80", "type txtAirPressure(2) abc", "click btnCalcCV"};
+    QTest::newRow("en_US, a cleaning and a refusal")
+        << "en_US" << valve << QStringList{"Air Pressure: \"abc\" is not a number; set to 0.", dropLeavesNothing};
+    QTest::newRow("de_DE, a cleaning and a refusal")
+        << "de_DE" << valve << QStringList{"Air Pressure: \"abc\" is not a number; set to 0.", dropLeavesNothing};
+}
+
+// However long, the notes are shown whole: they wrap at the window's width,
+// and the window grows by the lines they take. Its width stays.
+void tst_FieldValidation::notesAreShownWhole()
+{
+    QFETCH(QString, locale);
+    QFETCH(QStringList, steps);
+    QFETCH(QStringList, notes);
+    QLocale::setDefault(QLocale(locale));
+    MessageBoxWatcher boxes;
+    frmPressureCalc window;
+    QVERIFY(showAndActivate(window));
+    const QSize startSize = window.size();
+    const int startHeight = control(window, QStringLiteral("statusBar"))->height();
+    for (const QString &step : std::as_const(steps))
+        perform(window, step);
+
+    const QString text = notes.join(QLatin1Char(' '));
+    QCOMPARE(notesShown(window), text);
+    QCOMPARE(statusNote(window), text);
+    QVERIFY2(QFontMetrics(window.font()).horizontalAdvance(text) > window.width(),
+             "a note that fits one line shows nothing here");
+    QTRY_COMPARE(notesNotWhole(window), QString());
+    const int grownBy = control(window, QStringLiteral("statusBar"))->height() - startHeight;
+    QVERIFY(grownBy > 0);
+    QCOMPARE(window.size(), startSize + QSize(0, grownBy));
 }
 
 void tst_FieldValidation::everyInputFieldIsCleaned_data()
@@ -303,9 +377,15 @@ void tst_FieldValidation::germanDecimalComma_data()
     QTest::newRow("exponent") << rod << "1,5e20" << "1,5E+20" << "";
     QTest::newRow("temperature kept") << "txtRoomTemp" << "-3,50" << "-3,50" << "";
     QTest::newRow("letters") << "txtRoomTemp" << "abc" << "0" << "Room Temperature: \"abc\" is not a number; set to 0.";
-    // Grouping with points is read only when well formed.
-    QTest::newRow("one group") << rod << "1.500" << "1500" << "";
-    QTest::newRow("two groups and decimals") << rod << "12.345.678,5" << "12345678,5" << "";
+    // Grouping with points is read only when well formed, and then said.
+    QTest::newRow("one group") << "txtAirPressure(0)" << "1.500" << "1500"
+                               << "Air Pressure: \"1.500\" read as 1500.";
+    QTest::newRow("two groups and decimals") << rod << "12.345.678,5" << "12345678,5"
+                                             << "Rod Diameter: \"12.345.678,5\" read as 12345678,5.";
+    QTest::newRow("temperature grouped, kept as typed") << "txtRoomTemp" << "-1.500" << "-1.500"
+                                                        << "Room Temperature: \"-1.500\" read as -1500.";
+    QTest::newRow("negative grouped") << rod << "-1.500" << "1500" << "Rod Diameter: -1.500 taken as 1500.";
+    QTest::newRow("too close to 0") << rod << "1,5e-400" << "0" << "Rod Diameter: 1,5e-400 is too small; set to 0.";
     const QString here = QStringLiteral("is not a number here; the decimal separator is \",\"; set to 0.");
     QTest::newRow("point after a lone 0") << "txtAirPressure(0)" << "0.625" << "0"
                                           << "Air Pressure: \"0.625\" " + here;

@@ -122,9 +122,13 @@ private slots:
     void savedReportHoldsEveryField();
     void staleLine_data();
     void staleLine();
+    void notCalculatedLine_data();
+    void notCalculatedLine();
     void valuesAsShownInTheLocale();
     void clipboardHasTextAndHtml();
     void saveIntoUnwritableFolderLeavesNothing();
+    void savedReportIsNoted_data();
+    void savedReportIsNoted();
     void saveAsSuggestsANameInDocuments();
     void printPrintsTheSamePage();
     void reportActionsDisabledOnTheDisclaimer();
@@ -362,8 +366,9 @@ void tst_PanelReport::staleLine_data()
     const Typing valve{"txtAirPressure(2)=80", "txtStrokeLength=4", "txtStrokTime=1", "txtCylinderBore(1)=2",
                        "txtRoomTemp=68", "txtNumCylinders=1", "txtPressureDrop=5"};
 
-    QTest::newRow("bore, never calculated") << 0 << Typing{} << false << QStringList{} << true;
-    QTest::newRow("valve, typed but not calculated") << 2 << valve << false << QStringList{} << true;
+    // Never calculated is said otherwise (notCalculatedLine).
+    QTest::newRow("bore, never calculated") << 0 << Typing{} << false << QStringList{} << false;
+    QTest::newRow("valve, typed but not calculated") << 2 << valve << false << QStringList{} << false;
     QTest::newRow("bore, calculated") << 0 << bore << true << QStringList{} << false;
     QTest::newRow("bore, force edited after") << 0 << bore << true << QStringList{"type txtForceRequired=600"}
                                               << true;
@@ -433,6 +438,45 @@ void tst_PanelReport::staleLine()
 
 // The report takes each text as shown, in the user's locale: a German window
 // shows and reports a decimal comma.
+void tst_PanelReport::notCalculatedLine_data()
+{
+    QTest::addColumn<int>("panel");
+    QTest::addColumn<Typing>("typing");
+    QTest::addColumn<bool>("calculate");
+    QTest::addColumn<bool>("notCalculated");
+    const Typing valve{"txtAirPressure(2)=80", "txtStrokeLength=4", "txtStrokTime=1", "txtCylinderBore(1)=2",
+                       "txtRoomTemp=68", "txtNumCylinders=1", "txtPressureDrop=5"};
+    QTest::newRow("bore, never calculated") << 0 << Typing{} << false << true;
+    QTest::newRow("valve, typed but not calculated") << 2 << valve << false << true;
+    QTest::newRow("valve, calculated") << 2 << valve << true << false;
+    Typing tooMany = valve;
+    tooMany.append(QStringLiteral("txtNumCylinders=40000"));
+    QTest::newRow("valve, Calculate refused") << 2 << tooMany << true << true;
+}
+
+// A panel never calculated says so, and not that its inputs changed since.
+void tst_PanelReport::notCalculatedLine()
+{
+    QFETCH(int, panel);
+    QFETCH(Typing, typing);
+    QFETCH(bool, calculate);
+    QFETCH(bool, notCalculated);
+
+    frmPressureCalc window;
+    QVERIFY(showAndActivate(window));
+    MessageBoxWatcher boxes;
+    selectPanel(window, panel);
+    typeAll(window, typing);
+    if (calculate)
+        click(window, panel == 0 ? QStringLiteral("btnCalcBoreSize") : QStringLiteral("btnCalcCV"));
+    const QStringList lines = window.reportText().split(u'\n');
+    QCOMPARE(lines.contains(QStringLiteral("Not calculated yet")), notCalculated);
+    QVERIFY(!lines.contains(staleText));
+    const QString path = m_folder.filePath(QStringLiteral("not-calculated-%1.pdf").arg(QTest::currentDataTag()));
+    QVERIFY(window.saveReport(path));
+    QCOMPARE(pdfText(path, false).contains(QStringLiteral("Not calculated yet")), notCalculated);
+}
+
 void tst_PanelReport::valuesAsShownInTheLocale()
 {
     QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
@@ -501,8 +545,34 @@ void tst_PanelReport::saveIntoUnwritableFolderLeavesNothing()
     QVERIFY(!QFileInfo::exists(path));
     QCOMPARE(entries(folder), before);
     QCOMPARE(stateOf(window), state);
+    QCOMPARE(notesShown(window), QString());
     if (folder.startsWith(m_folder.path()))
         QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+}
+
+void tst_PanelReport::savedReportIsNoted_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::newRow("short name") << "noted.pdf";
+    // One word wider than the window: the note breaks it.
+    QTest::newRow("name wider than the window") << "corvane-" + QString(120, u'x') + ".pdf";
+}
+
+// A report saved says where, in the notes everyone sees, until the next
+// action.
+void tst_PanelReport::savedReportIsNoted()
+{
+    QFETCH(QString, name);
+    frmPressureCalc window;
+    QVERIFY(showAndActivate(window));
+    calculate(window, 0, 0, -1, {"txtAirPressure(0)=80", "txtForceRequired=500"});
+    const QString path = m_folder.filePath(name);
+    QVERIFY(window.saveReport(path));
+    QVERIFY(QFileInfo::exists(path));
+    QCOMPARE(notesShown(window), "Report saved as " + QDir::toNativeSeparators(path) + ".");
+    QTRY_COMPARE(notesNotWhole(window), QString());
+    typeInto(window, QStringLiteral("txtForceRequired"), QStringLiteral("600"));
+    QCOMPARE(notesShown(window), QString());
 }
 
 // Save Report as PDF offers corvane-<panel>-<date>.pdf in the documents

@@ -9,7 +9,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
-#include <QStatusBar>
 #include <QTest>
 
 using namespace WindowDriver;
@@ -22,19 +21,6 @@ const QStringList resultFields{"txtBucklingLoad", "txtAllowableForce", "txtMaxBu
 const QString euler = QStringLiteral("Slender rod: Euler's formula.");
 const QString johnson = QStringLiteral("Short rod: Johnson's formula.");
 const QString mayBuckle = QStringLiteral("The push force is above the allowable force: the rod may buckle.");
-
-QString notes(const frmPressureCalc &window)
-{
-    return control<QStatusBar>(window, QStringLiteral("statusBar"))->currentMessage();
-}
-
-QStringList texts(const frmPressureCalc &window, const QStringList &names)
-{
-    QStringList shown;
-    for (const QString &name : names)
-        shown.append(text(window, name));
-    return shown;
-}
 
 void calculate(frmPressureCalc &window, int system, int mounting, const QStringList &typed)
 {
@@ -113,15 +99,15 @@ void tst_RodBuckling::results()
     QVERIFY(showAndActivate(window));
     MessageBoxWatcher boxes;
     calculate(window, system, mounting, typed);
-    QCOMPARE(texts(window, resultFields), expected);
-    QCOMPARE(notes(window), note);
+    QCOMPARE(textsOf(window, resultFields), expected);
+    QCOMPARE(notesShown(window), note);
     QVERIFY(boxes.seen().isEmpty());
 }
 
 void tst_RodBuckling::startsPinnedWithSteel()
 {
     frmPressureCalc window;
-    QCOMPARE(texts(window, inputs), (QStringList{"0", "0", "30000000", "50000", "3.5", "0"}));
+    QCOMPARE(textsOf(window, inputs), (QStringList{"0", "0", "30000000", "50000", "3.5", "0"}));
     QVERIFY(control<QRadioButton>(window, QStringLiteral("optMounting(1)"))->isChecked());
     // Return in an input calculates with the mounting chosen.
     QVERIFY(showAndActivate(window));
@@ -146,7 +132,7 @@ void tst_RodBuckling::unitSwitchConvertsStressesLengthsAndForces()
     QCOMPARE(control<QLabel>(window, QStringLiteral("lblBuckleForceUnits(1)"))->text(), QStringLiteral("Newtons"));
     // Back: every text as it was.
     useUnits(window, 0);
-    QCOMPARE(texts(window, inputs), (QStringList{"1", "60", "30000000", "50000", "3.5", "1000"}));
+    QCOMPARE(textsOf(window, inputs), (QStringList{"1", "60", "30000000", "50000", "3.5", "1000"}));
     QCOMPARE(text(window, QStringLiteral("txtBucklingLoad")), QStringLiteral("4037.27561"));
 }
 

@@ -44,9 +44,13 @@ struct DescriptionChange {
     QString description;
 };
 QList<DescriptionChange> descriptionChanges;
+// The objects whose name changed, in order.
+QList<QObject *> nameChanges;
 
 void recordUpdate(QAccessibleEvent *event)
 {
+    if (event->type() == QAccessible::NameChanged)
+        nameChanges.append(event->object());
     if (event->type() != QAccessible::DescriptionChanged)
         return;
     QObject *object = event->object();
@@ -84,6 +88,7 @@ private slots:
     {
         QLocale::setDefault(QLocale::c());
         descriptionChanges.clear();
+        nameChanges.clear();
     }
 
     void fieldsTellTheirUnits_data();
@@ -95,6 +100,8 @@ private slots:
     void announcementMakesWayWhenTheFocusLeaves();
     void sameResultsTwiceAreAnnouncedTwice();
     void refusedCommandAnnouncesNothing();
+    void notesAreReadableAtAnyTime_data();
+    void notesAreReadableAtAnyTime();
     void resultsAfterTheWarningGoToTheFocusedControl_data();
     void resultsAfterTheWarningGoToTheFocusedControl();
     void arrowKeysInAnOptionGroupAreHeardOnTheButtonReached_data();
@@ -333,6 +340,61 @@ void tst_ScreenReader::commandsAnnounceWhatChanged()
     QVERIFY2(!onAnnouncer.isEmpty(), "no description change on the focused control");
     QCOMPARE(onAnnouncer.last().description, expected);
     QCOMPARE(description(control(window, announcer)), expected);
+}
+
+void tst_ScreenReader::notesAreReadableAtAnyTime_data()
+{
+    QTest::addColumn<int>("panel");
+    QTest::addColumn<QStringList>("steps"); // "field=text" typed, "Tab", or a control clicked
+    QTest::addColumn<QString>("notes");
+    QTest::newRow("a cleaning's note") << 0 << QStringList{"txtAirPressure(0)=abc", "Tab"}
+                                       << "Air Pressure: \"abc\" is not a number; set to 0.";
+    QTest::newRow("a command's note")
+        << 1 << QStringList{"txtCylinderBore(0)=2", "txtRodDiameter=2", "txtAirPressure(1)=80", "btnCalcForce"}
+        << "The rod is as large as the bore: there is no pull force.";
+    QTest::newRow("a cleaning's note and a refusal's")
+        << 4 << QStringList{"txtTimeAirPressure=-80", "btnCalcTime"}
+        << "Air Pressure: -80 taken as 80. Type the bore and the stroke length.";
+    QTest::newRow("gone with an edit") << 0 << QStringList{"txtAirPressure(0)=abc", "Tab", "txtForceRequired=5"}
+                                       << "";
+}
+
+// What the status bar says, a screen reader can read from it whenever it
+// asks, and it hears when that changes: the bar, named "Notes", holds a
+// text whose name is the notes.
+void tst_ScreenReader::notesAreReadableAtAnyTime()
+{
+    QFETCH(int, panel);
+    QFETCH(QStringList, steps);
+    QFETCH(QString, notes);
+
+    frmPressureCalc window;
+    QVERIFY(showAndActivate(window));
+    selectPanel(window, panel);
+    for (const QString &step : std::as_const(steps)) {
+        if (step.contains(QLatin1Char('=')))
+            typeInto(window, step.section(QLatin1Char('='), 0, 0), step.section(QLatin1Char('='), 1));
+        else if (step == QLatin1StringView("Tab"))
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        else
+            click(window, step);
+    }
+    QCOMPARE(notesShown(window), notes);
+
+    QAccessibleInterface *bar = accessible(control(window, QStringLiteral("statusBar")));
+    QCOMPARE(bar->role(), QAccessible::StatusBar);
+    QCOMPARE(bar->text(QAccessible::Name), QStringLiteral("Notes"));
+    QStringList texts;
+    QObject *text = nullptr;
+    for (int index = 0; index < bar->childCount(); ++index) {
+        QAccessibleInterface *child = bar->child(index);
+        if (child->role() == QAccessible::StaticText && !child->state().invisible) {
+            texts.append(child->text(QAccessible::Name));
+            text = child->object();
+        }
+    }
+    QCOMPARE(texts, QStringList{notes});
+    QVERIFY(nameChanges.contains(text));
 }
 
 void tst_ScreenReader::announcementMakesWayWhenTheFocusLeaves()

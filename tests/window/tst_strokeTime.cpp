@@ -9,7 +9,6 @@
 
 #include <QLabel>
 #include <QLineEdit>
-#include <QStatusBar>
 #include <QTest>
 
 using namespace WindowDriver;
@@ -22,19 +21,6 @@ const QStringList resultFields{"txtTimeFlow", "txtTimeResult", "txtPistonSpeed"}
 const QString chokedNote = QStringLiteral(
     "The downstream pressure is below 53 % of the air pressure, outside the range where this flow formula holds; "
     "the stroke time is only an estimate.");
-
-QString notes(const frmPressureCalc &window)
-{
-    return control<QStatusBar>(window, QStringLiteral("statusBar"))->currentMessage();
-}
-
-QStringList texts(const frmPressureCalc &window, const QStringList &names)
-{
-    QStringList shown;
-    for (const QString &name : names)
-        shown.append(text(window, name));
-    return shown;
-}
 
 void calculate(frmPressureCalc &window, int system, const QStringList &typed)
 {
@@ -101,8 +87,8 @@ void tst_StrokeTime::results()
     QVERIFY(showAndActivate(window));
     MessageBoxWatcher boxes;
     calculate(window, system, typed);
-    QCOMPARE(texts(window, resultFields), expected);
-    QCOMPARE(notes(window), note);
+    QCOMPARE(textsOf(window, resultFields), expected);
+    QCOMPARE(notesShown(window), note);
     QVERIFY(boxes.seen().isEmpty());
 }
 
@@ -135,8 +121,8 @@ void tst_StrokeTime::refusalsWriteNothing()
     QVERIFY(showAndActivate(window));
     MessageBoxWatcher boxes;
     calculate(window, 0, typed);
-    QCOMPARE(texts(window, resultFields), (QStringList{"0", "0", "0"}));
-    QCOMPARE(notes(window), note);
+    QCOMPARE(textsOf(window, resultFields), (QStringList{"0", "0", "0"}));
+    QCOMPARE(notesShown(window), note);
     QVERIFY(boxes.seen().isEmpty());
 }
 
@@ -199,7 +185,7 @@ void tst_StrokeTime::returnCalculates()
     for (qsizetype index = 0; index < inputs.size(); ++index)
         typeInto(window, inputs[index], typed[index]);
     QTest::keyClick(field(window, QStringLiteral("txtTimeAirPressure")), Qt::Key_Return);
-    QCOMPARE(texts(window, resultFields), (QStringList{"28.42116", "0.22138", "45.17031"}));
+    QCOMPARE(textsOf(window, resultFields), (QStringList{"28.42116", "0.22138", "45.17031"}));
 }
 
 QTEST_MAIN(tst_StrokeTime)

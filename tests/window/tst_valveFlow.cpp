@@ -3,6 +3,7 @@
 #include "applicationInfo.h"
 #include "frmPressureCalc.h"
 #include "messageBoxWatcher.h"
+#include "numberText.h"
 #include "windowDriver.h"
 
 #include <QGuiApplication>
@@ -18,12 +19,10 @@ using namespace WindowDriver;
 namespace {
 
 const QString overflowMessage = QStringLiteral("The result is too large to calculate. No result was changed.");
-const QString divisionMessage =
-    QStringLiteral("These values make the calculation divide by zero. No result was changed.");
 const QString validityPrompt = QStringLiteral(
     "These calculations are only valid when the pressure drop is at least 53% of the initial air pressure");
 const QString countMessage =
-    QStringLiteral("\"Number of Cylinders\" must lie between -32768 and 32767. No result was changed.");
+    QStringLiteral("\"Number of Cylinders\" must lie between 0 and 32767. No result was changed.");
 
 const QStringList outputs{"txtVolume", "txtInstFlow", "txtCvFactor", "txtAirConsumption"};
 
@@ -102,6 +101,8 @@ private slots:
     void validityWarning_data();
     void validityWarning();
     void validityWarningTranslated();
+    void noPressureLeftIsRefusedWithANote_data();
+    void noPressureLeftIsRefusedWithANote();
     void failureWritesNothing_data();
     void failureWritesNothing();
     void textThatIsNoNumberWritesNothing();
@@ -276,7 +277,8 @@ void tst_ValveFlow::validityWarning_data()
     QTest::newRow("100 psi, drop 47.5: just below")
         << "100" << "47.5" << true << "1.9968" << "0.03619" << "3.40458" << "";
     // The values stay as computed; the note says what they mean.
-    const QString noFlow = QStringLiteral("The pressure drop is at least the air pressure: no air flows.");
+    const QString noFlow = QStringLiteral(
+        "The pressure drop is at least the air pressure: no pressure is left to move the cylinder.");
     QTest::newRow("drop as large as the pressure")
         << "80" << "80" << true << "0.4368" << "0.01304" << "2.81093" << noFlow;
     QTest::newRow("drop above the pressure")
@@ -356,6 +358,67 @@ void tst_ValveFlow::validityWarningTranslated()
     QCOMPARE(boxes.seen().first().title, QStringLiteral("[Warning]"));
 }
 
+void tst_ValveFlow::noPressureLeftIsRefusedWithANote_data()
+{
+    QTest::addColumn<int>("system");
+    QTest::addColumn<QString>("airPressure");
+    QTest::addColumn<QString>("pressureDrop");
+    QTest::addColumn<QString>("roomTemperature");
+    QTest::addColumn<bool>("refused");
+    // Every case is beyond the 53 % of the formula's range: the warning comes
+    // first, refused or not.
+    QTest::newRow("no air pressure, drop 80") << 0 << "0" << "80" << "68" << true;
+    // A division by zero inside the sizing.
+    QTest::newRow("drop 14.7 leaves exactly none") << 0 << "0" << "14.7" << "68" << true;
+    QTest::newRow("drop 100 at 80 psi") << 0 << "80" << "100" << "68" << true;
+    QTest::newRow("drop 94.6 at 80 psi leaves 0.1 psi") << 0 << "80" << "94.6" << "68" << false;
+    QTest::newRow("drop 14 leaves 0.7 psi at 68 F") << 0 << "0" << "14" << "68" << false;
+    QTest::newRow("the same drop corrected to 600 F leaves none") << 0 << "0" << "14" << "600" << true;
+    // 1 bar is 14.5 psi, 1.1 bar 15.95 psi; 20 C is 68 F.
+    QTest::newRow("metric, drop 1 bar leaves 0.2 psi") << 1 << "0" << "1" << "20" << false;
+    QTest::newRow("metric, drop 1.1 bar leaves none") << 1 << "0" << "1.1" << "20" << true;
+}
+
+// With no absolute pressure left downstream the results would be negative,
+// or no number at all: after the 53 % warning the command is refused with a
+// note, writes nothing and shows no message box.
+void tst_ValveFlow::noPressureLeftIsRefusedWithANote()
+{
+    QFETCH(int, system);
+    QFETCH(QString, airPressure);
+    QFETCH(QString, pressureDrop);
+    QFETCH(QString, roomTemperature);
+    QFETCH(bool, refused);
+
+    MessageBoxWatcher boxes;
+    frmPressureCalc window;
+    QVERIFY(showAndActivate(window));
+    useUnits(window, system);
+    ValveInputs in = system == 0 ? imperialCase : metricCase;
+    calculateValve(window, in);
+    const QStringList before = outputTexts(window);
+    QVERIFY(boxes.seen().isEmpty());
+
+    in.airPressure = airPressure;
+    in.pressureDrop = pressureDrop;
+    in.roomTemperature = roomTemperature;
+    calculateValve(window, in);
+    QStringList shown;
+    for (const MessageBoxWatcher::Seen &box : boxes.seen())
+        shown << box.text;
+    QCOMPARE(shown, QStringList{validityPrompt});
+    const QString note = control<QStatusBar>(window, QStringLiteral("statusBar"))->currentMessage();
+    if (refused) {
+        QCOMPARE(note, QStringLiteral("The pressure drop is at least the absolute air pressure."));
+        QCOMPARE(outputTexts(window), before);
+    } else {
+        QCOMPARE(note, QStringLiteral("The pressure drop is at least the air pressure: no pressure is left to move "
+                                      "the cylinder."));
+        QVERIFY(outputTexts(window) != before);
+        QVERIFY(NumberText::parse(text(window, QStringLiteral("txtInstFlow"))).value_or(0) > 0);
+    }
+}
+
 void tst_ValveFlow::failureWritesNothing_data()
 {
     QTest::addColumn<int>("system");
@@ -387,11 +450,6 @@ void tst_ValveFlow::failureWritesNothing_data()
     in.cycleRate = "1E305";
     in.cylinders = "32767";
     QTest::newRow("metric consumption overflows at the count") << 1 << in << QStringList{overflowMessage};
-    // Downstream pressure -14.7: the validity warning, then a division by zero.
-    in = imperialCase;
-    in.airPressure = "0";
-    in.pressureDrop = "14.7";
-    QTest::newRow("downstream plus 14.7 is zero") << 0 << in << QStringList{validityPrompt, divisionMessage};
 }
 
 void tst_ValveFlow::failureWritesNothing()

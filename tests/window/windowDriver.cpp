@@ -7,9 +7,12 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
+#include <QStatusBar>
 #include <QTest>
+#include <QTextLayout>
 
 #include <algorithm>
+#include <cmath>
 
 namespace WindowDriver {
 
@@ -69,6 +72,14 @@ QString text(const frmPressureCalc &window, const QString &fieldName)
     return field(window, fieldName)->text();
 }
 
+QStringList textsOf(const frmPressureCalc &window, const QStringList &fieldNames)
+{
+    QStringList texts;
+    for (const QString &name : fieldNames)
+        texts.append(text(window, name));
+    return texts;
+}
+
 void useUnits(frmPressureCalc &window, int system)
 {
     if (window.unitSystem() != system)
@@ -107,6 +118,55 @@ const QStringList &convertedFields()
     return fields;
 }
 
+namespace {
+
+const QLabel *notesLabel(const frmPressureCalc &window)
+{
+    const auto *label = control(window, QStringLiteral("statusBar"))->findChild<QLabel *>(QStringLiteral("notes"));
+    if (!label)
+        qFatal("the status bar has no label \"notes\"");
+    return label;
+}
+
+// The height of a text in lines no wider than `width`.
+int wrappedHeight(const QString &text, const QFont &font, int width)
+{
+    QTextLayout layout(text, font);
+    QTextOption option;
+    option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    layout.setTextOption(option);
+    qreal height = 0;
+    layout.beginLayout();
+    for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+        line.setLineWidth(width);
+        height += line.height();
+    }
+    layout.endLayout();
+    return int(std::ceil(height));
+}
+
+} // namespace
+
+QString notesShown(const frmPressureCalc &window)
+{
+    return notesLabel(window)->text();
+}
+
+QString notesNotWhole(const frmPressureCalc &window)
+{
+    const QLabel *label = notesLabel(window);
+    if (!label->isVisible())
+        return QStringLiteral("the notes are hidden");
+    const QRect area = label->contentsRect();
+    const int needed = wrappedHeight(label->text(), label->font(), area.width());
+    if (area.height() < needed)
+        return QStringLiteral("the notes need %1 pixels, and have %2").arg(needed).arg(area.height());
+    const QRect onWindow(label->mapTo(&window, QPoint(0, 0)), label->size());
+    if (!window.rect().contains(onWindow))
+        return QStringLiteral("the notes lie outside the window");
+    return {};
+}
+
 WindowState stateOf(const frmPressureCalc &window)
 {
     WindowState state;
@@ -115,8 +175,11 @@ WindowState stateOf(const frmPressureCalc &window)
               [](const QLineEdit *a, const QLineEdit *b) { return a->objectName() < b->objectName(); });
     for (const QLineEdit *field : fields)
         state.texts.append(field->objectName() + QLatin1Char('=') + field->text());
+    // The notes the status bar shows are no caption: they come and go with
+    // every action.
     for (const QLabel *label : window.findChildren<QLabel *>())
-        state.captions.append(label->text());
+        if (!qobject_cast<const QStatusBar *>(label->parentWidget()))
+            state.captions.append(label->text());
     for (const QRadioButton *option : window.findChildren<QRadioButton *>())
         state.selections.append(option->isChecked());
     state.units = window.unitSystem();

@@ -37,6 +37,8 @@ void click(frmPressureCalc &window, const QString &controlName);
 void selectPanel(frmPressureCalc &window, int index);
 
 QString text(const frmPressureCalc &window, const QString &fieldName);
+// The texts of several fields, in the order named.
+QStringList textsOf(const frmPressureCalc &window, const QStringList &fieldNames);
 
 // Switches to the unit system given (0 imperial, 1 metric) unless it is in force.
 void useUnits(frmPressureCalc &window, int system);
@@ -49,6 +51,14 @@ void typeAndTab(frmPressureCalc &window, const QString &fieldName, const QString
 
 // Every field element the unit switch converts, in the order it converts them.
 const QStringList &convertedFields();
+
+// The notes the status bar shows, as the label that shows them has them.
+QString notesShown(const frmPressureCalc &window);
+// Why the notes are not shown whole, or nothing when they are: the label
+// that shows them must be as high as their lines at its width (broken
+// between words, and inside a word only where the word alone is wider than
+// a line) and lie within the window.
+QString notesNotWhole(const frmPressureCalc &window);
 
 // Everything the user can see change in the window.
 struct WindowState {

@@ -6,7 +6,7 @@
 // runs on every loss of focus to another control of the window, also when
 // the text did not change (Qt's editingFinished is not emitted then, so a
 // focus-out event filter drives it). No box interrupts the user; a cleaning
-// that changed the number says so in a note.
+// that changed the number, or read digit grouping, says so in a note.
 #include "fieldCleaner.h"
 
 #include "numberText.h"
@@ -38,6 +38,22 @@ QString signedText(const QString &text)
     return NumberText::isNumber(text) ? text : QStringLiteral("0");
 }
 
+// A typed text as a note quotes it. The notes are shown whole, and the
+// window grows with them: a text longer than this (a paste of a whole page)
+// is quoted by its start and an ellipsis, so that its note stays a few lines
+// long.
+constexpr qsizetype kLongestQuote = 40;
+
+QString quoted(const QString &typed)
+{
+    if (typed.size() <= kLongestQuote)
+        return typed;
+    qsizetype kept = kLongestQuote - 1;
+    if (typed.at(kept - 1).isHighSurrogate())
+        --kept;
+    return typed.first(kept) + QChar(0x2026);
+}
+
 } // namespace
 
 QString FieldCleaner::cleaned(Cleaner cleaner, const QString &text)
@@ -55,11 +71,16 @@ QString FieldCleaner::cleaned(Cleaner cleaner, const QString &text)
 
 QString FieldCleaner::note(const QString &before, const QString &after)
 {
-    const QString typed = before.trimmed();
+    const QString typed = quoted(before.trimmed());
     if (const auto value = NumberText::parse(before)) {
         const auto cleanedValue = NumberText::parse(after);
-        if (cleanedValue && *cleanedValue == *value)
+        if (cleanedValue && *cleanedValue == *value) {
+            // Grouping changes the number a text seems to be when it was
+            // meant the other way: "1.500" in German is 1500, not 1.5.
+            if (NumberText::readsGrouping(before))
+                return tr("\"%1\" read as %2.").arg(typed, NumberText::formatGeneral(*value));
             return {};
+        }
         return tr("%1 taken as %2.").arg(typed, after);
     }
     using NumberText::Rejection;
@@ -68,6 +89,8 @@ QString FieldCleaner::note(const QString &before, const QString &after)
         return tr("empty; set to 0.");
     case Rejection::OutOfRange:
         return tr("%1 is too large; set to 0.").arg(typed);
+    case Rejection::TooSmall:
+        return tr("%1 is too small; set to 0.").arg(typed);
     case Rejection::DecimalSeparator:
         return tr("\"%1\" is not a number here; the decimal separator is \"%2\"; set to 0.")
             .arg(typed, QLocale().decimalPoint());

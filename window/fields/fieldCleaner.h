@@ -18,7 +18,7 @@ class QWidget;
 // window losing activation (another application, a message box, a menu) is
 // not leaving the field: a half-typed "2." stays as it is, so the user can
 // carry on typing when coming back. A cleaning that puts another number in
-// place of the text is noted.
+// place of the text, or that read digit grouping, is noted.
 class FieldCleaner : public QObject
 {
     Q_OBJECT
@@ -33,7 +33,10 @@ public:
     // What a cleaning that turned `before` into `after` says, or nothing
     // when the number stays the same (a mere reformat: "2.50" to "2.5"):
     // '"abc" is not a number; set to 0.', '-2 taken as 2.',
-    // '1e400 is too large; set to 0.'.
+    // '1e400 is too large; set to 0.', '1e-400 is too small; set to 0.'.
+    // A number read with digit grouping is always noted: '"1.500" read as
+    // 1500.' in German. A typed text of more than 40
+    // characters is quoted by its first 39 and an ellipsis.
     static QString note(const QString &before, const QString &after);
 
     explicit FieldCleaner(Noted noted = {});

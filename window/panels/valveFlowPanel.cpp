@@ -168,12 +168,29 @@ FieldTexts ValveFlowPanel::calculate() const
     double flow = 0.0;
     double coefficient = 0.0;
     const bool imperial = unitSystem() == 0;
-    if (imperial)
-        Calculator::ValveFlowImperial(airPressure, strokeLength, strokeTime, bore, roomTemperature, cylinders,
-                                      pressureDrop, volume, flow, coefficient);
-    else
-        Calculator::ValveFlowMetric(airPressure, strokeLength, strokeTime, bore, roomTemperature, cylinders,
-                                    pressureDrop, volume, flow, coefficient);
+    // The sizing writes the air pressure and the drop back corrected for the
+    // temperature (in psi, metric ones converted) before it works out any
+    // result, and shows the 53 % warning. With no absolute pressure left
+    // downstream its results mean nothing: negative, or a division by zero
+    // when exactly none is left. The command is refused with a note then.
+    const auto noPressureLeft = [&airPressure, &pressureDrop] {
+        return Calculator::AbsolutePressure(airPressure - pressureDrop) <= 0.0;
+    };
+    const QString noPressureNote = tr("The pressure drop is at least the absolute air pressure.");
+    try {
+        if (imperial)
+            Calculator::ValveFlowImperial(airPressure, strokeLength, strokeTime, bore, roomTemperature, cylinders,
+                                          pressureDrop, volume, flow, coefficient);
+        else
+            Calculator::ValveFlowMetric(airPressure, strokeLength, strokeTime, bore, roomTemperature, cylinders,
+                                        pressureDrop, volume, flow, coefficient);
+    } catch (const Calculator::ArithmeticError &error) {
+        if (error.kind() == Calculator::ArithmeticError::Kind::DivisionByZero && noPressureLeft())
+            throw CommandNoted{noPressureNote};
+        throw;
+    }
+    if (noPressureLeft())
+        throw CommandNoted{noPressureNote};
 
     if (imperial && !cvFactorSelected())
         coefficient = Calculator::ConvertUnits(coefficient, "cv");
@@ -199,7 +216,7 @@ QStringList ValveFlowPanel::notes() const
     const double pressure = NumberText::parse(m_airPressure->text()).value_or(0.0);
     const double drop = NumberText::parse(m_pressureDrop->text()).value_or(0.0);
     if (drop > 0.0 && drop >= pressure)
-        return {tr("The pressure drop is at least the air pressure: no air flows.")};
+        return {tr("The pressure drop is at least the air pressure: no pressure is left to move the cylinder.")};
     return {};
 }
 
