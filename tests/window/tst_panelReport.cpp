@@ -168,7 +168,7 @@ void tst_PanelReport::savedReportHoldsEveryField_data()
     QTest::addColumn<QString>("panelName");
     // Whether Calculate shows the 53 % advice, and so the report repeats it.
     QTest::addColumn<bool>("advice");
-    // The window's language and locale: German and de_DE, or as they are.
+    // The window's language and locale: German and de_DE, Japanese and ja_JP, or as they are.
     QTest::addColumn<QString>("language");
 
     const QStringList bore{"Air Pressure|txtAirPressure(0)|%1", "Force Required|txtForceRequired|%2",
@@ -238,6 +238,13 @@ void tst_PanelReport::savedReportHoldsEveryField_data()
     germanTyping.replaceInStrings(QStringLiteral("=0.5"), QStringLiteral("=0,5"));
     QTest::newRow("valve, metric, Kv, in German") << 2 << 1 << 1 << germanTyping << germanValve << "Ventildurchfluss"
                                                   << false << "de";
+    const QStringList japaneseValve{
+        "使用圧力|txtAirPressure(2)|Bar", "シリンダ内径|txtCylinderBore(1)|mm", "周囲温度|txtRoomTemp|°C",
+        "ストローク|txtStrokeLength|mm", "ストローク時間|txtStrokTime|秒", "シリンダ本数|txtNumCylinders|",
+        "圧力降下|txtPressureDrop|Bar", "行程容積|txtVolume|mm³", "流量係数|txtCvFactor|Kv値",
+        "瞬時流量|txtInstFlow|L/min (ANR)", "システム総流量|txtSystemFlow|L/min (ANR)"};
+    QTest::newRow("valve, metric, Kv, in Japanese") << 2 << 1 << 1 << valveMetric << japaneseValve << "バルブ流量"
+                                                    << false << "ja";
 }
 
 // After a worked case, the saved PDF holds every field of the panel as a row
@@ -290,6 +297,7 @@ void tst_PanelReport::savedReportHoldsEveryField()
 
     qsizetype previousLine = -1;
     int decimalCommas = 0;
+    int decimalPoints = 0;
     const QStringList plainLines = plain.split(u'\n');
     for (const QString &row : rows) {
         const QStringList parts = row.split(u'|');
@@ -306,12 +314,20 @@ void tst_PanelReport::savedReportHoldsEveryField()
             QVERIFY2(german.match(value).hasMatch(), qPrintable(row + QStringLiteral(" = ") + value));
             decimalCommas += value.contains(u',');
         }
+        // As ja_JP writes them: a decimal point, commas only between groups
+        // of thousands.
+        if (language == QLatin1String("ja") && value != say("PanelReport", "none")) {
+            static const QRegularExpression japanese(QStringLiteral("^-?(\\d+|\\d{1,3}(,\\d{3})+)(\\.\\d+)?$"));
+            QVERIFY2(japanese.match(value).hasMatch(), qPrintable(row + QStringLiteral(" = ") + value));
+            decimalPoints += value.contains(u'.');
+        }
         QVERIFY2(hasPdfRow(pdf, parts[0], value, unit), qPrintable(row + QStringLiteral(" = ") + value));
         const qsizetype line = plainLines.indexOf(QStringList{parts[0], value, unit}.join(u'\t'));
         QVERIFY2(line > previousLine, qPrintable(row));
         previousLine = line;
     }
-    QVERIFY(language.isEmpty() || decimalCommas > 0);
+    QVERIFY(language != QLatin1String("de") || decimalCommas > 0);
+    QVERIFY(language != QLatin1String("ja") || decimalPoints > 0);
     // Every field of the panel is in the report, whatever rows the field
     // table gains: its caption and its text on one line.
     for (const Field &tableField : window.fields()) {
