@@ -12,10 +12,10 @@
 #    compared with the median of its bound ("X" against "X/bound").
 # 2. Peak memory: corvane-expose-window (the program up to its first
 #    exposure) against corvane-expose-plain (a plain window holding the same
-#    Qt controls, read from a census of the calculator window that
-#    corvane-bench writes first), each run MEMORY_RUNS times (default 5)
-#    under /usr/bin/time -v; the median maximum resident set size, and the
-#    median time from main to exposure (a cold start) beside it;
+#    Qt controls in the same Qt layouts, read from a census of the calculator
+#    window that corvane-bench writes first), each run MEMORY_RUNS times
+#    (default 5) under /usr/bin/time -v; the median maximum resident set
+#    size, and the median time from main to exposure (a cold start) beside it;
 #    corvane-expose-baseline (one empty QWidget per control) for information.
 # 3. With --instructions, and valgrind installed: the instructions of the
 #    measured part of every case under callgrind, per iteration, and the same
@@ -24,11 +24,12 @@
 #    the counts do not depend on the load. CASES (a grep -E pattern, default
 #    every case) picks the pairs.
 #
-# Targets: start-up within 1.05 times the plain window with the same controls;
-# every handler under 1 ms on ordinary input and under one 16 ms frame on the
-# longest input a field takes (cases named .../longInput); the ratio of each
-# handler to its read-and-write bound is reported beside it. Nothing here
-# fails on a missed target: it reports.
+# Targets: start-up within 1.1 times the plain window with the same controls
+# and the same Qt layouts, both with a menu bar and a status bar, in time and
+# in instructions; every handler under 1 ms on ordinary input and under one
+# 16 ms frame on the longest input a field takes (cases named .../longInput);
+# the ratio of each handler to its read-and-write bound is reported beside
+# it. Nothing here fails on a missed target: it reports.
 set -euo pipefail
 
 if [[ $# -lt 1 ]]; then
@@ -75,7 +76,7 @@ echo
 # an absolute time in nanoseconds for a handler.
 target_awk='
 function target(name) {
-  if (name ~ /^StartUp/) return 1.05
+  if (name ~ /^StartUp/) return 1.1
   if (name ~ /\/longInput$/) return 16e6
   if (name ~ /^Handler\//) return 1e6
   return 0

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 // Start-up: the calculator window from construction (which runs the whole
 // start-up) to its first exposure, against a plain window holding the same
-// Qt controls with the same geometry and texts (bareWindow.h), which is what
-// the toolkit alone costs for them.
+// Qt controls with the same texts in the same Qt layouts (bareWindow.h),
+// which is what the toolkit alone costs for them.
 #include "startUpBench.h"
 
 #include "cases.h"
@@ -49,7 +49,7 @@ private:
 
 WindowCensus calculatorWindowCensus()
 {
-    // Shown, so that the layout has placed the controls as the user sees them.
+    // Shown, as the user first sees it.
     frmPressureCalc window;
     if (!showAndWaitExposed(window)) {
         std::fputs("census: the window was not exposed within 5 s\n", stderr);
