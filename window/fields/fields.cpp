@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "fields.h"
 
+#include "lengthLimit.h"
 #include "numberText.h"
 
 #include <QCoreApplication>
@@ -32,7 +33,10 @@ QString startText(const FieldTable::Row &row)
 
 QLineEdit *makeEdit(const FieldTable::Row &row)
 {
-    auto *edit = new QLineEdit(startText(row));
+    auto *edit = new QLineEdit;
+    if (row.role == FieldTable::Role::Input)
+        LengthLimit::allowOneMore(edit);
+    edit->setText(startText(row));
     edit->setObjectName(QString::fromLatin1(row.field));
     if (row.toolTip)
         edit->setToolTip(translated(row.toolTip));

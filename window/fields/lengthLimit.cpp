@@ -6,9 +6,13 @@
 
 namespace LengthLimit {
 
-void watch(QLineEdit *field, const Cut &cut)
+void allowOneMore(QLineEdit *field)
 {
     field->setMaxLength(characters + 1);
+}
+
+void watch(QLineEdit *field, const Cut &cut)
+{
     QObject::connect(field, &QLineEdit::textEdited, field, [field, cut](const QString &text) {
         if (text.size() <= characters)
             return;

@@ -15,10 +15,15 @@ namespace LengthLimit {
 
 inline constexpr int characters = 32767;
 
+// Lets a new, still empty field take the one character more. Before its
+// text: a new limit lays the text out again.
+void allowOneMore(QLineEdit *field);
+
 // Told the field and the note once its text has been cut: "the text was
 // longer than the 32767 characters a field holds; the rest was cut."
 using Cut = std::function<void(QLineEdit *field, const QString &note)>;
 
+// The field must have been let take one character more.
 void watch(QLineEdit *field, const Cut &cut);
 
 } // namespace LengthLimit

@@ -135,17 +135,21 @@ void Zoom::apply(double zoom)
     }
     if (m_fontsSet)
         m_fontsSet();
-    // A new font reaches the layouts partly by posted layout requests (the
-    // status bar's height follows only then), and the hidden panels' not at
-    // all (their rows of buttons keep their sizes): every size is asked
-    // anew, and the requests handled, before the window is measured.
-    for (QWidget *widget : m_window->findChildren<QWidget *>())
-        widget->updateGeometry();
-    for (QLayout *layout : m_window->findChildren<QLayout *>())
-        layout->invalidate();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+    // A new font reaches a laid-out window's layouts partly by posted
+    // layout requests (the status bar's height follows only then), and the
+    // hidden panels' not at all (their rows of buttons keep their sizes):
+    // every size is asked anew, and the requests handled, before the window
+    // is measured. The first time, nothing has been measured yet.
+    if (m_laidOut) {
+        for (QWidget *widget : m_window->findChildren<QWidget *>())
+            widget->updateGeometry();
+        for (QLayout *layout : m_window->findChildren<QLayout *>())
+            layout->invalidate();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+    }
     if (QLayout *layout = m_window->layout())
         layout->activate();
+    m_laidOut = true;
 }
 
 QSize Zoom::decorations() const

@@ -78,6 +78,8 @@ private:
     QPointer<QLabel> m_logo;
     QList<QPointer<QWidget>> m_keepFont;
     double m_zoom = 0.0;
+    // Whether the window has been laid out at a zoom before.
+    bool m_laidOut = false;
     // The step asked for last; the screen may have held the window smaller.
     double m_asked = 1.0;
     QSize m_decorationsAssumed;
