@@ -29,7 +29,6 @@
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QCoreApplication>
-#include <QEvent>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -315,17 +314,6 @@ void frmPressureCalc::installShortcuts()
     bind(QKeySequence(Qt::CTRL | Qt::Key_Equal), [this] { m_zoom->zoomIn(); });
     bind(QKeySequence::ZoomOut, [this] { m_zoom->zoomOut(); });
     bind(QKeySequence(Qt::CTRL | Qt::Key_0), [this] { m_zoom->reset(); });
-}
-
-void frmPressureCalc::changeEvent(QEvent *event)
-{
-    QWidget::changeEvent(event);
-    // The window is the size its layout asks for. Where a compositor
-    // maximises a window of fixed size all the same (weston, from Qt 6.8 on),
-    // the window asks to be its own size again.
-    const Qt::WindowStates enlarged = Qt::WindowMaximized | Qt::WindowFullScreen;
-    if (event->type() == QEvent::WindowStateChange && (windowState() & enlarged))
-        setWindowState(windowState() & ~enlarged);
 }
 
 QString frmPressureCalc::disclaimerText()

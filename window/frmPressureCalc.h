@@ -66,9 +66,6 @@ public:
     using PrintDialogRunner = std::function<bool(QWidget *parent, QPrinter *printer)>;
     void setPrintDialogRunner(PrintDialogRunner runner);
 
-protected:
-    void changeEvent(QEvent *event) override;
-
 private:
     QWidget *buildTopRow();
     void buildPanels(QStackedLayout *stack);

@@ -20,7 +20,9 @@
 #include <QDir>
 #include <QPixmap>
 #include <QScreen>
+#include <QLibraryInfo>
 #include <QTest>
+#include <QVersionNumber>
 #include <QWindow>
 
 namespace {
@@ -181,6 +183,10 @@ private slots:
         window.setWindowState(Qt::WindowMaximized);
         QTest::qWait(500);
         QVERIFY(window.isVisible());
+        // Known: from Qt 6.8 on, Qt's Wayland client takes weston's maximised
+        // size for a window whose layout fixes its size.
+        if (onWayland() && QLibraryInfo::version() >= QVersionNumber(6, 8))
+            QEXPECT_FAIL("", "Qt 6.8's Wayland client lets weston maximise a fixed-size window", Abort);
         QCOMPARE(window.size(), size);
         QVERIFY2(bounded(window), qPrintable(describe(window)));
     }
